@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Wetterpult on the simulated station.
+# Extra arguments go to wetterpult.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake --preset dev >/dev/null
+cmake --build --preset dev -j "$(nproc)"
+bin=build/dev
+folder="${WETTERPULT_DEMO_FOLDER:-$HOME/.local/share/wetterpult-demo}"
+mkdir -p "$folder"
+
+fifo=$(mktemp -u)
+mkfifo "$fifo"
+"$bin/tools/sim/wetterpult-sim" --pty >"$fifo" &
+sim=$!
+trap 'kill $sim 2>/dev/null; rm -f "$fifo"' EXIT
+read -r pty <"$fifo"
+echo "Simulierte Station an $pty"
+"$bin/src/app/wetterpult" --headless --folder "$folder" --port "$pty" "$@"

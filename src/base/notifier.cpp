@@ -1,0 +1,46 @@
+#include "base/notifier.h"
+
+#include <cstdio>
+
+namespace {
+StderrNotifier stderrNotifier;
+Notifier* installed = nullptr;
+
+MessageAnswer firstButton(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo:
+        case MessageButtons::YesNoCancel:
+            return MessageAnswer::Yes;
+        default:
+            return MessageAnswer::Ok;
+    }
+}
+}  // namespace
+
+Notifier& Notifier::current() { return installed ? *installed : stderrNotifier; }
+
+void Notifier::install(Notifier* notifier) { installed = notifier; }
+
+MessageAnswer notify(const QString& caption, const QString& text, MessageButtons buttons) {
+    return Notifier::current().show(Message{caption, text, buttons});
+}
+
+void reportError(const QString& text) { notify(QStringLiteral("Wetterpult"), text); }
+
+MessageAnswer StderrNotifier::show(const Message& message) {
+    const QByteArray line = (message.caption + QStringLiteral(": ") + message.text).toUtf8();
+    std::fprintf(stderr, "%s\n", line.constData());
+    std::fflush(stderr);
+    return firstButton(message.buttons);
+}
+
+MessageAnswer RecordingNotifier::show(const Message& message) {
+    messages.push_back(message);
+    return answer;
+}
+
+QStringList RecordingNotifier::texts() const {
+    QStringList out;
+    for (const auto& m : messages) out << m.text;
+    return out;
+}

@@ -1,0 +1,57 @@
+// The program's message boxes. The desktop shows them modally, the headless program writes them to
+// standard error, tests record them. The general error handler goes through the same notifier.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct Message {
+    QString caption;
+    QString text;
+    MessageButtons buttons = MessageButtons::Ok;
+};
+
+class Notifier {
+public:
+    virtual ~Notifier() = default;
+    virtual MessageAnswer show(const Message& message) = 0;
+
+    // The notifier every part of the program uses; writes to standard error unless replaced.
+    static Notifier& current();
+    // Replaces the notifier (nullptr restores the standard-error one). The caller keeps ownership.
+    static void install(Notifier* notifier);
+};
+
+// Shows a message through the current notifier.
+MessageAnswer notify(const QString& caption, const QString& text,
+                     MessageButtons buttons = MessageButtons::Ok);
+// The general error handler: a message box with the error text, captioned with the program name.
+void reportError(const QString& text);
+
+// Writes "caption: text" to standard error and answers with the first button.
+class StderrNotifier : public Notifier {
+public:
+    MessageAnswer show(const Message& message) override;
+};
+
+// Keeps every message and answers with a preset answer (tests).
+class RecordingNotifier : public Notifier {
+public:
+    MessageAnswer show(const Message& message) override;
+    std::vector<Message> messages;
+    MessageAnswer answer = MessageAnswer::Ok;
+    QStringList texts() const;
+};
+
+// Installs a notifier for the lifetime of this object (tests).
+class ScopedNotifier {
+public:
+    explicit ScopedNotifier(Notifier& n) { Notifier::install(&n); }
+    ~ScopedNotifier() { Notifier::install(nullptr); }
+    ScopedNotifier(const ScopedNotifier&) = delete;
+    ScopedNotifier& operator=(const ScopedNotifier&) = delete;
+};

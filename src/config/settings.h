@@ -1,0 +1,87 @@
+// Every setting of the program, one value per key of wetterpult.ini, named by its key. Defaults are
+// those a first start without a settings file uses. Values that live in the main window (window
+// bounds, panel colours and fonts, "Aktiv", the log timer's period, the serial port name, the client
+// socket) are reached through the settings host, not kept here twice.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+
+// One report profile for the WinGT pages.
+struct Profile {
+    QString Name;
+    QString Empfaenger;  // key "Empfänger"
+    QString Absender;
+    QString Betreff;
+    QStringList VOR;  // text before the weather data, one entry per line
+    QString Uhrzeit = QStringLiteral("16:57");
+    QStringList NACH;  // text after the weather data
+    bool WieWinGT = true;
+};
+
+inline constexpr int kProfileSlots = 100;
+
+struct Settings {
+    // The program folder, ending with "/". Set first at start-up.
+    QString ProgramFolder;
+
+    // Section Alles
+    QString MyLocator = QStringLiteral("JO30XN");
+    QString APRSDatei;  // default ProgramFolder + "aprs.txt"
+    std::uint16_t APRSIntervall = 1;
+    int Zeitzone = 1;
+    std::uint8_t ZeitzoneIndex = 11;
+    bool CatchPeak = false;
+    bool NormalRegen = true;
+    bool regnBeheizt = false;
+    bool APRSRechnerZeit = true;
+    bool autoImport = true;
+    bool autoRead = true;
+    bool autoLog = true;
+    bool autoAPRS = true;
+    bool EOFKennung = false;
+
+    // Section WinGT
+    bool ReadMinute = false;
+    bool ReadManuell = true;
+    bool ImportManuell = true;
+    QString WinGTImport;  // default ProgramFolder
+    QString WinGTRead;    // default ProgramFolder
+
+    // Section ClientServer (the socket's own address and port live with the socket)
+    bool ClientActive = false;
+
+    // Section Wetterlog
+    std::uint8_t LogUpdate = 0;  // 0 daily, 1 weekly, 2 monthly
+    bool LogWochenordner = false;
+    bool LogMonatsordner = false;
+    bool LogUnterordner = false;
+    QString LogOrdner;  // default ProgramFolder
+
+    // Section ASYNOP
+    bool ASYNOPArchiv = false;
+    bool ASYNOPIntervall = false;  // false: one summary per day, true: four times a day
+    bool ASYNOPMonatsordner = false;
+    bool ASYNOPWochenordner = false;
+    std::uint8_t ASYNOPErdquadrant = 1;
+    QString ASYNOPDatei;  // default ProgramFolder + "asynoptmp.txt"
+    QString ASYNOPAbsender = QStringLiteral("QQ9ZZ");
+    QString ASYNOPEmpf = QStringLiteral("ASYNOP@DL");
+    QString ASYNOPvor = QStringLiteral("Wetterdaten WMR918");
+    QString ASYNOPnach;
+    QString ASYNOPLat = QStringLiteral("505");
+    QString ASYNOPLong = QStringLiteral("080");
+
+    // Section Profile: slots 1..100 are Profiles[0..99]; ProfileCount slots are in use.
+    std::array<Profile, kProfileSlots> Profiles{};
+    std::uint8_t ProfileCount = 0;
+
+    // Slot n (1-based) of the profile table.
+    Profile& profile(int n) { return Profiles[std::size_t(n - 1)]; }
+    const Profile& profile(int n) const { return Profiles[std::size_t(n - 1)]; }
+
+    // Sets the program folder and the defaults that are built from it.
+    void setProgramFolder(const QString& folder);
+};

@@ -1,0 +1,1 @@
+#include "station/group_decoders.h"
