@@ -59,7 +59,7 @@ bool SerialLink::isOpen() const {
     return port_->isOpen();
 }
 
-bool SerialLink::open() {
+bool SerialLink::open(QString* failure) {
     if (port_->isOpen())
         return true;
     const QString path = devicePath(portName_);
@@ -76,7 +76,12 @@ bool SerialLink::open() {
         const int err = openErrorNumber(path, port_->error());
         configuring_ = false;
         port_->clearError();
-        reportError(QStringLiteral("Unable to open com port (win error code: %1)").arg(err));
+        const QString text =
+            QStringLiteral("Unable to open com port (win error code: %1)").arg(err);
+        if (failure)
+            *failure = text;
+        else
+            reportError(text);
         return false;
     }
     // A device without modem lines (a pseudo-terminal) refuses these; that is not a line error.

@@ -29,7 +29,10 @@ class SerialLink : public QObject {
     // Opens the port with the fixed line settings. On failure the general error handler reports
     // "Unable to open com port (win error code: n)" with the system's error number and false is
     // returned. Opening an open port does nothing.
-    bool open();
+    bool open() { return open(nullptr); }
+    // The same, but a failure's text goes to *failure instead of the error handler (for quiet
+    // retries of a port that has gone).
+    bool open(QString* failure);
     // Closes the port if it is open. Nothing is reported.
     void close();
     bool isOpen() const;
