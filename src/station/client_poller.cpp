@@ -8,8 +8,8 @@ ClientPoller::ClientPoller(StationClient& client, QObject* parent)
     connect(&timer_, &QTimer::timeout, this, &ClientPoller::tick);
 }
 
-void ClientPoller::start() {
-    counter_ = 59;
+void ClientPoller::start(int from) {
+    counter_ = from;
     timer_.start();
 }
 

@@ -12,7 +12,8 @@ class ClientPoller : public QObject {
   public:
     explicit ClientPoller(StationClient& client, QObject* parent = nullptr);
 
-    void start();
+    // Starts the timer with the counter at `from` (59 on activation).
+    void start(int from = 59);
     void stop();
     int counter() const { return counter_; }
 
