@@ -15,10 +15,12 @@ QByteArray message(std::uint8_t groupByte) {
 TEST(TcpMessagesInOneRead, EveryMessageOfAReadIsHandedOn) {
     TcpMessageAssembler a;
     QByteArray all;
-    for (std::uint8_t g : kGroupBytes) all += message(g);
+    for (std::uint8_t g : kGroupBytes)
+        all += message(g);
     auto ready = a.feed(all);
     ASSERT_EQ(ready.size(), 5u);
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(ready[i], message(kGroupBytes[i]));
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(ready[i], message(kGroupBytes[i]));
 
     // A server that leaves the checksums out.
     ready = a.feed(message(0x8F).chopped(1) + message(0xBF).chopped(1));
@@ -44,6 +46,7 @@ TEST(TcpMessagesInOneRead, EveryMessageOfAReadIsHandedOn) {
     EXPECT_EQ(ready[0].size(), 14 + 2 + 27);
 
     WeatherRecord r;
-    for (const QByteArray& m : a.feed(all)) EXPECT_NE(DispatchTcpMessage(m, r), 0);
+    for (const QByteArray& m : a.feed(all))
+        EXPECT_NE(DispatchTcpMessage(m, r), 0);
     EXPECT_EQ(r.Rain.Total, testing_groups::sampleRecord().Rain.Total);
 }

@@ -24,7 +24,7 @@ const char* kApp = "src/app/wetterpult";
 
 // A started program that is ended (and reaped) when the test is over.
 class Running {
-public:
+  public:
     Running(const char* relative, const QStringList& arguments) {
         process_.start(program(relative), arguments);
         started_ = process_.waitForStarted(10000);
@@ -40,7 +40,8 @@ public:
 
     // The next line of standard output, or an empty string after the timeout.
     QString readLine(int timeoutMs = 20000) {
-        if (!waitUntil([this] { return process_.canReadLine(); }, timeoutMs)) return {};
+        if (!waitUntil([this] { return process_.canReadLine(); }, timeoutMs))
+            return {};
         return QString::fromUtf8(process_.readLine()).trimmed();
     }
     bool finished(int timeoutMs = 20000) {
@@ -48,20 +49,23 @@ public:
     }
     QString standardError() { return QString::fromUtf8(process_.readAllStandardError()); }
 
-private:
+  private:
     QProcess process_;
     bool started_ = false;
 };
 
 // Starts the simulator on a pseudo-terminal and returns its slave device.
-QString startSimulator(Running& sim) { return sim.started() ? sim.readLine() : QString(); }
+QString startSimulator(Running& sim) {
+    return sim.started() ? sim.readLine() : QString();
+}
 
 // Reads JSON lines until every group kind has been seen; returns the checksum texts per group.
 std::map<QString, std::set<QString>> collectGroups(Running& decoder, int maxLines) {
     std::map<QString, std::set<QString>> seen;
     for (int i = 0; i < maxLines && seen.size() < 5; ++i) {
         const QString line = decoder.readLine();
-        if (line.isEmpty()) break;
+        if (line.isEmpty())
+            break;
         const QJsonObject o = QJsonDocument::fromJson(line.toUtf8()).object();
         const QJsonValue checksum = o.value(QStringLiteral("checksum"));
         seen[o.value(QStringLiteral("group")).toString()].insert(
@@ -83,8 +87,8 @@ TEST(ProgramsTest, SimulatorOnAPseudoTerminalDecodesOnTheSerialRoad) {
     ASSERT_TRUE(decode.started());
     const auto seen = collectGroups(decode, 12);
     for (const char* g : {"8F", "9F", "AF", "BF", "CF"})
-        EXPECT_TRUE(seen.count(QString::fromLatin1(g)) && seen.at(QString::fromLatin1(g)).count(
-                                                               QStringLiteral("OK!")))
+        EXPECT_TRUE(seen.count(QString::fromLatin1(g)) &&
+                    seen.at(QString::fromLatin1(g)).count(QStringLiteral("OK!")))
             << g;
     ASSERT_TRUE(decode.finished());  // --groups ends it
     EXPECT_EQ(decode.process().exitCode(), 0);
@@ -115,11 +119,12 @@ TEST(ProgramsTest, ServerPassesTheGroupsToTheClientRoad) {
     // The server answers only groups it has; ask until all five have arrived at it.
     std::map<QString, std::set<QString>> seen;
     for (int attempt = 0; attempt < 10 && seen.size() < 5; ++attempt) {
-        Running decode(kDecode, {QStringLiteral("--tcp"), address, QStringLiteral("--counter"),
-                                 QStringLiteral("1"), QStringLiteral("--groups"),
-                                 QStringLiteral("5")});
+        Running decode(kDecode,
+                       {QStringLiteral("--tcp"), address, QStringLiteral("--counter"),
+                        QStringLiteral("1"), QStringLiteral("--groups"), QStringLiteral("5")});
         ASSERT_TRUE(decode.started());
-        for (const auto& [group, checksums] : collectGroups(decode, 5)) seen[group] = checksums;
+        for (const auto& [group, checksums] : collectGroups(decode, 5))
+            seen[group] = checksums;
         decode.process().terminate();
         ASSERT_TRUE(decode.finished());
     }
@@ -140,7 +145,8 @@ TEST(ProgramsTest, HeadlessProgramPrintsLinesAndEndsInOrder) {
         const QString line = app.readLine();
         ASSERT_FALSE(line.isEmpty()) << app.standardError().toStdString();
         // "hh:mm:ss dd.mm. " then the group's values.
-        EXPECT_TRUE(line.contains(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d \\d\\d\\.\\d\\d\\. "))))
+        EXPECT_TRUE(line.contains(
+            QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d \\d\\d\\.\\d\\d\\. "))))
             << line.toStdString();
         sawTemperature = line.contains(QStringLiteral("Temperatur innen"));
     }
@@ -176,9 +182,14 @@ TEST(ProgramsTest, HeadlessClientSaysDisconnectWhenEnded) {
 }
 
 TEST(ProgramsTest, SimulatorFileOutputIsRepeatableAndHelpIsGerman) {
-    const QStringList args = {QStringLiteral("--out"), QStringLiteral("-"), QStringLiteral("--fast"),
-                              QStringLiteral("--groups"), QStringLiteral("30"), QStringLiteral("--seed"),
-                              QStringLiteral("1"), QStringLiteral("--start"),
+    const QStringList args = {QStringLiteral("--out"),
+                              QStringLiteral("-"),
+                              QStringLiteral("--fast"),
+                              QStringLiteral("--groups"),
+                              QStringLiteral("30"),
+                              QStringLiteral("--seed"),
+                              QStringLiteral("1"),
+                              QStringLiteral("--start"),
                               QStringLiteral("2024-06-24T12:30:00")};
     QByteArray outputs[2];
     for (QByteArray& out : outputs) {
