@@ -10,7 +10,8 @@ namespace textfile {
 
 QByteArray toWindows1252(const QString& text) {
     QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
-    if (!encoder.isValid()) return text.toLatin1();
+    if (!encoder.isValid())
+        return text.toLatin1();
     QByteArray out;
     out.reserve(text.size());
     // Encode character by character so that a character without a Windows-1252 byte becomes "?"
@@ -34,7 +35,8 @@ QByteArray toWindows1252(const QString& text) {
 
 QString fromWindows1252(const QByteArray& bytes) {
     QStringDecoder decoder("windows-1252", QStringConverter::Flag::Stateless);
-    if (!decoder.isValid()) return QString::fromLatin1(bytes);
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
     return decoder.decode(bytes);
 }
 
@@ -50,16 +52,21 @@ QByteArray crlfLines(const QStringList& lines) {
 bool replaceWhole(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
+        if (error)
+            *error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
-        if (error) *error = file.errorString();
+    // QSaveFile::commit() drops an error of its final flush (a disk that fills up in the middle),
+    // so the buffer is flushed here and a short write cancels the new file.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        if (error)
+            *error = file.errorString();
         file.cancelWriting();
         return false;
     }
     if (!file.commit()) {
-        if (error) *error = file.errorString();
+        if (error)
+            *error = file.errorString();
         return false;
     }
     return true;
@@ -68,16 +75,20 @@ bool replaceWhole(const QString& path, const QByteArray& bytes, QString* error) 
 bool append(const QString& path, const QByteArray& bytes, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        if (error) *error = file.errorString();
+        if (error)
+            *error = file.errorString();
         return false;
     }
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        if (error) *error = file.errorString();
+        if (error)
+            *error = file.errorString();
         return false;
     }
     return true;
 }
 
-bool makeFolder(const QString& path) { return QDir().mkpath(path); }
+bool makeFolder(const QString& path) {
+    return QDir().mkpath(path);
+}
 
 }  // namespace textfile
