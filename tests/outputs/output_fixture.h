@@ -8,22 +8,12 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include <ostream>
-
 #include "base/app_clock.h"
 #include "base/notifier.h"
 #include "config/settings.h"
 #include "outputs/asynop_state.h"
 #include "outputs/output_context.h"
 #include "station/weather_record.h"
-
-// Readable test failures for Qt texts.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& list, std::ostream* os) {
-    *os << '[' << list.join(QStringLiteral("|")).toStdString() << ']';
-}
 
 // 07.12.2026, station clock 21:28:40, 5.3 °C outside, 81 %, 1013.2 mb, wind 225° at 3.4 m/s.
 StationData MildEvening();
