@@ -57,3 +57,5 @@ void SerialRoadThroughput(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(SerialRoadThroughput)->Arg(1)->Arg(4096)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -49,42 +50,82 @@ QByteArray crlfLines(const QStringList& lines) {
     return out;
 }
 
-bool replaceWhole(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+bool replaceWhole(const QString& path, const QByteArray& bytes, QString* error,
+                  WriteFailure* failure) {
+    auto fail = [&](const QString& reason, WriteFailure step) {
         if (error)
-            *error = file.errorString();
+            *error = reason;
+        if (failure)
+            *failure = step;
         return false;
-    }
+    };
+    if (failure)
+        *failure = WriteFailure::None;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString(), WriteFailure::Create);
     // QSaveFile::commit() drops an error of its final flush (a disk that fills up in the middle),
     // so the buffer is flushed here and a short write cancels the new file.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        if (error)
-            *error = file.errorString();
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return fail(reason, WriteFailure::Write);
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    if (!file.commit())
+        return fail(file.errorString(), WriteFailure::Write);
     return true;
 }
 
-bool append(const QString& path, const QByteArray& bytes, QString* error) {
+namespace {
+// Appends without Qt's write buffer, so that a failed write can be undone by cutting the file back
+// to its former size before anything else touches it.
+bool appendBytes(const QString& path, const QByteArray& bytes, bool mayCreate, QString* error) {
+    const bool existed = QFileInfo::exists(path);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered;
+    if (!mayCreate)
+        mode |= QIODevice::ExistingOnly;
+    if (!file.open(mode)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    const qint64 before = file.size();
+    if (file.write(bytes) == bytes.size())
+        return true;
+    if (error)
+        *error = file.errorString();
+    if (existed) {
+        file.resize(before);
+    } else {
+        file.close();
+        QFile::remove(path);
+    }
+    return false;
+}
+}  // namespace
+
+bool append(const QString& path, const QByteArray& bytes, QString* error) {
+    return appendBytes(path, bytes, true, error);
+}
+
+bool appendExisting(const QString& path, const QByteArray& bytes, QString* error) {
+    return appendBytes(path, bytes, false, error);
+}
+
+bool copyReplacing(const QString& source, const QString& target, QString* error) {
+    const QFileInfo from(source);
+    const QFileInfo to(target);
+    if (to.exists() && from.exists() && from.canonicalFilePath() == to.canonicalFilePath())
+        return true;
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = file.errorString();
+            *error = in.errorString();
         return false;
     }
-    return true;
+    const QByteArray bytes = in.readAll();
+    return replaceWhole(target, bytes, error);
 }
 
 bool makeFolder(const QString& path) {
