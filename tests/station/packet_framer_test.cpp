@@ -4,8 +4,8 @@
 #include <QList>
 #include <random>
 
-#include "group_encoder.h"
 #include "station/packet_framer.h"
+#include "test_groups.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
-#include "group_encoder.h"
 #include "station/record_json.h"
+#include "test_groups.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QList>
 #include <QString>
 
-#include "group_encoder.h"
 #include "station/serial_road.h"
+#include "test_groups.h"
 
 namespace {
 
