@@ -136,10 +136,9 @@ const Profile& ReportProfile(const Settings& settings, int mode) {
 QString ReportPagePath(const Settings& settings, int mode) {
     if (mode <= 1)
         return settings.WinGTRead + QStringLiteral("Wetter.txt");
-    const QString& name = ReportProfile(settings, mode).Name;
-    if (!IsSafeFileStem(name))
-        return {};
-    return settings.WinGTImport + name + QStringLiteral(".txt");
+    // A name that would lead out of the Import folder is turned into one that stays in it.
+    return settings.WinGTImport + profileFileStem(ReportProfile(settings, mode).Name) +
+           QStringLiteral(".txt");
 }
 
 QStringList BuildReportLines(const WeatherRecord& record, const Settings& settings, int mode,
