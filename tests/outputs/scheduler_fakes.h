@@ -199,39 +199,42 @@ struct SchedulerRig {
 // due ticks while the scheduler is active; the log timer runs every log interval from the start.
 class SimulatedTime {
   public:
-    explicit SimulatedTime(SchedulerRig& rig, unsigned seed = 1) : rig_(rig), random_(seed) {
-        const QDateTime now = rig_.clock.now();
+    SimulatedTime(FixedClock& clock, Scheduler& scheduler, unsigned seed = 1)
+        : clock_(clock), scheduler_(scheduler), random_(seed) {
+        const QDateTime now = clock_.now();
         lastSecond_ = wallSecond(now);
-        wasActive_ = rig_.scheduler.isActive();
+        wasActive_ = scheduler_.isActive();
         nextWake_ = now.addMSecs(msUntilNextSecond(now));
-        nextLog_ = now.addMSecs(rig_.scheduler.logInterval());
+        nextLog_ = now.addMSecs(scheduler_.logInterval());
     }
+    explicit SimulatedTime(SchedulerRig& rig, unsigned seed = 1)
+        : SimulatedTime(rig.clock, rig.scheduler, seed) {}
 
     // Runs every wake-up for the second boundaries up to now + seconds; onWake runs at each
     // wake-up before the ticks.
     template <typename F>
     void run(qint64 seconds, F onWake) {
-        const QDateTime end = rig_.clock.now().addSecs(seconds);
+        const QDateTime end = clock_.now().addSecs(seconds);
         for (;;) {
             // A wake-up belongs to the boundary kTickMarginMs (plus the delay) before it.
             const QDateTime boundary = nextWake_.addMSecs(-kTickMarginMs - wakeDelay_);
-            const bool logDue = rig_.scheduler.logInterval() > 0 && nextLog_ <= end;
+            const bool logDue = scheduler_.logInterval() > 0 && nextLog_ <= end;
             if (boundary > end && !logDue)
                 break;
             if (logDue && (boundary > end || nextLog_ <= nextWake_)) {
-                rig_.clock.set(nextLog_);
-                rig_.scheduler.logtimerTimer();
-                nextLog_ = nextLog_.addMSecs(rig_.scheduler.logInterval());
+                clock_.set(nextLog_);
+                scheduler_.logtimerTimer();
+                nextLog_ = nextLog_.addMSecs(scheduler_.logInterval());
                 continue;
             }
-            rig_.clock.set(nextWake_);
+            clock_.set(nextWake_);
             wake(onWake);
-            const QDateTime now = rig_.clock.now();
+            const QDateTime now = clock_.now();
             wakeDelay_ = std::uniform_int_distribution<int>(0, maxDelayMs)(random_);
             nextWake_ = now.addMSecs(msUntilNextSecond(now) + wakeDelay_);
         }
-        if (rig_.clock.now() < end)
-            rig_.clock.set(end);
+        if (clock_.now() < end)
+            clock_.set(end);
     }
     void run(qint64 seconds) {
         run(seconds, [] {});
@@ -239,7 +242,7 @@ class SimulatedTime {
 
     // The clock jumps to t (suspend and resume, a time sync); the tick timer wakes at once.
     void jumpTo(const QDateTime& t) {
-        rig_.clock.set(t);
+        clock_.set(t);
         nextWake_ = t;
         wakeDelay_ = -kTickMarginMs;
     }
@@ -254,20 +257,21 @@ class SimulatedTime {
     void wake(F& onWake) {
         onWake();
         // Like the scheduler clock: the second in which the switch went on counts as seen.
-        const bool active = rig_.scheduler.isActive();
+        const bool active = scheduler_.isActive();
         const bool switchedOn = active && !wasActive_;
         wasActive_ = active;
         if (switchedOn)
-            lastSecond_ = wallSecond(rig_.clock.now());
+            lastSecond_ = wallSecond(clock_.now());
         if (!active || switchedOn)
             return;
-        const DueTicks due = runDueTicks(rig_.scheduler, lastSecond_, rig_.clock.now());
+        const DueTicks due = runDueTicks(scheduler_, lastSecond_, clock_.now());
         secondTicks += due.second;
         minuteTicks += due.minute;
         jumps += due.jumped;
     }
 
-    SchedulerRig& rig_;
+    FixedClock& clock_;
+    Scheduler& scheduler_;
     std::mt19937 random_;
     qint64 lastSecond_ = 0;
     bool wasActive_ = false;
