@@ -2,6 +2,7 @@
 // split two-nibble numbers, and the cut to the width of a record field.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -9,14 +10,30 @@
 
 namespace decoder {
 
+// The station's BCD reading (see BcdByte): each nibble's decimal text, the two texts read as one
+// number, so that a nibble of 10..15 contributes two digits.
+constexpr int bcdValue(std::uint8_t b) {
+    const int high = b >> 4;
+    const int low = b & 0x0F;
+    return high * (low >= 10 ? 100 : 10) + low;
+}
+
+// Looked up rather than computed: the decoders run for every group.
+inline constexpr std::array<std::uint16_t, 256> kBcdTable = [] {
+    std::array<std::uint16_t, 256> t{};
+    for (int b = 0; b < 256; ++b)
+        t[static_cast<std::size_t>(b)] = static_cast<std::uint16_t>(bcdValue(std::uint8_t(b)));
+    return t;
+}();
+
 inline int high(GroupBody body, std::size_t k) {
-    return NibbleSplit(body[k]).high;
+    return body[k] >> 4;
 }
 inline int low(GroupBody body, std::size_t k) {
-    return NibbleSplit(body[k]).low;
+    return body[k] & 0x0F;
 }
 inline int bcd(GroupBody body, std::size_t k) {
-    return BcdByte(body[k]);
+    return kBcdTable[body[k]];
 }
 // Bit n (0 = least significant) of byte k; the same as character 8 - n of BitString.
 inline bool bit(GroupBody body, std::size_t k, int n) {

@@ -2,16 +2,15 @@
 // bit text the flags are read from.
 #include "station/group_decoders.h"
 
+#include "station/decoder_helpers.h"
+
 Nibbles NibbleSplit(std::uint8_t b) {
     return {static_cast<std::uint8_t>(b >> 4), static_cast<std::uint8_t>(b & 0x0F)};
 }
 
 int BcdByte(std::uint8_t b) {
-    // Each nibble is written as its decimal text and the two texts are read as one number, so a
-    // nibble of 10..15 contributes two digits: 0xA5 -> "10" "5" -> 105, 0xAA -> 1010.
-    const Nibbles n = NibbleSplit(b);
-    const int lowDigits = n.low >= 10 ? 100 : 10;
-    return n.high * lowDigits + n.low;
+    // 0xA5 -> "10" "5" -> 105, 0xAA -> "10" "10" -> 1010.
+    return decoder::bcdValue(b);
 }
 
 std::array<char, 8> BitString(std::uint8_t b) {

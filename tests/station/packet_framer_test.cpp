@@ -98,6 +98,17 @@ TEST(PacketFramer, BufferWithoutStartByteIsEmptiedAt1024Bytes) {
     ASSERT_EQ(bf.packets.size(), 1);
     EXPECT_EQ(bf.packets[0], group.mid(1));
 
+    // A packet longer than the limit can never complete: its bytes go at 1024 as well.
+    Recorder big(0x8F, 2000);
+    big.framer.add(QByteArray(1, char(0x8F)) + QByteArray(1100, 'x'));
+    EXPECT_EQ(big.framer.buffered(), 0u);
+    big.framer.add(QByteArray(1, char(0x8F)));
+    for (int i = 0; i < 1022; ++i) big.framer.add("x");
+    EXPECT_EQ(big.framer.buffered(), 1023u);
+    big.framer.add("x");
+    EXPECT_EQ(big.framer.buffered(), 0u);
+    EXPECT_TRUE(big.packets.isEmpty());
+
     // Bytes in front of a start byte go when it is found, even when they came in earlier chunks.
     bf.framer.add(QByteArray(1000, 'z'));
     bf.framer.add(QByteArray(30, 'z') + group.first(4));
