@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "group_encoder.h"
+#include "test_groups.h"
 #include "station/group_table.h"
 #include "station/record_json.h"
 
@@ -228,17 +228,6 @@ TEST(DecodeGroup9F, ExtremesTimesAndAlarmLimits) {
     EXPECT_EQ(r.IndoorTemp.AlarmLo, 8 + 40 + 100);
     EXPECT_FALSE(r.IndoorTempBit6Clear);
     EXPECT_TRUE(decoded9F({{14, 0xBF}}).IndoorTempBit6Clear);
-}
-
-TEST(DecodeGroup9F, AlarmArmedFlags) {
-    WeatherRecord r = decoded9F({{31, 0xF0}});
-    EXPECT_TRUE(r.IndoorTemp.AlarmLoSet && r.IndoorTemp.AlarmHiSet);
-    EXPECT_TRUE(r.OutdoorTemp.AlarmLoSet && r.OutdoorTemp.AlarmHiSet);
-    r = decoded9F({{31, 0x50}});
-    EXPECT_FALSE(r.IndoorTemp.AlarmLoSet);
-    EXPECT_TRUE(r.IndoorTemp.AlarmHiSet);
-    EXPECT_FALSE(r.OutdoorTemp.AlarmLoSet);
-    EXPECT_TRUE(r.OutdoorTemp.AlarmHiSet);
 }
 
 TEST(DecodeGroupAF, BarometerTrendForecastAndAlarm) {
