@@ -1,7 +1,7 @@
 #include "config/program_lifecycle.h"
 
 ProgramLifecycle::ProgramLifecycle(Settings& settings, StationData& data, Scheduler& scheduler,
-                                   StationInput& input, LoadSettings load, SaveSettings save)
+                                   InputControl& input, LoadSettings load, SaveSettings save)
     : settings_(settings),
       data_(data),
       scheduler_(scheduler),
@@ -16,9 +16,8 @@ void ProgramLifecycle::startUp(const QString& programFolder) {
     data_.GroupSeen.fill(false);
     scheduler_.updateScheduleTimes();
     scheduler_.showAsynopStatus();
-    const bool activeAtStartup = load_ ? load_() : false;
-    if (activeAtStartup && !scheduler_.isActive())
-        scheduler_.toggleActive();
+    if (load_)
+        load_();
 }
 
 bool ProgramLifecycle::shutDown() {

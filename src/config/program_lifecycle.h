@@ -7,20 +7,20 @@
 
 #include "config/settings.h"
 #include "outputs/scheduler.h"
-#include "outputs/station_input.h"
+#include "outputs/input_control.h"
 #include "station/weather_record.h"
 
 class ProgramLifecycle {
   public:
-    // Loads every setting into memory (the log interval into the scheduler) and returns whether
-    // the program was active when it was last closed (ActiveAtStartup).
-    using LoadSettings = std::function<bool()>;
+    // Loads every setting into memory (the log interval into the scheduler); when the program was
+    // active at its last close (ActiveAtStartup), its last step carries out the "Aktiv" command.
+    using LoadSettings = std::function<void()>;
     // Writes the settings file, ActiveAtStartup and ClientActive from the state at this moment;
     // false when it could not be written (the message has been shown).
     using SaveSettings = std::function<bool()>;
 
     ProgramLifecycle(Settings& settings, StationData& data, Scheduler& scheduler,
-                     StationInput& input, LoadSettings load, SaveSettings save);
+                     InputControl& input, LoadSettings load, SaveSettings save);
 
     // The start-up steps, in order. The packet framers received their group bytes when the serial
     // road was built; the port and the client connection stay closed until the settings ask for
@@ -36,7 +36,7 @@ class ProgramLifecycle {
     Settings& settings_;
     StationData& data_;
     Scheduler& scheduler_;
-    StationInput& input_;
+    InputControl& input_;
     LoadSettings load_;
     SaveSettings save_;
 };

@@ -5,7 +5,7 @@
 #include "base/app_clock.h"
 
 Scheduler::Scheduler(StationData& data, Settings& settings, OutputActions& outputs,
-                     StationInput& input, ScheduleSource nextScheduleTime)
+                     InputControl& input, ScheduleSource nextScheduleTime)
     : data_(data),
       settings_(settings),
       outputs_(outputs),
@@ -19,7 +19,7 @@ void Scheduler::toggleActive() {
     if (active_) {
         ActivationTime = AppClock::currentDateTime();
         data_.FirstRoundPending = true;
-        if (settings_.ClientActive) {
+        if (clientMode ? clientMode() : settings_.ClientActive) {
             input_.openClient();
         } else if (!input_.openSerial()) {
             // The port has reported why. The switch and the ticks stay on; the counters, the

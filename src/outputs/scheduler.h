@@ -12,7 +12,7 @@
 #include "config/settings.h"
 #include "display/title_bar.h"
 #include "outputs/output_actions.h"
-#include "outputs/station_input.h"
+#include "outputs/input_control.h"
 #include "station/weather_record.h"
 
 class Scheduler {
@@ -20,7 +20,7 @@ class Scheduler {
     // Gives the next due "hh:nn" of the schedule list "Read" or "Import".
     using ScheduleSource = std::function<QString(const QString& name)>;
 
-    Scheduler(StationData& data, Settings& settings, OutputActions& outputs, StationInput& input,
+    Scheduler(StationData& data, Settings& settings, OutputActions& outputs, InputControl& input,
               ScheduleSource nextScheduleTime);
 
     // --- The "Aktiv" switch
@@ -70,6 +70,11 @@ class Scheduler {
     const TitleBar& titleBar() const { return titleBar_; }
     StatusInputs statusInputs() const;
 
+    // Whether going active opens the client connection instead of the serial port; when not set,
+    // the setting ClientActive decides. (The program sets it when the command line chooses the
+    // input for one run.)
+    std::function<bool()> clientMode;
+
     // After each refresh of the caption and the status panels (the window repaints them).
     std::function<void()> onTitleChanged;
     // After the active state or the log interval changed (the scheduler clock follows them).
@@ -83,7 +88,7 @@ class Scheduler {
     StationData& data_;
     Settings& settings_;
     OutputActions& outputs_;
-    StationInput& input_;
+    InputControl& input_;
     ScheduleSource nextScheduleTime_;
     TitleBar titleBar_;
 

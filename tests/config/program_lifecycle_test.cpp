@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QTemporaryDir>
-
-#include "config/program_folder.h"
 #include "outputs/scheduler_fakes.h"
 
 namespace {
@@ -17,17 +13,17 @@ struct LifecycleRig : SchedulerRig {
     LifecycleRig()
         : SchedulerRig(kStart),
           lifecycle(
-              settings, data, scheduler, input, [this] { return load(); },
+              settings, data, scheduler, input, [this] { load(); },
               [this] { return save(); }) {}
 
-    bool load() {
+    void load() {
         events.push_back("load");
         loadedWith = {scheduler.startClock(), settings.ProgramFolder};
         pendingAtLoad = data.FirstRoundPending;
         anySeenAtLoad = data.GroupSeen != std::array<bool, 5>{};
         if (clientActiveInFile)
             settings.ClientActive = true;
-        return activeInFile;
+        if (activeInFile) scheduler.toggleActive();
     }
     bool save() {
         events.push_back("save");
@@ -121,21 +117,4 @@ TEST(ProgramLifecycle, ShutDownSavesThenClosesThenSaysGoodbye) {
     EXPECT_EQ(off.events, EventLog({"save", "close serial"}));
     EXPECT_FALSE(off.savedActive);
     EXPECT_FALSE(off.savedClient);
-}
-
-TEST(ProgramFolder, OptionThenExecutableFolderThenHome) {
-    QTemporaryDir temp;
-    ASSERT_TRUE(temp.isValid());
-    const QString given = temp.path() + QStringLiteral("/given/deeper");
-    EXPECT_EQ(resolveProgramFolder(given, QStringLiteral("/usr/bin")), given + "/");
-    EXPECT_TRUE(QDir(given).exists());
-
-    EXPECT_EQ(resolveProgramFolder(QString(), temp.path()), temp.path() + "/");
-
-    const QByteArray oldHome = qgetenv("HOME");
-    qputenv("HOME", temp.path().toUtf8());
-    const QString fallback = resolveProgramFolder(QString(), temp.path() + "/missing");
-    qputenv("HOME", oldHome);
-    EXPECT_EQ(fallback, temp.path() + "/.local/share/wetterpult/");
-    EXPECT_TRUE(QDir(fallback).exists());
 }

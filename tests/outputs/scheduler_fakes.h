@@ -14,7 +14,7 @@
 #include "outputs/output_actions.h"
 #include "outputs/scheduler.h"
 #include "outputs/scheduler_clock.h"
-#include "outputs/station_input.h"
+#include "outputs/input_control.h"
 #include "outputs/tick_plan.h"
 #include "station/weather_record.h"
 
@@ -96,7 +96,7 @@ class FakeOutputs : public OutputActions {
     EventLog* events_;
 };
 
-class FakeInput : public StationInput {
+class FakeInput : public InputControl {
   public:
     explicit FakeInput(EventLog* events = nullptr) : events_(events) {}
 

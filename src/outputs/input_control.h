@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-class StationInput {
+class InputControl {
   public:
-    virtual ~StationInput() = default;
+    virtual ~InputControl() = default;
 
     // Opens the serial port with its current settings. On failure the port has reported its own
     // error message and false is returned.
