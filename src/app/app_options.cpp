@@ -39,10 +39,10 @@ const char* const kAppHelp =
     "schließen, ein Server bekommt \"-Disconnect\".\n";
 
 const QStringList& runActions() {
-    static const QStringList actions = {
-        QStringLiteral("read"),       QStringLiteral("import"),      QStringLiteral("log"),
-        QStringLiteral("aprs"),       QStringLiteral("asynop-new"),  QStringLiteral("asynop-line"),
-        QStringLiteral("asynop-end")};
+    static const QStringList actions = {QStringLiteral("read"),       QStringLiteral("import"),
+                                        QStringLiteral("log"),        QStringLiteral("aprs"),
+                                        QStringLiteral("asynop-new"), QStringLiteral("asynop-line"),
+                                        QStringLiteral("asynop-end")};
     return actions;
 }
 

@@ -6,12 +6,12 @@
 #include <functional>
 
 #include "config/settings.h"
-#include "outputs/scheduler.h"
 #include "outputs/input_control.h"
+#include "outputs/scheduler.h"
 #include "station/weather_record.h"
 
 class ProgramLifecycle {
-  public:
+public:
     // Loads every setting into memory (the log interval into the scheduler); when the program was
     // active at its last close (ActiveAtStartup), its last step carries out the "Aktiv" command.
     using LoadSettings = std::function<void()>;
@@ -32,7 +32,7 @@ class ProgramLifecycle {
     // running and may be closed again. True means the program may end now.
     bool shutDown();
 
-  private:
+private:
     Settings& settings_;
     StationData& data_;
     Scheduler& scheduler_;

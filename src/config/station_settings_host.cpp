@@ -50,11 +50,17 @@ void StationSettingsHost::setRemotePort(int p) {
         input_.client().setPort(quint16(p));
 }
 
-int StationSettingsHost::logInterval() const { return scheduler_.logInterval(); }
+int StationSettingsHost::logInterval() const {
+    return scheduler_.logInterval();
+}
 
-void StationSettingsHost::setLogInterval(int ms) { scheduler_.setLogInterval(ms); }
+void StationSettingsHost::setLogInterval(int ms) {
+    scheduler_.setLogInterval(ms);
+}
 
-bool StationSettingsHost::active() const { return scheduler_.isActive(); }
+bool StationSettingsHost::active() const {
+    return scheduler_.isActive();
+}
 
 void StationSettingsHost::runAktivCommand() {
     scheduler_.toggleActive();

@@ -9,7 +9,7 @@
 #include "station/station_input.h"
 
 class StationSettingsHost : public PlainSettingsHost {
-  public:
+public:
     StationSettingsHost(Settings& settings, StationInput& input, Scheduler& scheduler);
 
     // This run reads the serial port of that name.
@@ -32,7 +32,7 @@ class StationSettingsHost : public PlainSettingsHost {
     bool active() const override;
     void runAktivCommand() override;
 
-  private:
+private:
     Settings& settings_;
     StationInput& input_;
     Scheduler& scheduler_;

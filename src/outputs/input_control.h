@@ -5,7 +5,7 @@
 #include <cstdint>
 
 class InputControl {
-  public:
+public:
     virtual ~InputControl() = default;
 
     // Opens the serial port with its current settings. On failure the port has reported its own

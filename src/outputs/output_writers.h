@@ -7,7 +7,7 @@
 #include "outputs/output_context.h"
 
 class OutputWriters : public OutputActions {
-  public:
+public:
     explicit OutputWriters(OutputContext context) : context_(context) {}
 
     void writeReport(int mode) override;
@@ -19,6 +19,6 @@ class OutputWriters : public OutputActions {
     void asynopHourlyCheck() override;
     QString asynopStatusText() override;
 
-  private:
+private:
     OutputContext context_;
 };

@@ -11,12 +11,12 @@
 
 #include "config/settings.h"
 #include "display/title_bar.h"
-#include "outputs/output_actions.h"
 #include "outputs/input_control.h"
+#include "outputs/output_actions.h"
 #include "station/weather_record.h"
 
 class Scheduler {
-  public:
+public:
     // Gives the next due "hh:nn" of the schedule list "Read" or "Import".
     using ScheduleSource = std::function<QString(const QString& name)>;
 
@@ -80,7 +80,7 @@ class Scheduler {
     // After the active state or the log interval changed (the scheduler clock follows them).
     std::function<void()> onTimersChanged;
 
-  private:
+private:
     void activationRun();
     void refreshTitle();
     void timersChanged();

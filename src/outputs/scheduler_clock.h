@@ -16,7 +16,7 @@ DueTicks runDueTicks(Scheduler& scheduler, qint64& lastSecond, const QDateTime& 
 
 class SchedulerClock : public QObject {
     Q_OBJECT
-  public:
+public:
     // Follows the scheduler's active state and log interval from now on.
     explicit SchedulerClock(Scheduler& scheduler, QObject* parent = nullptr);
     ~SchedulerClock() override;
@@ -24,13 +24,13 @@ class SchedulerClock : public QObject {
     bool ticking() const { return ticking_; }
     int logTimerInterval() const { return logTimer_.isActive() ? logTimer_.interval() : 0; }
 
-  signals:
+signals:
     void secondTicked();
     void minuteTicked();
     void clockJumped();
     void logTicked();
 
-  private:
+private:
     void follow();
     void wake();
     void logTimeout();

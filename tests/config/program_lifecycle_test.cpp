@@ -13,8 +13,7 @@ struct LifecycleRig : SchedulerRig {
     LifecycleRig()
         : SchedulerRig(kStart),
           lifecycle(
-              settings, data, scheduler, input, [this] { load(); },
-              [this] { return save(); }) {}
+              settings, data, scheduler, input, [this] { load(); }, [this] { return save(); }) {}
 
     void load() {
         events.push_back("load");
@@ -23,7 +22,8 @@ struct LifecycleRig : SchedulerRig {
         anySeenAtLoad = data.GroupSeen != std::array<bool, 5>{};
         if (clientActiveInFile)
             settings.ClientActive = true;
-        if (activeInFile) scheduler.toggleActive();
+        if (activeInFile)
+            scheduler.toggleActive();
     }
     bool save() {
         events.push_back("save");

@@ -16,7 +16,7 @@ const QDateTime kStart = stationTime(QDate(2025, 6, 16), QTime(10, 0, 0, 990));
 
 // Writes its log line while a message box is open (an event loop of its own) for a while.
 class SlowLogOutputs : public FakeOutputs {
-  public:
+public:
     void writeLog() override {
         FakeOutputs::writeLog();
         if (onLog)

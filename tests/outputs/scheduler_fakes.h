@@ -11,10 +11,10 @@
 
 #include "base/app_clock.h"
 #include "config/settings.h"
+#include "outputs/input_control.h"
 #include "outputs/output_actions.h"
 #include "outputs/scheduler.h"
 #include "outputs/scheduler_clock.h"
-#include "outputs/input_control.h"
 #include "outputs/tick_plan.h"
 #include "station/weather_record.h"
 
@@ -28,7 +28,7 @@ inline QDateTime stationTime(const QDate& day, const QTime& time) {
 using EventLog = std::vector<std::string>;
 
 class FakeOutputs : public OutputActions {
-  public:
+public:
     explicit FakeOutputs(EventLog* events = nullptr) : events_(events) {}
 
     void writeReport(int mode) override {
@@ -88,7 +88,7 @@ class FakeOutputs : public OutputActions {
     int statusTexts = 0;
     QString status = QStringLiteral("ASYNOP: X");
 
-  private:
+private:
     void note(const std::string& e) {
         if (events_)
             events_->push_back(e);
@@ -97,7 +97,7 @@ class FakeOutputs : public OutputActions {
 };
 
 class FakeInput : public InputControl {
-  public:
+public:
     explicit FakeInput(EventLog* events = nullptr) : events_(events) {}
 
     bool openSerial() override {
@@ -130,7 +130,7 @@ class FakeInput : public InputControl {
     bool connected = false;
     std::vector<std::uint8_t> requestCounters;
 
-  private:
+private:
     void note(const std::string& e) {
         if (events_)
             events_->push_back(e);
@@ -141,7 +141,7 @@ class FakeInput : public InputControl {
 // The next due time of a list, as the schedule lists give it: the first time later than now, else
 // the first of the list; an empty list counts as "00:00".
 class FakeSchedule {
-  public:
+public:
     explicit FakeSchedule(EventLog* events = nullptr) : events_(events) {}
 
     QString next(const QString& name) {
@@ -165,7 +165,7 @@ class FakeSchedule {
     QStringList import;
     int calls = 0;
 
-  private:
+private:
     EventLog* events_;
 };
 
@@ -198,7 +198,7 @@ struct SchedulerRig {
 // milliseconds (plus a random delay of up to maxDelayMs) after each second boundary and runs the
 // due ticks while the scheduler is active; the log timer runs every log interval from the start.
 class SimulatedTime {
-  public:
+public:
     SimulatedTime(FixedClock& clock, Scheduler& scheduler, unsigned seed = 1)
         : clock_(clock), scheduler_(scheduler), random_(seed) {
         const QDateTime now = clock_.now();
@@ -252,7 +252,7 @@ class SimulatedTime {
     int minuteTicks = 0;
     int jumps = 0;
 
-  private:
+private:
     template <typename F>
     void wake(F& onWake) {
         onWake();

@@ -11,7 +11,7 @@ namespace {
 
 // Counts without keeping anything, and checks that the minute checks come once per minute.
 class CountingOutputs : public OutputActions {
-  public:
+public:
     void writeReport(int mode) override { ++reports[std::size_t(mode)]; }
     void writeLog() override { ++logs; }
     void writeAprs() override { ++aprs; }
