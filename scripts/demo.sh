@@ -18,4 +18,5 @@ sim=$!
 trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null; rm -f "$fifo"' EXIT
 read -r pty <"$fifo"
 echo "Simulierte Station an $pty"
-"$bin/src/app/wetterpult" --headless --folder "$folder" --port "$pty" "$@"
+"$bin/src/app/wetterpult" --headless --folder "$folder" --port "$pty" --activate \
+  --status-every 10 --show-groups "$@"

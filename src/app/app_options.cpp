@@ -3,37 +3,48 @@
 #include <QCommandLineParser>
 
 #include "base/command_line.h"
-#include "outputs/run_now.h"
 
 const char* const kAppHelp =
-    "Aufruf: wetterpult [--headless] [--port NAME | --client HOST:PORT] [--folder ORDNER]\n"
-    "                   [--replay DATEI] [--run AKTION]... [--quit]\n"
+    "Aufruf: wetterpult [--headless] [--folder ORDNER] [--activate] [--status-every SEKUNDEN]\n"
+    "                  [--port NAME | --client HOST:PORT] [--show-groups]\n"
+    "                  [--replay DATEI] [--run AKTION ...] [--quit]\n"
     "\n"
     "Wetterpult liest die Datengruppen einer Wetterstation (WX200/WM918/WMR918) von der\n"
-    "seriellen Schnittstelle oder von einem Station-Server und zeigt sie an.\n"
-    "Die Einstellungen stehen in wetterpult.ini im Programmordner.\n"
+    "seriellen Schnittstelle oder von einem Station-Server und schreibt, wenn es \"Aktiv\" ist,\n"
+    "die Ausgabedateien nach Zeitplan (WinGT-Seiten, Wetterlog, APRS, ASYNOP). Die\n"
+    "Einstellungen stehen in wetterpult.ini im Programmordner.\n"
     "\n"
-    "  --headless          ohne Fenster laufen; jede empfangene Gruppe wird als Zeile\n"
-    "                      ausgegeben (bis die Fenster fertig sind, läuft Wetterpult immer so)\n"
-    "  --port NAME         die serielle Schnittstelle für diesen Lauf: COM2 (= /dev/ttyS1),\n"
-    "                      ttyUSB0 oder ein Pfad wie /dev/pts/3 (sonst Comport aus\n"
-    "                      wetterpult.ini, Standard COM2)\n"
-    "  --client HOST:PORT  für diesen Lauf einen Station-Server abfragen (z. B.\n"
-    "                      127.0.0.1:6980); sonst gilt ClientActive aus wetterpult.ini\n"
-    "  --folder ORDNER     der Programmordner (Einstellungen und Ausgabedateien); ohne\n"
-    "                      Angabe der Ordner des Programms, wenn er beschreibbar ist, sonst\n"
-    "                      ~/.local/share/wetterpult\n"
-    "  --replay DATEI      nach dem Start aufgezeichnete Stationsbytes (z. B. von\n"
-    "                      wetterpult-sim --out) durch die serielle Strecke schicken\n"
-    "  --run AKTION        danach einen Befehl \"JETZT ... erstellen!\" ausführen, mehrfach\n"
-    "                      möglich, in der angegebenen Reihenfolge: read, import, log, aprs,\n"
-    "                      asynop-new, asynop-line, asynop-end\n"
-    "  --quit              danach geordnet beenden (Einstellungen speichern), ohne die\n"
-    "                      Schnittstelle zu öffnen\n"
-    "  --help              diese Hilfe\n"
+    "  --headless              ohne Fenster laufen (bis die Fenster fertig sind, läuft\n"
+    "                          Wetterpult immer so)\n"
+    "  --folder ORDNER         der Programmordner (Einstellungen und Ausgabedateien);\n"
+    "                          sonst der Ordner des Programms, wenn beschreibbar, sonst\n"
+    "                          ~/.local/share/wetterpult/\n"
+    "  --activate              nach dem Start \"Aktiv\" einschalten (wie der Menübefehl), auch\n"
+    "                          wenn das Programm beim letzten Beenden nicht aktiv war\n"
+    "  --status-every SEKUNDEN alle SEKUNDEN Sekunden die Titel- und Statuszeile ausgeben\n"
+    "  --port NAME             für diesen Lauf diese serielle Schnittstelle: COM2\n"
+    "                          (= /dev/ttyS1), ttyUSB0 oder ein Pfad wie /dev/pts/3\n"
+    "  --client HOST:PORT      für diesen Lauf statt der Schnittstelle diesen Station-Server\n"
+    "                          abfragen (z. B. 127.0.0.1:6980)\n"
+    "  --show-groups           jede empfangene Gruppe als Zeile ausgeben\n"
+    "  --replay DATEI          nach dem Start eine Aufzeichnung (rohe Stationsbytes) durch die\n"
+    "                          serielle Strecke schicken\n"
+    "  --run AKTION            einen JETZT-Befehl ausführen (mehrfach möglich, in dieser\n"
+    "                          Reihenfolge): read, import, log, aprs, asynop-new, asynop-line,\n"
+    "                          asynop-end\n"
+    "  --quit                  danach geordnet beenden\n"
+    "  --help                  diese Hilfe\n"
     "\n"
-    "Strg-C oder SIGTERM beenden das Programm geordnet: die Einstellungen werden gespeichert,\n"
-    "ein Server bekommt \"-Disconnect\".\n";
+    "Strg-C oder SIGTERM beenden das Programm geordnet: Einstellungen speichern, Schnittstelle\n"
+    "schließen, ein Server bekommt \"-Disconnect\".\n";
+
+const QStringList& runActions() {
+    static const QStringList actions = {QStringLiteral("read"),       QStringLiteral("import"),
+                                        QStringLiteral("log"),        QStringLiteral("aprs"),
+                                        QStringLiteral("asynop-new"), QStringLiteral("asynop-line"),
+                                        QStringLiteral("asynop-end")};
+    return actions;
+}
 
 namespace {
 
@@ -63,6 +74,9 @@ bool parseAppOptions(const QStringList& arguments, AppOptions* options, QString*
          QCommandLineOption(QStringLiteral("port"), QString(), QStringLiteral("NAME")),
          QCommandLineOption(QStringLiteral("client"), QString(), QStringLiteral("HOST:PORT")),
          QCommandLineOption(QStringLiteral("folder"), QString(), QStringLiteral("ORDNER")),
+         QCommandLineOption(QStringLiteral("activate")),
+         QCommandLineOption(QStringLiteral("status-every"), QString(), QStringLiteral("SEKUNDEN")),
+         QCommandLineOption(QStringLiteral("show-groups")),
          QCommandLineOption(QStringLiteral("replay"), QString(), QStringLiteral("DATEI")),
          QCommandLineOption(QStringLiteral("run"), QString(), QStringLiteral("AKTION")),
          QCommandLineOption(QStringLiteral("quit"))});
@@ -72,13 +86,22 @@ bool parseAppOptions(const QStringList& arguments, AppOptions* options, QString*
     options->headless = parser.isSet(QStringLiteral("headless"));
     options->port = parser.value(QStringLiteral("port"));
     options->folder = parser.value(QStringLiteral("folder"));
+    options->activate = parser.isSet(QStringLiteral("activate"));
+    options->showGroups = parser.isSet(QStringLiteral("show-groups"));
     options->replay = parser.value(QStringLiteral("replay"));
     options->quit = parser.isSet(QStringLiteral("quit"));
-    options->runActions = parser.values(QStringLiteral("run"));
-    for (const QString& action : options->runActions) {
-        if (!parseRunNowAction(action)) {
-            *error = QStringLiteral("--run: unbekannte Aktion '%1' (möglich: %2).")
-                         .arg(action, runNowActionNames().join(QStringLiteral(", ")));
+    if (parser.isSet(QStringLiteral("status-every"))) {
+        const auto seconds =
+            commandline::integer(parser, QStringLiteral("status-every"), 1, 86400, error);
+        if (!seconds)
+            return false;
+        options->statusEvery = int(*seconds);
+    }
+    options->runs = parser.values(QStringLiteral("run"));
+    for (const QString& action : options->runs) {
+        if (!runActions().contains(action)) {
+            *error = QStringLiteral("--run: '%1' ist keine Aktion (%2).")
+                         .arg(action, runActions().join(QStringLiteral(", ")));
             return false;
         }
     }

@@ -7,15 +7,20 @@
 struct AppOptions {
     bool help = false;
     bool headless = false;
-    // --port and --client override the settings file for one run; they are not saved.
-    QString port;        // serial port name as the settings keep it; empty: the file's Comport
-    QString clientHost;  // client mode when not empty
+    QString port;        // serial port for this run; empty: the one of the settings file
+    QString clientHost;  // client of this server for this run when not empty
     quint16 clientPort = 0;
-    QString folder;          // the program folder (--folder)
-    QString replay;          // a capture of station bytes fed through the serial road at start
-    QStringList runActions;  // run-now commands, in order (names of outputs/run_now.h)
-    bool quit = false;       // end after the run-now commands, with the shut-down steps
+    QString folder;           // the program folder (--folder)
+    bool activate = false;    // switch "Aktiv" on after start-up
+    int statusEvery = 0;      // print the status line every so many seconds; 0: never
+    bool showGroups = false;  // print a line per decoded group
+    QString replay;           // a capture fed through the serial road after start-up
+    QStringList runs;         // run-now commands, in order
+    bool quit = false;        // end after the one-shot steps
 };
+
+// The run-now commands --run accepts, in the order of the menu.
+const QStringList& runActions();
 
 // Parses the arguments (program name first). On failure returns false with a German reason.
 bool parseAppOptions(const QStringList& arguments, AppOptions* options, QString* error);

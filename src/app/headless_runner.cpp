@@ -2,39 +2,50 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
 #include <cstdio>
 
 #include "base/notifier.h"
 #include "base/stop_signals.h"
-#include "config/plain_settings_host.h"
 #include "config/program_folder.h"
+#include "config/program_lifecycle.h"
+#include "config/schedule_list.h"
 #include "config/settings_file.h"
+#include "config/station_settings_host.h"
+#include "outputs/asynop_state.h"
 #include "outputs/output_writers.h"
-#include "outputs/run_now.h"
+#include "outputs/scheduler.h"
+#include "outputs/scheduler_clock.h"
+#include "outputs/station_input_control.h"
 #include "station/group_summary.h"
 #include "station/station_input.h"
 
 namespace {
 
-// The station input of this run: the command line overrides the settings file for this run only,
-// so the file's own port, server and ClientActive are what the end of the run writes back.
-void chooseInput(const AppOptions& options, const Settings& settings, const SettingsHost& host,
-                 StationInput& input) {
-    if (!options.clientHost.isEmpty()) {
-        input.client().setAddress(options.clientHost);
-        input.client().setPort(options.clientPort);
-        input.setClientMode(true);
-    } else if (options.port.isEmpty() && settings.ClientActive) {
-        input.client().setAddress(host.remoteAddress());
-        input.client().setPort(quint16(host.remotePort()));
-        input.setClientMode(true);
-    } else {
-        input.serialLink().setPortName(options.port.isEmpty() ? host.portName() : options.port);
-    }
+void printLine(const QString& line) {
+    std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stdout);
 }
 
-// Feeds a recorded byte stream through the serial road, as if the port had delivered it.
-bool replayCapture(const QString& path, StationInput& input) {
+void runNow(Scheduler& scheduler, const QString& action) {
+    if (action == QLatin1String("read"))
+        scheduler.readNow();
+    else if (action == QLatin1String("import"))
+        scheduler.importNow();
+    else if (action == QLatin1String("log"))
+        scheduler.logNow();
+    else if (action == QLatin1String("aprs"))
+        scheduler.aprsNow();
+    else if (action == QLatin1String("asynop-new"))
+        scheduler.asynopNewFile();
+    else if (action == QLatin1String("asynop-line"))
+        scheduler.asynopAppendLine();
+    else if (action == QLatin1String("asynop-end"))
+        scheduler.asynopEndFile();
+}
+
+// Feeds a capture of raw station bytes through the serial road, as if the port had sent them.
+bool replay(StationInput& input, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         reportError(QStringLiteral("Die Aufzeichnung %1 kann nicht gelesen werden: %2")
@@ -55,61 +66,65 @@ int runHeadless(const AppOptions& options) {
         reportError(error);
         return 1;
     }
-    Settings settings;
-    settings.setProgramFolder(folder);
-    PlainSettingsHost host;
-    LoadSettings(settings, host);
-    // Until the scheduler keeps the client state, the file's ClientActive is written back as read.
-    host.client = settings.ClientActive;
 
     StationData data;
-    StationInput input(data);
-    chooseInput(options, settings, host, input);
+    Settings settings;
     AsynopState asynop;
-    OutputWriters writers(OutputContext{data, settings, asynop});
-
-    QObject::connect(&input, &StationInput::refreshed, [&data](std::uint8_t groupByte) {
-        const QString line = groupSummaryLine(data.Record, groupByte);
-        if (line.isEmpty())
-            return;
-        std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
-        std::fflush(stdout);
+    OutputWriters outputs(OutputContext{data, settings, asynop});
+    StationInput input(data);
+    StationInputControl control(input);
+    Scheduler scheduler(data, settings, outputs, control, [&settings](const QString& list) {
+        return NextScheduleTime(settings, list);
     });
+    SchedulerClock clock(scheduler);
+    StationSettingsHost host(settings, input, scheduler);
+    if (!options.port.isEmpty())
+        host.overridePort(options.port);
+    if (!options.clientHost.isEmpty())
+        host.overrideServer(options.clientHost, options.clientPort);
+    scheduler.clientMode = [&host] { return host.clientMode(); };
 
-    // --replay and --run: a recorded stream through the serial road, then the run-now commands.
-    if (!options.replay.isEmpty() && !replayCapture(options.replay, input))
+    // A line error takes the switch off; a lost server connection is reported and the switch
+    // stays as it is.
+    QObject::connect(&input.serialLink(), &SerialLink::portLost, &input,
+                     [&scheduler] { scheduler.receptionFailed(); });
+    if (options.showGroups) {
+        QObject::connect(&input, &StationInput::refreshed, &input, [&data](std::uint8_t group) {
+            const QString line = groupSummaryLine(data.Record, group);
+            if (!line.isEmpty())
+                printLine(line);
+        });
+    }
+
+    ProgramLifecycle lifecycle(
+        settings, data, scheduler, control, [&] { LoadSettings(settings, host); },
+        [&] { return SaveSettings(settings, host); });
+    lifecycle.startUp(folder);
+
+    if (!options.replay.isEmpty() && !replay(input, options.replay))
         return 1;
-    for (const QString& name : options.runActions)
-        runNow(*parseRunNowAction(name), writers);
-    // --quit: the shut-down steps at once; the port is never opened.
+    if (options.activate && !scheduler.isActive())
+        host.runAktivCommand();
+    for (const QString& action : options.runs)
+        runNow(scheduler, action);
     if (options.quit) {
-        const bool saved = SaveSettings(settings, host);
-        input.shutdown();
-        return saved ? 0 : 1;
+        // One-shot use: a settings file that cannot be written ends the run with an error code.
+        return lifecycle.shutDown() ? 0 : 1;
     }
 
-    // Shut-down: the settings first; when they cannot be written the program keeps running (the
-    // message has been shown), and a second stop request ends it without them.
+    QTimer status;
+    if (options.statusEvery > 0) {
+        QObject::connect(&status, &QTimer::timeout, &status,
+                         [&scheduler] { printLine(scheduler.titleBar().line()); });
+        status.start(options.statusEvery * 1000);
+    }
+
+    // Ctrl-C or SIGTERM: the shut-down steps. When the settings cannot be saved the program goes on
+    // (the message says why) and a second signal tries again.
     StopSignals stop;
-    bool saveFailed = false;
-    QObject::connect(&stop, &StopSignals::stopRequested, [&] {
-        const bool saved = SaveSettings(settings, host);
-        if (!saved && !saveFailed) {
-            saveFailed = true;
-            std::fprintf(stderr,
-                         "wetterpult: läuft weiter; ein weiteres Strg-C oder SIGTERM "
-                         "beendet ohne die Einstellungen zu speichern.\n");
-            return;
-        }
-        input.shutdown();
-        QCoreApplication::exit(saved ? 0 : 1);
+    QObject::connect(&stop, &StopSignals::stopRequested, &stop, [&lifecycle] {
+        if (lifecycle.shutDown())
+            QCoreApplication::quit();
     });
-
-    // A port that does not open at start leaves nothing to do: the reason has been shown. The
-    // settings are still written, so a first start leaves a file whose Comport can be corrected.
-    if (!input.activate()) {
-        SaveSettings(settings, host);
-        return 1;
-    }
     return QCoreApplication::exec();
 }

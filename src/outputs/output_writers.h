@@ -3,20 +3,21 @@
 
 #include <QString>
 
+#include "outputs/output_actions.h"
 #include "outputs/output_context.h"
 
-class OutputWriters {
+class OutputWriters : public OutputActions {
 public:
     explicit OutputWriters(OutputContext context) : context_(context) {}
 
-    void writeReport(int mode);
-    void writeLog();
-    void writeAprs();
-    void asynopNewFile();
-    void asynopAppendLine();
-    void asynopEndFile();
-    void asynopHourlyCheck();
-    QString asynopStatusText();
+    void writeReport(int mode) override;
+    void writeLog() override;
+    void writeAprs() override;
+    void asynopNewFile() override;
+    void asynopAppendLine() override;
+    void asynopEndFile() override;
+    void asynopHourlyCheck() override;
+    QString asynopStatusText() override;
 
 private:
     OutputContext context_;

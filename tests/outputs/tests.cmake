@@ -10,7 +10,7 @@ set_tests_properties(outputs.whole_program PROPERTIES TIMEOUT 60)
 add_test(NAME outputs.unknown_run_action
          COMMAND $<TARGET_FILE:wetterpult> --headless --run backen --quit)
 set_tests_properties(outputs.unknown_run_action PROPERTIES
-                     PASS_REGULAR_EXPRESSION "--run: unbekannte Aktion 'backen' \\(möglich: read, import")
+                     PASS_REGULAR_EXPRESSION "--run: 'backen' ist keine Aktion \\(read, import")
 add_test(NAME outputs.missing_capture
          COMMAND $<TARGET_FILE:wetterpult> --headless
                  --folder ${CMAKE_CURRENT_BINARY_DIR}/missing_capture

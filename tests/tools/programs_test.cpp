@@ -2,6 +2,8 @@
 // road and on the client road through the station server, the headless program, shut-down.
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -62,7 +64,15 @@ QString startSimulator(Running& sim) {
 // Reads JSON lines until every group kind has been seen; returns the checksum texts per group.
 std::map<QString, std::set<QString>> collectGroups(Running& decoder, int maxLines) {
     std::map<QString, std::set<QString>> seen;
-    for (int i = 0; i < maxLines && seen.size() < 5; ++i) {
+    // A false start (a data byte equal to a group byte) may show a kind as "Error!" first, so
+    // reading goes on until every kind has come through good or the lines run out.
+    auto goodKinds = [&seen] {
+        int n = 0;
+        for (const auto& [group, results] : seen)
+            n += results.count(QStringLiteral("OK!")) || results.count(QStringLiteral("null"));
+        return n;
+    };
+    for (int i = 0; i < maxLines && goodKinds() < 5; ++i) {
         const QString line = decoder.readLine();
         if (line.isEmpty())
             break;
@@ -83,9 +93,9 @@ TEST(ProgramsTest, SimulatorOnAPseudoTerminalDecodesOnTheSerialRoad) {
     ASSERT_TRUE(pty.startsWith(QStringLiteral("/dev/"))) << pty.toStdString();
 
     Running decode(kDecode, {QStringLiteral("--serial"), pty, QStringLiteral("--groups"),
-                             QStringLiteral("12")});
+                             QStringLiteral("40")});
     ASSERT_TRUE(decode.started());
-    const auto seen = collectGroups(decode, 12);
+    const auto seen = collectGroups(decode, 40);
     for (const char* g : {"8F", "9F", "AF", "BF", "CF"})
         EXPECT_TRUE(seen.count(QString::fromLatin1(g)) &&
                     seen.at(QString::fromLatin1(g)).count(QStringLiteral("OK!")))
@@ -138,7 +148,10 @@ TEST(ProgramsTest, HeadlessProgramPrintsLinesAndEndsInOrder) {
     Running sim(kSim, {QStringLiteral("--pty"), QStringLiteral("--speed"), QStringLiteral("20")});
     const QString pty = startSimulator(sim);
     ASSERT_FALSE(pty.isEmpty());
-    Running app(kApp, {QStringLiteral("--headless"), QStringLiteral("--port"), pty});
+    QTemporaryDir folder;
+    Running app(kApp, {QStringLiteral("--headless"), QStringLiteral("--folder"), folder.path(),
+                       QStringLiteral("--activate"), QStringLiteral("--show-groups"),
+                       QStringLiteral("--port"), pty});
     ASSERT_TRUE(app.started());
     bool sawTemperature = false;
     for (int i = 0; i < 10 && !sawTemperature; ++i) {
@@ -160,7 +173,9 @@ TEST(ProgramsTest, HeadlessProgramPrintsLinesAndEndsInOrder) {
 TEST(ProgramsTest, HeadlessClientSaysDisconnectWhenEnded) {
     QTcpServer server;
     ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
-    Running app(kApp, {QStringLiteral("--headless"), QStringLiteral("--client"),
+    QTemporaryDir folder;
+    Running app(kApp, {QStringLiteral("--headless"), QStringLiteral("--folder"), folder.path(),
+                       QStringLiteral("--activate"), QStringLiteral("--client"),
                        QStringLiteral("127.0.0.1:%1").arg(server.serverPort())});
     ASSERT_TRUE(app.started());
     ASSERT_TRUE(waitUntil([&] { return server.hasPendingConnections(); }));

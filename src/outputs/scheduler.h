@@ -1,0 +1,108 @@
+// The "Aktiv" switch and the three timers behind the program's outputs: the second tick (WinGT
+// Read and Import times, client polling), the minute tick (wind ring, 24-hour rain, APRS, daily
+// profiles, Read page each minute, ASYNOP hours) and the log timer; plus the run-now commands.
+// The tick handlers read the application clock, so a test can drive whole days through them.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+#include "config/settings.h"
+#include "display/title_bar.h"
+#include "outputs/input_control.h"
+#include "outputs/output_actions.h"
+#include "station/weather_record.h"
+
+class Scheduler {
+public:
+    // Gives the next due "hh:nn" of the schedule list "Read" or "Import".
+    using ScheduleSource = std::function<QString(const QString& name)>;
+
+    Scheduler(StationData& data, Settings& settings, OutputActions& outputs, InputControl& input,
+              ScheduleSource nextScheduleTime);
+
+    // --- The "Aktiv" switch
+    bool isActive() const { return active_; }
+    // Switches active or inactive, as the menu item, F2 and the tool button do.
+    void toggleActive();
+    // The serial port failed while active (line error): the switch goes off, the ticks stop.
+    void receptionFailed();
+
+    // --- Ticks, called by the scheduler clock (or a test)
+    void tmrSekundenTimer();
+    void minutencountTimer();
+    void logtimerTimer();
+    // The clock jumped: the next Read and Import times are taken anew from the present time, so a
+    // time passed in the jump does not hold up the rest of the day's list.
+    void clockJumped();
+
+    // --- Run-now commands of the "Datei" menu; they act whatever the active state
+    void importNow();  // "JETZT Import erstellen!": the page of profile 2
+    void readNow();    // "JETZT Read erstellen!"
+    void logNow();     // "JETZT Log updaten!"
+    void aprsNow();    // "JETZT APRS erstellen!"
+    void asynopNewFile();
+    void asynopAppendLine();
+    void asynopEndFile();
+
+    // --- Start-up pieces
+    // StartClock := the present time of day as "hhnn".
+    void takeStartClock();
+    // NextReadTime, then NextImportTime, from the schedule lists (also after the WinGT dialog).
+    void updateScheduleTimes();
+    // Puts the ASYNOP status text into the first status panel.
+    void showAsynopStatus();
+
+    // The weather-log interval in milliseconds; 0 = no log timer.
+    int logInterval() const { return logIntervalMs_; }
+    void setLogInterval(int ms);
+
+    // --- State, for the status bar and the tests
+    std::uint8_t secondsCounter() const { return SecondsCounter; }
+    int logMinutesLeft() const { return LogMinutesLeft; }
+    int aprsMinutesLeft() const { return AprsMinutesLeft; }
+    const QString& nextReadTime() const { return NextReadTime; }
+    const QString& nextImportTime() const { return NextImportTime; }
+    const QDateTime& activationTime() const { return ActivationTime; }
+    const QString& startClock() const { return StartClock; }
+    const TitleBar& titleBar() const { return titleBar_; }
+    StatusInputs statusInputs() const;
+
+    // Whether going active opens the client connection instead of the serial port; when not set,
+    // the setting ClientActive decides. (The program sets it when the command line chooses the
+    // input for one run.)
+    std::function<bool()> clientMode;
+
+    // After each refresh of the caption and the status panels (the window repaints them).
+    std::function<void()> onTitleChanged;
+    // After the active state or the log interval changed (the scheduler clock follows them).
+    std::function<void()> onTimersChanged;
+
+private:
+    void activationRun();
+    void refreshTitle();
+    void timersChanged();
+
+    StationData& data_;
+    Settings& settings_;
+    OutputActions& outputs_;
+    InputControl& input_;
+    ScheduleSource nextScheduleTime_;
+    TitleBar titleBar_;
+
+    bool active_ = false;
+    std::uint8_t SecondsCounter = 0;
+    int LogMinutesLeft = 0;
+    int AprsMinutesLeft = 0;
+    QString NextReadTime;
+    QString NextImportTime;
+    QDateTime ActivationTime;
+    QString StartClock;
+    int logIntervalMs_ = 600000;
+    // Wall minute in which the Read / Import page was last written on schedule: a list of one time
+    // gives that same time again, which must not write the page at every second of the minute.
+    qint64 readWrittenMinute_ = -1;
+    qint64 importWrittenMinute_ = -1;
+};

@@ -1,0 +1,76 @@
+// The second and minute ticks of the scheduler. Each tick reads the clock once and does all its
+// work for that moment, so a slow writer cannot push a later step into the next minute.
+#include <algorithm>
+
+#include "base/app_clock.h"
+#include "outputs/rolling_values.h"
+#include "outputs/scheduler.h"
+#include "outputs/tick_plan.h"
+
+namespace {
+
+// "hh:nn" or "hhnn" of a time of day (built by hand: it runs every second).
+QString hoursMinutes(const QTime& t, bool withColon) {
+    const char16_t text[5] = {char16_t(u'0' + t.hour() / 10), char16_t(u'0' + t.hour() % 10), u':',
+                              char16_t(u'0' + t.minute() / 10), char16_t(u'0' + t.minute() % 10)};
+    if (withColon)
+        return QString(reinterpret_cast<const QChar*>(text), 5);
+    const char16_t digits[4] = {text[0], text[1], text[3], text[4]};
+    return QString(reinterpret_cast<const QChar*>(digits), 4);
+}
+
+}  // namespace
+
+void Scheduler::tmrSekundenTimer() {
+    const QDateTime now = AppClock::currentDateTime();
+    // The counter runs 59 down to 0 with the seconds of the wall clock, so it wraps to 59 just as
+    // the minute tick comes and the countdowns of the status bar show the real time left.
+    SecondsCounter = std::uint8_t(59 - std::min(now.time().second(), 59));
+    if (input_.clientConnected())
+        input_.sendGroupRequests(SecondsCounter);
+
+    const QString hhnn = hoursMinutes(now.time(), true);
+    const qint64 minute = wallMinute(now);
+    if (hhnn == NextReadTime && !settings_.ReadManuell && minute != readWrittenMinute_) {
+        readWrittenMinute_ = minute;
+        outputs_.writeReport(1);
+        NextReadTime = nextScheduleTime_(QStringLiteral("Read"));
+    }
+    if (hhnn == NextImportTime && !settings_.ImportManuell && minute != importWrittenMinute_) {
+        importWrittenMinute_ = minute;
+        outputs_.writeReport(2);
+        NextImportTime = nextScheduleTime_(QStringLiteral("Import"));
+    }
+    refreshTitle();
+}
+
+void Scheduler::minutencountTimer() {
+    const QTime now = AppClock::currentDateTime().time();
+
+    advanceWindRing(data_);
+    updateRain24h(data_, hoursMinutes(now, false) == StartClock);
+
+    if (LogMinutesLeft != 0 && --LogMinutesLeft == 0)
+        LogMinutesLeft = logIntervalMs_ / 60000;
+
+    if (AprsMinutesLeft != 0)
+        --AprsMinutesLeft;
+    if (active_ && AprsMinutesLeft == 0 && settings_.APRSIntervall != 0) {
+        outputs_.writeAprs();
+        AprsMinutesLeft = settings_.APRSIntervall;
+    }
+
+    const QString hhnn = hoursMinutes(now, true);
+    const int count = std::min<int>(settings_.ProfileCount, kProfileSlots);
+    for (int n = 2; n <= count; ++n) {
+        const Profile& p = settings_.profile(n);
+        if (!p.WieWinGT && p.Uhrzeit == hhnn)
+            outputs_.writeReport(n);
+    }
+    if (settings_.ReadMinute)
+        outputs_.writeReport(1);
+
+    outputs_.asynopHourlyCheck();
+    titleBar_.setAsynopPanel(outputs_.asynopStatusText());
+    refreshTitle();
+}
