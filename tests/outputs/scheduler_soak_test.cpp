@@ -134,7 +134,11 @@ TEST(SchedulerSoak, SevenDays) {
     EXPECT_EQ(outputs.logs, 1 + 288 * kDays);
     EXPECT_LT(highestRain24h, 1000);  // never the 65000 mm of a negative 16-bit difference
     EXPECT_GT(highestGust, 0);
+#ifndef __SANITIZE_ADDRESS__
+    // (AddressSanitizer keeps freed memory in quarantine, so resident memory grows there; its leak
+    // check at the end covers that build.)
     EXPECT_LT(rssAfterSevenDays - rssAfterDayOne, 512);
+#endif
     std::cout << "[ soak     ] " << wakes
               << " wake-ups, resident memory after day 1: " << rssAfterDayOne << " kB, after day "
               << kDays << ": " << rssAfterSevenDays << " kB\n";
