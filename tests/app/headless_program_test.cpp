@@ -144,3 +144,26 @@ TEST(HeadlessProgram, StoppedClientSaysDisconnectToItsServer) {
     EXPECT_TRUE(ini.contains("ClientActive=0\r\nRemotePort=6980\r\n")) << qPrintable(ini);
     EXPECT_TRUE(ini.contains("ActiveAtStartup=1\r\n"));
 }
+
+TEST(HeadlessProgram, OneShotReplayRunNowAndQuit) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QProcess program;
+    program.start(kProgram, {"--headless", "--folder", dir.path(), "--replay",
+                             WETTERPULT_TEST_DATA "/captures/clean_rounds.bin", "--run", "read",
+                             "--run", "aprs", "--run", "asynop-new", "--quit"});
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().constData();
+    EXPECT_TRUE(QFile::exists(dir.path() + "/Wetter.txt"));
+    EXPECT_TRUE(QFile::exists(dir.path() + "/aprs.txt"));
+    EXPECT_TRUE(readText(dir.path() + "/asynoptmp.txt").contains("SXSX"));
+    // Never switched on: the next start stays inactive as well.
+    EXPECT_TRUE(readText(dir.path() + "/wetterpult.ini").contains("ActiveAtStartup=0\r\n"));
+
+    // A capture that cannot be read stops the run with a message.
+    program.start(kProgram, {"--headless", "--folder", dir.path(), "--replay",
+                             dir.path() + "/fehlt.bin", "--quit"});
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_TRUE(program.readAllStandardError().contains("fehlt.bin"));
+}

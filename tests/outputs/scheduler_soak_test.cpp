@@ -1,11 +1,15 @@
-// Seven simulated days through the tick handlers with changing station data: every wall-clock
-// minute ticked once, every output as often as its schedule says, memory flat.
+// Seven simulated days through the tick handlers with the simulated station's groups: every
+// wall-clock minute ticked once, every output as often as its schedule says, memory flat.
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <iostream>
 
+#include "group_encoder.h"
 #include "outputs/scheduler_fakes.h"
+#include "sim_stream.h"
+#include "station/serial_road.h"
+#include "station_model.h"
 
 namespace {
 
@@ -34,6 +38,11 @@ public:
     int minuteGaps = 0;
     qint64 lastMinute = -1;
 };
+
+std::size_t groupIndex(std::uint8_t groupByte) {
+    return std::size_t(std::find(kGroupBytes.begin(), kGroupBytes.end(), groupByte) -
+                       kGroupBytes.begin());
+}
 
 // Resident memory of this process in kB.
 long residentKb() {
@@ -68,17 +77,23 @@ TEST(SchedulerSoak, SevenDays) {
     rig.data.GroupSeen.fill(true);
     scheduler.toggleActive();
 
-    // The simulated station: a gust every second (up to 40 m/s), rain now and then, and the
-    // console's rain total reset once.
+    // The simulated station sends its groups through the seven days; they go through the serial
+    // road into the record as from the port.
     SimulatedTime sim(rig.clock, scheduler, 7);
     StationData& data = rig.data;
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> gust(0, 400);
-    std::uint16_t shadowMax = 0;
+    StationModel model(11, rig.clock.now());
+    std::array<QByteArray, 5> encoded;
+    SerialRoad road(data);
+    std::uint16_t shadowMax = 0;  // the highest gust of the minute, as the test sees it
+    road.onDecoded = [&](std::uint8_t group) {
+        if (group == 0xCF)
+            shadowMax = std::max(shadowMax, data.Record.Wind.GustSpeed);
+    };
     int ringMismatches = 0;
     int seenMinuteTicks = 0;
     int wakes = 0;
     std::uint16_t highestRain24h = 0;
+    std::uint16_t highestGust = 0;
 
     auto onWake = [&] {
         ++wakes;
@@ -87,16 +102,18 @@ TEST(SchedulerSoak, SevenDays) {
             ringMismatches += data.WindMaxRing.back() != shadowMax;
             shadowMax = 0;
         }
-        // A wind group: the decoder keeps the highest gust of the minute.
-        data.Record.Wind.GustSpeed = std::uint16_t(gust(random));
-        if (data.Record.Wind.GustSpeed > data.Record.MinuteWindMax)
-            data.Record.MinuteWindMax = data.Record.Wind.GustSpeed;
-        shadowMax = std::max(shadowMax, data.Record.Wind.GustSpeed);
-        if (wakes % 1800 == 0)
-            ++data.Record.Rain.Total;
-        if (wakes == 3 * 86400)
-            data.Record.Rain.Total = 0;
+        // The console's schedule; the weather moves on in ten-second steps, which keeps the seven
+        // days quick.
+        const int second = wakes - 1;
+        if (second % 10 == 0) {
+            model.advance(10.0);
+            for (std::size_t g = 0; g < kGroupBytes.size(); ++g)
+                encoded[g] = encodeGroup(kGroupBytes[g], model.record());
+        }
+        for (std::uint8_t group : SimStream::groupsDueAt(second))
+            road.feed(encoded[groupIndex(group)]);
         highestRain24h = std::max(highestRain24h, data.Rain24h);
+        highestGust = std::max(highestGust, data.Record.Wind.GustSpeed);
     };
 
     sim.run(86400, onWake);
@@ -115,8 +132,13 @@ TEST(SchedulerSoak, SevenDays) {
     EXPECT_EQ(outputs.reports[3], kDays);      // 00:00
     EXPECT_EQ(outputs.aprs, 1 + 144 * kDays);
     EXPECT_EQ(outputs.logs, 1 + 288 * kDays);
-    EXPECT_LT(highestRain24h, 100);  // never the 65000 mm of a negative 16-bit difference
+    EXPECT_LT(highestRain24h, 1000);  // never the 65000 mm of a negative 16-bit difference
+    EXPECT_GT(highestGust, 0);
+#ifndef __SANITIZE_ADDRESS__
+    // (AddressSanitizer keeps freed memory in quarantine, so resident memory grows there; its leak
+    // check at the end covers that build.)
     EXPECT_LT(rssAfterSevenDays - rssAfterDayOne, 512);
+#endif
     std::cout << "[ soak     ] " << wakes
               << " wake-ups, resident memory after day 1: " << rssAfterDayOne << " kB, after day "
               << kDays << ": " << rssAfterSevenDays << " kB\n";
