@@ -5,7 +5,7 @@
 #include <QFile>
 #include <iostream>
 
-#include "group_encoder.h"
+#include "console_encoder.h"
 #include "outputs/scheduler_fakes.h"
 #include "sim_stream.h"
 #include "station/serial_road.h"
