@@ -4,7 +4,9 @@
 
 namespace {
 LabelDesign shown(const char* name, const char* caption) {
-    return {QString::fromLatin1(name), QString::fromUtf8(caption), false};
+    const QString text = QString::fromUtf8(caption);
+    return {QString::fromLatin1(name), text, false,
+            text.startsWith(QStringLiteral("Zeit")) || text == QStringLiteral("seit")};
 }
 LabelDesign hidden(const char* name, const char* caption) {
     return {QString::fromLatin1(name), QString::fromUtf8(caption), true};

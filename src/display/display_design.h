@@ -11,6 +11,9 @@ struct LabelDesign {
     QString name;         // objectName, e.g. "Label22"
     QString caption;      // text shown before the first refresh
     bool hidden = false;  // kept up to date but not shown (read by the alarm overview)
+    // The time of the value before it ("ZeitHi" after "Hi", "seit" after "Total"): may stand
+    // beside that value when the box is too short for one label per line.
+    bool besidePrevious = false;
 };
 
 struct GaugeDesign {
