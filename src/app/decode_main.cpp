@@ -1,7 +1,128 @@
-// Reads raw station bytes and prints one JSON object per framed group.
+// wetterpult-decode: reads raw station bytes from a file or standard input, runs them through the
+// serial road and prints one JSON line per framed group.
+#include <fcntl.h>
+#include <unistd.h>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
-int main() {
-    std::fprintf(stderr, "wetterpult-decode: noch nicht fertig\n");
-    return 1;
+#include "station/decode_session.h"
+
+namespace {
+
+struct Options {
+    QString input = QStringLiteral("-");
+    std::size_t chunk = 1;
+    std::size_t groups = 0;
+};
+
+void printLine(QByteArrayView line) {
+    std::fwrite(line.data(), 1, static_cast<std::size_t>(line.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+[[noreturn]] void fail(const QString& text, int code) {
+    std::fprintf(stderr, "wetterpult-decode: %s\n", qPrintable(text));
+    std::exit(code);
+}
+
+std::size_t positiveNumber(const QCommandLineParser& parser, const QString& name) {
+    bool ok = false;
+    const qulonglong v = parser.value(name).toULongLong(&ok);
+    if (!ok || v == 0)
+        fail(QStringLiteral("--%1 braucht eine ganze Zahl ab 1, nicht '%2'.")
+                 .arg(name, parser.value(name)),
+             2);
+    return static_cast<std::size_t>(v);
+}
+
+Options parseOptions(const QCoreApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Liest rohe Bytes einer Wetterstation (WX200/WM918/WMR918), schneidet die fünf "
+        "Datengruppen "
+        "heraus, prüft ihre Prüfsumme und gibt je Gruppe eine JSON-Zeile mit dem ganzen "
+        "Wetterdatensatz aus."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("DATEI"),
+                                 QStringLiteral("Datei mit Stationsbytes; - oder nichts liest die "
+                                                "Standardeingabe."),
+                                 QStringLiteral("[DATEI|-]"));
+    parser.addOption({QStringLiteral("chunk"),
+                      QStringLiteral("Bytes je Portion, die den Rahmenerkennern übergeben wird "
+                                     "(Vorgabe 1)."),
+                      QStringLiteral("N"), QStringLiteral("1")});
+    parser.addOption({QStringLiteral("groups"),
+                      QStringLiteral("Nach N ausgegebenen Gruppen beenden."), QStringLiteral("N")});
+    if (!parser.parse(app.arguments())) {
+        const QStringList unknown = parser.unknownOptionNames();
+        fail(unknown.isEmpty()
+                 ? QStringLiteral("Fehler in der Befehlszeile: %1").arg(parser.errorText())
+                 : QStringLiteral("Unbekannte Option '%1' (--help zeigt die Optionen).")
+                       .arg(unknown.first()),
+             2);
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+
+    Options o;
+    const QStringList args = parser.positionalArguments();
+    if (args.size() > 1)
+        fail(QStringLiteral("Nur eine Eingabedatei ist erlaubt."), 2);
+    if (!args.isEmpty())
+        o.input = args.first();
+    o.chunk = positiveNumber(parser, QStringLiteral("chunk"));
+    if (parser.isSet(QStringLiteral("groups")))
+        o.groups = positiveNumber(parser, QStringLiteral("groups"));
+    return o;
+}
+
+// Reads a file or standard input to its end (or until the session has printed enough lines).
+int decodeStream(const Options& o, DecodeSession& session) {
+    int fd = STDIN_FILENO;
+    if (o.input != QStringLiteral("-")) {
+        fd = ::open(QFile::encodeName(o.input).constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            fail(QStringLiteral("Die Datei '%1' kann nicht geöffnet werden: %2")
+                     .arg(o.input, QString::fromLocal8Bit(std::strerror(errno))),
+                 1);
+    }
+    char buffer[1 << 16];
+    while (!session.done()) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            fail(QStringLiteral("Lesefehler in '%1': %2")
+                     .arg(o.input, QString::fromLocal8Bit(std::strerror(errno))),
+                 1);
+        if (n == 0) {
+            session.finishSerial();
+            break;
+        }
+        session.feedSerial(QByteArrayView(buffer, n));
+        std::fflush(stdout);
+    }
+    if (fd != STDIN_FILENO)
+        ::close(fd);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("wetterpult-decode"));
+    const Options options = parseOptions(app);
+
+    DecodeSession session(options.chunk, options.groups);
+    session.onLine = printLine;
+    const int rc = decodeStream(options, session);
+    if (std::fflush(stdout) != 0)
+        fail(QStringLiteral("Die Ausgabe kann nicht geschrieben werden."), 1);
+    return rc;
 }

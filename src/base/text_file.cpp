@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -10,7 +11,8 @@ namespace textfile {
 
 QByteArray toWindows1252(const QString& text) {
     QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
-    if (!encoder.isValid()) return text.toLatin1();
+    if (!encoder.isValid())
+        return text.toLatin1();
     QByteArray out;
     out.reserve(text.size());
     // Encode character by character so that a character without a Windows-1252 byte becomes "?"
@@ -34,7 +36,8 @@ QByteArray toWindows1252(const QString& text) {
 
 QString fromWindows1252(const QByteArray& bytes) {
     QStringDecoder decoder("windows-1252", QStringConverter::Flag::Stateless);
-    if (!decoder.isValid()) return QString::fromLatin1(bytes);
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
     return decoder.decode(bytes);
 }
 
@@ -47,37 +50,86 @@ QByteArray crlfLines(const QStringList& lines) {
     return out;
 }
 
-bool replaceWhole(const QString& path, const QByteArray& bytes, QString* error) {
+bool replaceWhole(const QString& path, const QByteArray& bytes, QString* error,
+                  WriteFailure* failure) {
+    auto fail = [&](const QString& reason, WriteFailure step) {
+        if (error)
+            *error = reason;
+        if (failure)
+            *failure = step;
+        return false;
+    };
+    if (failure)
+        *failure = WriteFailure::None;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        if (error) *error = file.errorString();
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString(), WriteFailure::Create);
+    // QSaveFile::commit() drops an error of its final flush (a disk that fills up in the middle),
+    // so the buffer is flushed here and a short write cancels the new file.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return fail(reason, WriteFailure::Write);
     }
-    if (!file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
+    if (!file.commit())
+        return fail(file.errorString(), WriteFailure::Write);
     return true;
 }
+
+namespace {
+// Appends without Qt's write buffer, so that a failed write can be undone by cutting the file back
+// to its former size before anything else touches it.
+bool appendBytes(const QString& path, const QByteArray& bytes, bool mayCreate, QString* error) {
+    const bool existed = QFileInfo::exists(path);
+    QFile file(path);
+    QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered;
+    if (!mayCreate)
+        mode |= QIODevice::ExistingOnly;
+    if (!file.open(mode)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const qint64 before = file.size();
+    if (file.write(bytes) == bytes.size())
+        return true;
+    if (error)
+        *error = file.errorString();
+    if (existed) {
+        file.resize(before);
+    } else {
+        file.close();
+        QFile::remove(path);
+    }
+    return false;
+}
+}  // namespace
 
 bool append(const QString& path, const QByteArray& bytes, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
+    return appendBytes(path, bytes, true, error);
 }
 
-bool makeFolder(const QString& path) { return QDir().mkpath(path); }
+bool appendExisting(const QString& path, const QByteArray& bytes, QString* error) {
+    return appendBytes(path, bytes, false, error);
+}
+
+bool copyReplacing(const QString& source, const QString& target, QString* error) {
+    const QFileInfo from(source);
+    const QFileInfo to(target);
+    if (to.exists() && from.exists() && from.canonicalFilePath() == to.canonicalFilePath())
+        return true;
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = in.errorString();
+        return false;
+    }
+    const QByteArray bytes = in.readAll();
+    return replaceWhole(target, bytes, error);
+}
+
+bool makeFolder(const QString& path) {
+    return QDir().mkpath(path);
+}
 
 }  // namespace textfile

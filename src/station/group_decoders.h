@@ -1,6 +1,7 @@
-// The five group decoders and the byte helpers they share. A decoder takes the group body (the bytes
-// after the group byte, checksum last) and overwrites every field of its group in the record. The
-// caller guarantees the body is at least as long as the group's body (see group_table.h).
+// The five group decoders and the byte helpers they share. A decoder takes the group body (the
+// bytes after the group byte, checksum last) and overwrites every field of its group in the record.
+// The caller guarantees the body holds at least the bytes the decoder reads: the group's body
+// without its checksum, which no decoder reads (see decodedBodySize in group_table.h).
 #pragma once
 
 #include <array>

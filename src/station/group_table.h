@@ -19,9 +19,15 @@ inline constexpr GroupInfo kGroups[5] = {
     {0xBF, 13, 3, &DecodeGroupBF}, {0xCF, 26, 4, &DecodeGroupCF},
 };
 
+// The body bytes the group's decoder reads: all but the checksum.
+inline constexpr std::size_t decodedBodySize(const GroupInfo& g) {
+    return g.bodySize - 1;
+}
+
 // The group with this group byte, or nullptr.
 inline const GroupInfo* groupFor(std::uint8_t groupByte) {
     for (const GroupInfo& g : kGroups)
-        if (g.groupByte == groupByte) return &g;
+        if (g.groupByte == groupByte)
+            return &g;
     return nullptr;
 }

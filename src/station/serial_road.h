@@ -24,6 +24,8 @@ struct GroupCheckResult {
 class SerialRoad {
 public:
     explicit SerialRoad(StationData& data);
+    SerialRoad(const SerialRoad&) = delete;
+    SerialRoad& operator=(const SerialRoad&) = delete;
 
     // Hands one chunk, of any length, to all five framers in arrival order.
     void feed(QByteArrayView chunk);
@@ -35,7 +37,16 @@ public:
 
     const std::array<PacketFramer, 5>& framers() const { return framers_; }
 
+    // The group byte plus every body byte but the last, summed modulo 256, equals the last.
+    static bool checksumMatches(std::uint8_t groupByte, QByteArrayView body);
+
 private:
+    // One handler per framer (0x8F ... 0xCF); each runs GroupCheck with its group byte and row.
+    void Packet8FPacket(QByteArrayView body);
+    void Packet9FPacket(QByteArrayView body);
+    void PacketAFPacket(QByteArrayView body);
+    void PacketBFPacket(QByteArrayView body);
+    void PacketCFPacket(QByteArrayView body);
     void GroupCheck(std::uint8_t groupByte, int row, QByteArrayView body);
 
     StationData& data_;

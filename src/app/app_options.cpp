@@ -1,0 +1,71 @@
+#include "app_options.h"
+
+#include <QCommandLineParser>
+
+#include "base/command_line.h"
+
+const char* const kAppHelp =
+    "Aufruf: wetterpult [--headless] [--port NAME | --client HOST:PORT] [--folder ORDNER]\n"
+    "\n"
+    "Wetterpult liest die Datengruppen einer Wetterstation (WX200/WM918/WMR918) von der\n"
+    "seriellen Schnittstelle oder von einem Station-Server und zeigt sie an.\n"
+    "\n"
+    "  --headless          ohne Fenster laufen; jede empfangene Gruppe wird als Zeile\n"
+    "                      ausgegeben (bis die Fenster fertig sind, läuft Wetterpult immer so)\n"
+    "  --port NAME         die serielle Schnittstelle: COM2 (= /dev/ttyS1), ttyUSB0 oder ein\n"
+    "                      Pfad wie /dev/pts/3 (Standard COM2)\n"
+    "  --client HOST:PORT  statt der Schnittstelle einen Station-Server abfragen\n"
+    "                      (z. B. 127.0.0.1:6980)\n"
+    "  --folder ORDNER     der Programmordner (Einstellungen und Ausgabedateien)\n"
+    "  --help              diese Hilfe\n"
+    "\n"
+    "Strg-C oder SIGTERM beenden das Programm geordnet (ein Server bekommt \"-Disconnect\").\n";
+
+namespace {
+
+// "host:port", "[v6-address]:port".
+bool splitHostPort(const QString& text, QString* host, quint16* port) {
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    if (colon <= 0)
+        return false;
+    QString h = text.left(colon);
+    if (h.startsWith(QLatin1Char('[')) && h.endsWith(QLatin1Char(']')))
+        h = h.mid(1, h.size() - 2);
+    bool ok = false;
+    const uint p = text.mid(colon + 1).toUInt(&ok);
+    if (!ok || p == 0 || p > 65535 || h.isEmpty())
+        return false;
+    *host = h;
+    *port = quint16(p);
+    return true;
+}
+
+}  // namespace
+
+bool parseAppOptions(const QStringList& arguments, AppOptions* options, QString* error) {
+    QCommandLineParser parser;
+    parser.addOptions(
+        {QCommandLineOption(QStringLiteral("help")), QCommandLineOption(QStringLiteral("headless")),
+         QCommandLineOption(QStringLiteral("port"), QString(), QStringLiteral("NAME")),
+         QCommandLineOption(QStringLiteral("client"), QString(), QStringLiteral("HOST:PORT")),
+         QCommandLineOption(QStringLiteral("folder"), QString(), QStringLiteral("ORDNER"))});
+    if (!commandline::parse(parser, arguments, error))
+        return false;
+    options->help = parser.isSet(QStringLiteral("help"));
+    options->headless = parser.isSet(QStringLiteral("headless"));
+    options->port = parser.value(QStringLiteral("port"));
+    options->folder = parser.value(QStringLiteral("folder"));
+    if (parser.isSet(QStringLiteral("client"))) {
+        if (parser.isSet(QStringLiteral("port"))) {
+            *error = QStringLiteral("--port und --client schließen sich aus.");
+            return false;
+        }
+        if (!splitHostPort(parser.value(QStringLiteral("client")), &options->clientHost,
+                           &options->clientPort)) {
+            *error = QStringLiteral("--client: '%1' ist nicht von der Form HOST:PORT.")
+                         .arg(parser.value(QStringLiteral("client")));
+            return false;
+        }
+    }
+    return true;
+}

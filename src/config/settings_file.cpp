@@ -1,0 +1,269 @@
+#include "config/settings_file.h"
+
+#include <algorithm>
+
+#include "base/notifier.h"
+#include "config/comma_text.h"
+
+namespace {
+
+const QString kWindowPos = QStringLiteral("WindowPos");
+const QString kAlles = QStringLiteral("Alles");
+const QString kWinGT = QStringLiteral("WinGT");
+const QString kClientServer = QStringLiteral("ClientServer");
+const QString kWetterlog = QStringLiteral("Wetterlog");
+const QString kAsynop = QStringLiteral("ASYNOP");
+const QString kFarben = QStringLiteral("Farben");
+const QString kSchriften = QStringLiteral("Schriften");
+const QString kProfile = QStringLiteral("Profile");
+
+// Defaults of the values the settings host holds.
+const QString kDefaultComport = QStringLiteral("COM2");
+const QString kDefaultRemoteIP = QStringLiteral("127.0.0.1");
+constexpr int kDefaultRemotePort = 6980;
+constexpr int kDefaultLogInterval = 0;
+constexpr int kDefaultFontSize = 8;
+constexpr WinColor kDefaultFontColor = 8;
+
+// Defaults of a profile read from its section.
+const QString kDefaultText = QStringLiteral("nix");
+
+QString panelKey(int panel, const char* suffix = "") {
+    return QStringLiteral("Group%1%2").arg(panel).arg(QLatin1String(suffix));
+}
+
+QString profileKey(int n) {
+    return QStringLiteral("Profil%1").arg(n);
+}
+
+const QString& empfaengerKey() {
+    static const QString key = QStringLiteral("Empfänger");
+    return key;
+}
+
+void readProfile(const IniFile& ini, const QString& name, Profile& p) {
+    const Profile defaults;
+    p.Name = name;
+    p.Empfaenger = ini.readString(name, empfaengerKey(), QString());
+    p.Absender = ini.readString(name, QStringLiteral("Absender"), QString());
+    p.Betreff = ini.readString(name, QStringLiteral("Betreff"), QString());
+    p.VOR = fromCommaText(ini.readString(name, QStringLiteral("VOR"), kDefaultText));
+    p.NACH = fromCommaText(ini.readString(name, QStringLiteral("NACH"), kDefaultText));
+    p.WieWinGT = ini.readBool(name, QStringLiteral("WieWinGT"), defaults.WieWinGT);
+    p.Uhrzeit = ini.readString(name, QStringLiteral("Uhrzeit"), defaults.Uhrzeit);
+}
+
+void readProfiles(const IniFile& ini, Settings& s) {
+    s.ProfileCount = std::uint8_t(ini.readInteger(kProfile, QStringLiteral("MaxProfil"), 0));
+    // The count is 8 bits wide but the table has 100 slots: a larger count never reaches past them.
+    s.ProfileCount = std::min<std::uint8_t>(s.ProfileCount, kProfileSlots);
+    if (!ini.hasKeys(kProfile))
+        return;
+    int last = 0;
+    for (int n = 1; n <= s.ProfileCount; ++n) {
+        if (!ini.hasKey(kProfile, profileKey(n)))
+            continue;  // the slot keeps what it held
+        readProfile(ini, ini.readString(kProfile, profileKey(n), QString()), s.profile(n));
+        last = n;
+    }
+    s.ProfileCount = std::uint8_t(last > 0 ? last : 1);
+}
+
+}  // namespace
+
+QString settingsFilePath(const Settings& settings) {
+    return settings.ProgramFolder + QLatin1String(kSettingsFileName);
+}
+
+QString cannotWriteMessage(const QString& path) {
+    return QStringLiteral("In %1 kann nicht geschrieben werden").arg(path);
+}
+
+void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
+    Settings d;  // the defaults, with the paths of this program folder
+    d.setProgramFolder(s.ProgramFolder);
+
+    const WindowBounds bounds;
+    host.setWindowBounds({ini.readInteger(kWindowPos, QStringLiteral("Height"), bounds.height),
+                          ini.readInteger(kWindowPos, QStringLiteral("Width"), bounds.width),
+                          ini.readInteger(kWindowPos, QStringLiteral("Top"), bounds.top),
+                          ini.readInteger(kWindowPos, QStringLiteral("Left"), bounds.left)});
+
+    host.setRemotePort(
+        ini.readInteger(kClientServer, QStringLiteral("RemotePort"), kDefaultRemotePort));
+    host.setRemoteAddress(
+        ini.readString(kClientServer, QStringLiteral("RemoteIP"), kDefaultRemoteIP));
+    s.ClientActive = ini.readBool(kClientServer, QStringLiteral("ClientActive"), d.ClientActive);
+
+    s.WinGTImport = ini.readString(kWinGT, QStringLiteral("WinGTImport"), d.WinGTImport);
+    s.WinGTRead = ini.readString(kWinGT, QStringLiteral("WinGTRead"), d.WinGTRead);
+    s.ReadManuell = ini.readBool(kWinGT, QStringLiteral("ReadManuell"), d.ReadManuell);
+    s.ImportManuell = ini.readBool(kWinGT, QStringLiteral("ImportManuell"), d.ImportManuell);
+    s.ReadMinute = ini.readBool(kWinGT, QStringLiteral("ReadMinute"), d.ReadMinute);
+
+    s.LogMonatsordner =
+        ini.readBool(kWetterlog, QStringLiteral("LogMonatsordner"), d.LogMonatsordner);
+    s.LogWochenordner =
+        ini.readBool(kWetterlog, QStringLiteral("LogWochenordner"), d.LogWochenordner);
+    s.LogUnterordner = ini.readBool(kWetterlog, QStringLiteral("LogUnterordner"), d.LogUnterordner);
+    s.LogUpdate =
+        std::uint8_t(ini.readInteger(kWetterlog, QStringLiteral("LogUpdate"), d.LogUpdate));
+    s.LogOrdner = ini.readString(kWetterlog, QStringLiteral("LogOrdner"), d.LogOrdner);
+    host.setLogInterval(
+        ini.readInteger(kWetterlog, QStringLiteral("LogInterval"), kDefaultLogInterval));
+
+    s.ASYNOPArchiv = ini.readBool(kAsynop, QStringLiteral("ASYNOPArchiv"), d.ASYNOPArchiv);
+    s.ASYNOPErdquadrant = std::uint8_t(
+        ini.readInteger(kAsynop, QStringLiteral("ASYNOPErdquadrant"), d.ASYNOPErdquadrant));
+    s.ASYNOPIntervall = ini.readBool(kAsynop, QStringLiteral("ASYNOPIntervall"), d.ASYNOPIntervall);
+    s.ASYNOPAbsender = ini.readString(kAsynop, QStringLiteral("ASYNOPAbsender"), d.ASYNOPAbsender);
+    s.ASYNOPEmpf = ini.readString(kAsynop, QStringLiteral("ASYNOPEmpf"), d.ASYNOPEmpf);
+    s.ASYNOPvor = ini.readString(kAsynop, QStringLiteral("ASYNOPVor"), d.ASYNOPvor);
+    s.ASYNOPnach = ini.readString(kAsynop, QStringLiteral("ASYNOPNach"), d.ASYNOPnach);
+    s.ASYNOPDatei = ini.readString(kAsynop, QStringLiteral("ASYNOPDatei"), d.ASYNOPDatei);
+    s.ASYNOPLat = ini.readString(kAsynop, QStringLiteral("ASYNOPLat"), d.ASYNOPLat);
+    s.ASYNOPLong = ini.readString(kAsynop, QStringLiteral("ASYNOPLong"), d.ASYNOPLong);
+    s.ASYNOPMonatsordner =
+        ini.readBool(kAsynop, QStringLiteral("ASYNOPMonatsordner"), d.ASYNOPMonatsordner);
+    s.ASYNOPWochenordner =
+        ini.readBool(kAsynop, QStringLiteral("ASYNOPWochenordner"), d.ASYNOPWochenordner);
+
+    for (int n = kFirstPanel; n <= kLastPanel; ++n) {
+        host.setPanelColor(n, ini.readInteger(kFarben, panelKey(n), kButtonFace));
+    }
+    for (int n = kFirstPanel; n <= kLastPanel; ++n) {
+        host.setPanelFontSize(n,
+                              ini.readInteger(kSchriften, panelKey(n, "Size"), kDefaultFontSize));
+    }
+    for (int n = kFirstPanel; n <= kLastPanel; ++n) {
+        host.setPanelFontColor(
+            n, ini.readInteger(kSchriften, panelKey(n, "Color"), kDefaultFontColor));
+    }
+
+    readProfiles(ini, s);
+
+    host.setPortName(ini.readString(kAlles, QStringLiteral("Comport"), kDefaultComport));
+    s.MyLocator = ini.readString(kAlles, QStringLiteral("MyLocator"), d.MyLocator);
+    s.APRSDatei = ini.readString(kAlles, QStringLiteral("APRSDatei"), d.APRSDatei);
+    s.APRSIntervall =
+        std::uint16_t(ini.readInteger(kAlles, QStringLiteral("APRSIntervall"), d.APRSIntervall));
+    s.Zeitzone = ini.readInteger(kAlles, QStringLiteral("Zeitzone"), d.Zeitzone);
+    s.ZeitzoneIndex =
+        std::uint8_t(ini.readInteger(kAlles, QStringLiteral("ZeitzoneIndex"), d.ZeitzoneIndex));
+    s.CatchPeak = ini.readBool(kAlles, QStringLiteral("CatchPeak"), d.CatchPeak);
+    s.EOFKennung = ini.readBool(kAlles, QStringLiteral("EOFKennung"), d.EOFKennung);
+    s.NormalRegen = ini.readBool(kAlles, QStringLiteral("NormalRegen"), d.NormalRegen);
+    s.APRSRechnerZeit = ini.readBool(kAlles, QStringLiteral("APRSRechnerZeit"), d.APRSRechnerZeit);
+    s.autoImport = ini.readBool(kAlles, QStringLiteral("autoImport"), d.autoImport);
+    s.autoRead = ini.readBool(kAlles, QStringLiteral("autoRead"), d.autoRead);
+    s.autoLog = ini.readBool(kAlles, QStringLiteral("autoLog"), d.autoLog);
+    s.autoAPRS = ini.readBool(kAlles, QStringLiteral("autoAPRS"), d.autoAPRS);
+    s.regnBeheizt = ini.readBool(kAlles, QStringLiteral("regnBeheizt"), d.regnBeheizt);
+    if (ini.readBool(kAlles, QStringLiteral("ActiveAtStartup"), false))
+        host.runAktivCommand();
+}
+
+void storeSettings(IniFile& ini, const Settings& s, const SettingsHost& host) {
+    const WindowBounds bounds = host.windowBounds();
+    ini.writeInteger(kWindowPos, QStringLiteral("Height"), bounds.height);
+    ini.writeInteger(kWindowPos, QStringLiteral("Width"), bounds.width);
+    ini.writeInteger(kWindowPos, QStringLiteral("Top"), bounds.top);
+    ini.writeInteger(kWindowPos, QStringLiteral("Left"), bounds.left);
+
+    ini.writeString(kAlles, QStringLiteral("Comport"), host.portName());
+    ini.writeString(kAlles, QStringLiteral("MyLocator"), s.MyLocator);
+    ini.writeString(kAlles, QStringLiteral("APRSDatei"), s.APRSDatei);
+    ini.writeInteger(kAlles, QStringLiteral("APRSIntervall"), s.APRSIntervall);
+    ini.writeInteger(kAlles, QStringLiteral("Zeitzone"), s.Zeitzone);
+    ini.writeInteger(kAlles, QStringLiteral("ZeitzoneIndex"), s.ZeitzoneIndex);
+    ini.writeBool(kAlles, QStringLiteral("CatchPeak"), s.CatchPeak);
+    ini.writeBool(kAlles, QStringLiteral("ActiveAtStartup"), host.active());
+    ini.writeBool(kAlles, QStringLiteral("NormalRegen"), s.NormalRegen);
+    ini.writeBool(kAlles, QStringLiteral("regnBeheizt"), s.regnBeheizt);
+    ini.writeBool(kAlles, QStringLiteral("APRSRechnerZeit"), s.APRSRechnerZeit);
+    ini.writeBool(kAlles, QStringLiteral("autoImport"), s.autoImport);
+    ini.writeBool(kAlles, QStringLiteral("autoRead"), s.autoRead);
+    ini.writeBool(kAlles, QStringLiteral("autoLog"), s.autoLog);
+    ini.writeBool(kAlles, QStringLiteral("autoAPRS"), s.autoAPRS);
+    ini.writeBool(kAlles, QStringLiteral("EOFKennung"), s.EOFKennung);
+
+    ini.writeBool(kWinGT, QStringLiteral("ReadMinute"), s.ReadMinute);
+    ini.writeBool(kWinGT, QStringLiteral("ReadManuell"), s.ReadManuell);
+    ini.writeBool(kWinGT, QStringLiteral("ImportManuell"), s.ImportManuell);
+    ini.writeString(kWinGT, QStringLiteral("WinGTImport"), s.WinGTImport);
+    ini.writeString(kWinGT, QStringLiteral("WinGTRead"), s.WinGTRead);
+
+    ini.writeBool(kClientServer, QStringLiteral("ClientActive"), host.clientOpen());
+    ini.writeInteger(kClientServer, QStringLiteral("RemotePort"), host.remotePort());
+    ini.writeString(kClientServer, QStringLiteral("RemoteIP"), host.remoteAddress());
+
+    ini.writeInteger(kWetterlog, QStringLiteral("LogUpdate"), s.LogUpdate);
+    ini.writeBool(kWetterlog, QStringLiteral("LogWochenordner"), s.LogWochenordner);
+    ini.writeBool(kWetterlog, QStringLiteral("LogMonatsordner"), s.LogMonatsordner);
+    ini.writeBool(kWetterlog, QStringLiteral("LogUnterordner"), s.LogUnterordner);
+    ini.writeInteger(kWetterlog, QStringLiteral("LogInterval"), host.logInterval());
+    ini.writeString(kWetterlog, QStringLiteral("LogOrdner"), s.LogOrdner);
+
+    ini.writeBool(kAsynop, QStringLiteral("ASYNOPArchiv"), s.ASYNOPArchiv);
+    ini.writeBool(kAsynop, QStringLiteral("ASYNOPIntervall"), s.ASYNOPIntervall);
+    ini.writeBool(kAsynop, QStringLiteral("ASYNOPMonatsordner"), s.ASYNOPMonatsordner);
+    ini.writeBool(kAsynop, QStringLiteral("ASYNOPWochenordner"), s.ASYNOPWochenordner);
+    ini.writeInteger(kAsynop, QStringLiteral("ASYNOPErdquadrant"), s.ASYNOPErdquadrant);
+    ini.writeString(kAsynop, QStringLiteral("ASYNOPDatei"), s.ASYNOPDatei);
+    ini.writeString(kAsynop, QStringLiteral("ASYNOPAbsender"), s.ASYNOPAbsender);
+    ini.writeString(kAsynop, QStringLiteral("ASYNOPEmpf"), s.ASYNOPEmpf);
+    ini.writeString(kAsynop, QStringLiteral("ASYNOPvor"), s.ASYNOPvor);
+    ini.writeString(kAsynop, QStringLiteral("ASYNOPnach"), s.ASYNOPnach);
+    ini.writeString(kAsynop, QStringLiteral("ASYNOPLat"), s.ASYNOPLat);
+    ini.writeString(kAsynop, QStringLiteral("ASYNOPLong"), s.ASYNOPLong);
+
+    for (int n = kFirstPanel; n <= kLastPanel; ++n) {
+        ini.writeInteger(kFarben, panelKey(n), host.panelColor(n));
+    }
+    for (int n = kFirstPanel; n <= kLastPanel; ++n) {
+        ini.writeInteger(kSchriften, panelKey(n, "Size"), host.panelFontSize(n));
+    }
+    for (int n = kFirstPanel; n <= kLastPanel; ++n) {
+        ini.writeInteger(kSchriften, panelKey(n, "Color"), host.panelFontColor(n));
+    }
+
+    ini.writeInteger(kProfile, QStringLiteral("MaxProfil"), s.ProfileCount);
+    for (int n = 1; n <= std::min<int>(s.ProfileCount, kProfileSlots); ++n) {
+        const Profile& p = s.profile(n);
+        ini.writeString(kProfile, profileKey(n), p.Name);
+        ini.writeString(p.Name, empfaengerKey(), p.Empfaenger);
+        ini.writeString(p.Name, QStringLiteral("Absender"), p.Absender);
+        ini.writeString(p.Name, QStringLiteral("Betreff"), p.Betreff);
+        ini.writeString(p.Name, QStringLiteral("VOR"), toCommaText(p.VOR));
+        ini.writeString(p.Name, QStringLiteral("NACH"), toCommaText(p.NACH));
+        ini.writeBool(p.Name, QStringLiteral("WieWinGT"), p.WieWinGT);
+        ini.writeString(p.Name, QStringLiteral("Uhrzeit"), p.Uhrzeit);
+    }
+}
+
+void LoadSettings(Settings& settings, SettingsHost& host) {
+    const QString path = settingsFilePath(settings);
+    IniFile ini;
+    QString error;
+    if (!ini.load(path, &error)) {
+        reportError(QStringLiteral("%1 kann nicht gelesen werden (%2)").arg(path, error));
+    }
+    applySettings(ini, settings, host);
+}
+
+bool SaveSettings(const Settings& settings, const SettingsHost& host) {
+    const QString path = settingsFilePath(settings);
+    // The keys are written into the file as it stands now, so that every line the program does not
+    // own survives. A file that exists but cannot be read is left alone rather than replaced.
+    IniFile ini;
+    if (!ini.load(path)) {
+        reportError(cannotWriteMessage(path));
+        return false;
+    }
+    storeSettings(ini, settings, host);
+    if (!ini.save(path)) {
+        reportError(cannotWriteMessage(path));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,80 @@
+#include "outputs/asynop_lines.h"
+
+#include "outputs/mailbox_header.h"
+#include "outputs/zero_pad.h"
+
+namespace {
+// Whole metres per second from tenths, halves to the even neighbour.
+int wholeMetresPerSecond(int tenths) {
+    int whole = tenths / 10;
+    const int rest = tenths % 10;
+    if (rest > 5 || (rest == 5 && whole % 2 != 0))
+        ++whole;
+    return whole;
+}
+}  // namespace
+
+QDateTime AsynopUtc(const QDateTime& localNow, int zeitzone) {
+    // Plain wall-clock arithmetic: a daylight-saving switch of the machine must not move the hour.
+    const QDateTime wall(localNow.date(), localNow.time(), Qt::UTC);
+    return wall.addSecs(-qint64(zeitzone) * 3600);
+}
+
+QString AsynopSubjectText(const Settings& settings, const QDateTime& now, const Formats& formats) {
+    return QStringLiteral("ASYNOP ") + settings.ASYNOPAbsender + QLatin1Char(' ') +
+           formats.date(QStringLiteral("dd.mm.yy"), now.date());
+}
+
+QStringList AsynopHeadLines(const Settings& settings, const QDateTime& now,
+                            const Formats& formats) {
+    const QDate today = now.date();
+    return {MailboxHeaderLine(settings.ASYNOPEmpf, settings.ASYNOPAbsender, now, formats),
+            AsynopSubjectText(settings, now, formats),
+            QString(),
+            settings.ASYNOPvor,
+            QString(),
+            QStringLiteral("ASYNOP ") + ZeroPad(today.year() - 2000, 2) +
+                ZeroPad(today.month(), 2) + ZeroPad(today.day(), 2),
+            QStringLiteral("SXSX")};
+}
+
+QString AsynopReportLine(const WeatherRecord& r, const Settings& settings, const QDateTime& now) {
+    const QDateTime utc = AsynopUtc(now, settings.Zeitzone);
+    const QChar indicator = r.Rain.RateOutOfRange ? QLatin1Char('4')
+                            : r.Rain.Rate != 0    ? QLatin1Char('1')
+                                                  : QLatin1Char('3');
+    QString line = settings.ASYNOPAbsender + QLatin1Char(' ');
+    line += ZeroPad(utc.date().day(), 2) + ZeroPad(utc.time().hour(), 2) + QLatin1Char('1');
+    line += QStringLiteral(" 99") + settings.ASYNOPLat + QLatin1Char(' ') +
+            QString::number(settings.ASYNOPErdquadrant) +
+            settings.ASYNOPLong.rightJustified(4, QLatin1Char('0')) + QLatin1Char(' ');
+    line += indicator + QStringLiteral("6///");
+    line += QStringLiteral(" /") + ZeroPad(r.Wind.GustDir / 10, 2) +
+            ZeroPad(wholeMetresPerSecond(r.Wind.GustSpeed), 2);
+    line += QStringLiteral(" 1") + (r.OutdoorTemp.Positive ? QLatin1Char('0') : QLatin1Char('1')) +
+            ZeroPad(qAbs(r.OutdoorTemp.Current), 3);
+    line += QStringLiteral(" 29") + ZeroPad(r.OutdoorHum.Current, 3);
+    // Tenths of mb without the thousands figure: 1013.2 mb is "0132", 998.5 mb is "9985".
+    line += QStringLiteral(" 4") + ZeroPad(r.Barometer.SeaLevel % 10000, 4);
+    line += QStringLiteral(" 5") + QString::number(r.Barometer.Forecast) + QStringLiteral("///");
+    if (indicator == QLatin1Char('1'))
+        line += QStringLiteral(" 6") + ZeroPad(r.Rain.Rate, 3);
+    line += QLatin1Char('=');
+    return line;
+}
+
+QStringList AsynopEndLines(const Settings& settings) {
+    return {QStringLiteral("/QAM/"), QString(), settings.ASYNOPnach};
+}
+
+QString AsynopStatusFromLines(const QStringList& lines, const QString& sender) {
+    // The line after "SXSX" and all that follow are looked at, except the file's last line.
+    const qsizetype start = lines.indexOf(QStringLiteral("SXSX"));
+    int count = 1;
+    if (start >= 0) {
+        for (qsizetype i = start + 1; i + 1 < lines.size(); ++i)
+            if (lines.at(i).startsWith(sender, Qt::CaseSensitive))
+                ++count;
+    }
+    return QStringLiteral("ASYNOP: ") + QString(count, QLatin1Char('X'));
+}

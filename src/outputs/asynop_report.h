@@ -1,0 +1,31 @@
+// The ASYNOP report's file steps: the working file "asynoptmp.txt" in the program folder is
+// started, gets one report line per synoptic hour and its end part, and is then copied to
+// ASYNOPDatei and, when wanted, into a dated archive.
+#pragma once
+
+#include <QString>
+
+#include "outputs/output_context.h"
+
+// The working file: ProgramFolder + "asynoptmp.txt".
+QString AsynopWorkingFile(const Settings& settings);
+
+// Starts the working file anew with its head and sets AsynopSubject. False (after a message) when
+// the file cannot be written; the old file is then left as it was.
+bool AsynopNewFile(const OutputContext& context);
+
+// Appends one report line for the present moment. A sender shorter than six characters is filled
+// with blanks to six in the settings for the rest of the run. The file must exist.
+bool AsynopAppendLine(const OutputContext& context);
+
+// Appends the end part. The file must exist.
+bool AsynopEndFile(const OutputContext& context);
+
+// Runs the steps due at this minute (full hour at 00, 06, 12 or 18 UTC) and delivers a finished
+// file to ASYNOPDatei and the archive. Stops at a step that failed, so no unfinished file is
+// delivered.
+void AsynopHourlyCheck(const OutputContext& context);
+
+// "ASYNOP: " and one "X" per report line of the working file; "ASYNOP: keine Datei" while there is
+// no working file.
+QString AsynopStatusText(const Settings& settings);

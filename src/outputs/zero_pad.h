@@ -1,0 +1,9 @@
+// Whole numbers with leading zeros, as the APRS and ASYNOP lines write their fields.
+#pragma once
+
+#include <QString>
+
+// The value rounded to an integer (halves to even), written in decimal and filled with "0" after
+// the sign up to width characters; a longer number is written whole. The sign counts towards the
+// width: (-5, 3) gives "-05", (7, 3) gives "007", (1234, 2) gives "1234".
+QString ZeroPad(double value, int width);

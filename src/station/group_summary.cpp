@@ -1,0 +1,98 @@
+#include "station/group_summary.h"
+
+#include "base/app_clock.h"
+
+namespace {
+
+QString two(int v) {
+    return QString::number(v).rightJustified(2, QLatin1Char('0'));
+}
+
+// "hh:mm:ss dd.mm." from the station clock, or from the computer's clock before it has arrived.
+QString stamp(const WeatherRecord& r) {
+    const StationTime& t = r.Clock.Time;
+    if (t.Month != 0 && t.Day != 0)
+        return QStringLiteral("%1:%2:%3 %4.%5.")
+            .arg(two(t.Hour), two(t.Minute), two(t.Second), two(t.Day), two(t.Month));
+    const QDateTime now = AppClock::currentDateTime();
+    return QStringLiteral("%1:%2:%3 %4.%5.")
+        .arg(two(now.time().hour()), two(now.time().minute()), two(now.time().second()),
+             two(now.date().day()), two(now.date().month()));
+}
+
+}  // namespace
+
+QString trendWord(std::uint8_t trend) {
+    switch (trend) {
+        case 1:
+            return QStringLiteral("steigend");
+        case 2:
+            return QStringLiteral("gleichbleibend");
+        case 4:
+            return QStringLiteral("fallend");
+        default:
+            return {};
+    }
+}
+
+QString forecastWord(std::uint8_t forecast) {
+    switch (forecast) {
+        case 1:
+            return QStringLiteral("sonnig");
+        case 2:
+            return QStringLiteral("bewölkt");
+        case 4:
+            return QStringLiteral("bedeckt");
+        case 8:
+            return QStringLiteral("regnerisch");
+        default:
+            return {};
+    }
+}
+
+QString groupSummaryLine(const WeatherRecord& r, std::uint8_t groupByte, const Formats& f) {
+    QString text;
+    switch (groupByte) {
+        case 0x8F:
+            text = QStringLiteral("Feuchte innen %1 %, außen %2 %")
+                       .arg(r.IndoorHum.Current)
+                       .arg(r.OutdoorHum.Current);
+            break;
+        case 0x9F:
+            text = QStringLiteral("Temperatur innen %1 °C, außen %2 °C")
+                       .arg(f.fixed(r.IndoorTemp.Current, 1), f.fixed(r.OutdoorTemp.Current, 1));
+            break;
+        case 0xAF: {
+            text = QStringLiteral("Luftdruck %1 mb").arg(f.fixed(r.Barometer.SeaLevel, 1));
+            const QString trend = trendWord(r.Barometer.Trend);
+            if (!trend.isEmpty())
+                text += QLatin1Char(' ') + trend;
+            const QString forecast = forecastWord(r.Barometer.Forecast);
+            if (!forecast.isEmpty())
+                text += QStringLiteral(", Vorhersage ") + forecast;
+            text += QStringLiteral(", Taupunkt innen %1 °C, außen %2 °C")
+                        .arg(r.IndoorDew.Current)
+                        .arg(r.OutdoorDew.Current);
+            break;
+        }
+        case 0xBF:
+            text = QStringLiteral("Regen %1 mm/h, gestern %2 mm, gesamt %3 mm")
+                       .arg(r.Rain.Rate)
+                       .arg(r.Rain.Yesterday)
+                       .arg(r.Rain.Total);
+            break;
+        case 0xCF:
+            text = QStringLiteral("Wind %1 m/s %2°, Böe %3 m/s %4°, Windchill %5 °C")
+                       .arg(f.fixed(r.Wind.AvgSpeed, 1))
+                       .arg(r.Wind.AvgDir)
+                       .arg(f.fixed(r.Wind.GustSpeed, 1))
+                       .arg(r.Wind.GustDir)
+                       .arg(r.Windchill.Current);
+            if (r.Console.BatteryLow)
+                text += QStringLiteral(", Batterie schwach");
+            break;
+        default:
+            return {};
+    }
+    return stamp(r) + QLatin1Char(' ') + text;
+}

@@ -1,0 +1,132 @@
+#include "station/serial_link.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QRegularExpression>
+#include <cerrno>
+
+#include "base/notifier.h"
+
+namespace {
+
+// The system's error number for a port that would not open. QSerialPort keeps only its own error
+// kind, so the device is opened once more by hand to learn errno; when that succeeds (the port is
+// locked by another program, for example) the error kind is translated.
+int openErrorNumber(const QString& path, QSerialPort::SerialPortError error) {
+    const QByteArray native = path.toLocal8Bit();
+    const int fd = ::open(native.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    switch (error) {
+        case QSerialPort::DeviceNotFoundError:
+            return ENOENT;
+        case QSerialPort::PermissionError:
+            return EACCES;
+        default:
+            return EBUSY;
+    }
+}
+
+}  // namespace
+
+SerialLink::SerialLink(QObject* parent) : QObject(parent), port_(new QSerialPort(this)) {
+    connect(port_, &QSerialPort::readyRead, this, &SerialLink::onReadyRead);
+    connect(port_, &QSerialPort::errorOccurred, this, &SerialLink::onError);
+}
+
+SerialLink::~SerialLink() {
+    close();
+}
+
+QString SerialLink::devicePath(const QString& portName) {
+    static const QRegularExpression com(QStringLiteral("^COM([0-9]+)$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = com.match(portName);
+    if (m.hasMatch()) {
+        bool ok = false;
+        const int n = m.captured(1).toInt(&ok);
+        if (ok && n >= 1)
+            return QStringLiteral("/dev/ttyS%1").arg(n - 1);
+    }
+    if (portName.startsWith(QLatin1Char('/')))
+        return portName;
+    return QStringLiteral("/dev/") + portName;
+}
+
+bool SerialLink::isOpen() const {
+    return port_->isOpen();
+}
+
+bool SerialLink::open(QString* failure) {
+    if (port_->isOpen())
+        return true;
+    const QString path = devicePath(portName_);
+    port_->setPortName(path);
+    port_->setBaudRate(QSerialPort::Baud9600);
+    port_->setDataBits(QSerialPort::Data8);
+    port_->setParity(QSerialPort::NoParity);
+    port_->setStopBits(QSerialPort::OneStop);
+    port_->setFlowControl(QSerialPort::NoFlowControl);
+
+    configuring_ = true;
+    const bool opened = port_->open(QIODevice::ReadWrite);
+    if (!opened) {
+        const int err = openErrorNumber(path, port_->error());
+        configuring_ = false;
+        port_->clearError();
+        const QString text =
+            QStringLiteral("Unable to open com port (win error code: %1)").arg(err);
+        if (failure)
+            *failure = text;
+        else
+            reportError(text);
+        return false;
+    }
+    // A device without modem lines (a pseudo-terminal) refuses these; that is not a line error.
+    port_->setDataTerminalReady(true);
+    port_->setRequestToSend(false);
+    port_->clearError();
+    configuring_ = false;
+    lineErrorPending_ = false;
+    return true;
+}
+
+void SerialLink::close() {
+    if (port_->isOpen())
+        port_->close();
+}
+
+void SerialLink::onReadyRead() {
+    const QByteArray chunk = port_->readAll();
+    if (!chunk.isEmpty())
+        emit bytesReceived(chunk);
+}
+
+void SerialLink::onError(QSerialPort::SerialPortError error) {
+    if (configuring_ || lineErrorPending_ || !port_->isOpen())
+        return;
+    switch (error) {
+        case QSerialPort::NoError:
+        case QSerialPort::UnsupportedOperationError:
+        case QSerialPort::NotOpenError:
+        case QSerialPort::TimeoutError:
+            return;
+        default:
+            break;
+    }
+    // The port object is inside its own read handler here; it is closed once that has returned.
+    lineErrorPending_ = true;
+    QMetaObject::invokeMethod(this, &SerialLink::handleLineError, Qt::QueuedConnection);
+}
+
+void SerialLink::handleLineError() {
+    if (!port_->isOpen())
+        return;  // closed meanwhile on purpose: nothing to report
+    close();
+    port_->clearError();
+    notify(QStringLiteral("Comport belegt"),
+           portName_ + QStringLiteral(" kann nich geöffnet werden."), MessageButtons::OkCancel);
+    emit portLost();
+}

@@ -1,0 +1,75 @@
+// The client road (the main window's ClientSocket1): a TCP connection to a station server, which is
+// asked for groups by one-byte requests and answers with group byte + body. Every message read is
+// decoded straight into the record, without checksum test and without marking the group as seen.
+#pragma once
+
+#include <QAbstractSocket>
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "station/tcp_message_assembler.h"
+#include "station/weather_record.h"
+
+class QTcpSocket;
+
+class StationClient : public QObject {
+    Q_OBJECT
+  public:
+    static constexpr const char* kDefaultAddress = "127.0.0.1";
+    static constexpr quint16 kDefaultPort = 6980;
+
+    explicit StationClient(StationData& data, QObject* parent = nullptr);
+
+    QString address() const { return address_; }
+    void setAddress(const QString& address) { address_ = address; }
+    quint16 port() const { return port_; }
+    void setPort(quint16 port) { port_ = port; }
+
+    // Connects to the server (in the background; errors arrive through the general error
+    // handler). Does nothing while a connection is open or being made.
+    void open();
+    // Ends the connection without sending anything.
+    void close();
+    // At program shut-down: sends "-Disconnect" when connected, then ends the connection.
+    void disconnectFromServer();
+
+    bool isConnected() const;
+    // Connecting or connected.
+    bool isActive() const;
+    // A message that has begun but is not yet complete waits for the next read.
+    bool messagePending() const { return assembler_.pending(); }
+
+    // The group bytes requested at this value of the seconds counter, in sending order: 0x8F when
+    // divisible by 3, 0x9F by 7, 0xAF by 11, 0xBF by 13, 0xCF by 17 (all five at 0).
+    static std::vector<std::uint8_t> requestsAt(int counter);
+    // Sends the requests for this counter value, one single-byte send each; only while connected.
+    void GroupRequest(int counter);
+
+  public slots:
+    // Takes everything that has arrived as one read and dispatches each message it completes.
+    void ClientSocket1Read();
+
+  signals:
+    // After every message taken from the server: the group byte whose decoder ran, or 0 when the
+    // message selected no decoder. The display refresh hangs here.
+    void messageHandled(std::uint8_t decodedGroup);
+    void connected();
+    // The connection ended without being closed here (server gone, network error); the error has
+    // been reported.
+    void connectionLost();
+
+  private:
+    void onError(QAbstractSocket::SocketError error);
+    void onStateChanged(QAbstractSocket::SocketState state);
+
+    StationData& data_;
+    QTcpSocket* socket_;
+    TcpMessageAssembler assembler_;
+    QString address_ = QString::fromLatin1(kDefaultAddress);
+    quint16 port_ = kDefaultPort;
+    bool wasConnected_ = false;  // the current connection got past connecting
+    bool closing_ = false;       // a close asked for here, not a loss
+};

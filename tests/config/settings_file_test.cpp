@@ -1,0 +1,250 @@
+#include "config/settings_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "base/notifier.h"
+#include "config/plain_settings_host.h"
+#include "support/file_size_limit.h"
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QByteArray expectedFile(const char* name) {
+    return readAll(QStringLiteral(WETTERPULT_TEST_DATA "/config/") + QLatin1String(name));
+}
+
+// A program folder in a fresh temporary folder.
+struct Folder {
+    QTemporaryDir dir;
+    Settings settings;
+    PlainSettingsHost host;
+    RecordingNotifier notifier;
+    ScopedNotifier scoped{notifier};
+    Folder() { settings.setProgramFolder(dir.path()); }
+    QString ini() const { return settingsFilePath(settings); }
+    // Loads a file of these bytes into fresh settings and a fresh host.
+    void load(const QByteArray& bytes) {
+        writeAll(ini(), bytes);
+        settings = Settings{};
+        settings.setProgramFolder(dir.path());
+        host = PlainSettingsHost{};
+        LoadSettings(settings, host);
+    }
+};
+
+}  // namespace
+
+TEST(SettingsFile, FirstStartWithoutFileUsesDefaultsAndSavesEveryKeyInOrder) {
+    Folder f;
+    LoadSettings(f.settings, f.host);
+    EXPECT_EQ(f.host.bounds, (WindowBounds{600, 800, 0, 0}));
+    EXPECT_EQ(f.host.port, "COM2");
+    EXPECT_EQ(f.host.address, "127.0.0.1");
+    EXPECT_EQ(f.host.serverPort, 6980);
+    EXPECT_EQ(f.host.logMilliseconds, 0);
+    EXPECT_EQ(f.host.colors[0], kButtonFace);
+    EXPECT_EQ(f.host.fontSizes[9], 8);
+    EXPECT_EQ(f.host.fontColors[9], 8);
+    EXPECT_EQ(f.host.aktivCommands, 0);
+    EXPECT_EQ(f.settings.MyLocator, "JO30XN");
+    EXPECT_EQ(f.settings.ProfileCount, 0);
+    EXPECT_EQ(f.settings.APRSDatei, f.dir.path() + "/aprs.txt");
+    EXPECT_TRUE(f.notifier.messages.empty());
+
+    ASSERT_TRUE(SaveSettings(f.settings, f.host));
+    QByteArray expected = expectedFile("first_start.ini");
+    expected.replace("@FOLDER@", QFile::encodeName(f.dir.path()));
+    EXPECT_EQ(readAll(f.ini()), expected);
+}
+
+TEST(SettingsFile, ProfileSlotsFollowTheKeysThatExist) {
+    Folder f;
+    f.load(
+        "[Profile]\r\nMaxProfil=3\r\nProfil1=Eins\r\nProfil3=Drei\r\n"
+        "[Eins]\r\nAbsender=DL1AAA\r\n[Drei]\r\nVOR=\"Guten Morgen\",Welt\r\nWieWinGT=0\r\n");
+    EXPECT_EQ(f.settings.ProfileCount, 3);
+    EXPECT_EQ(f.settings.profile(1).Name, "Eins");
+    EXPECT_EQ(f.settings.profile(1).Absender, "DL1AAA");
+    EXPECT_EQ(f.settings.profile(1).VOR, QStringList{"nix"});
+    EXPECT_EQ(f.settings.profile(1).Uhrzeit, "16:57");
+    EXPECT_TRUE(f.settings.profile(1).WieWinGT);
+    EXPECT_EQ(f.settings.profile(2).Name, "");
+    EXPECT_EQ(f.settings.profile(3).Name, "Drei");
+    EXPECT_EQ(f.settings.profile(3).VOR, (QStringList{"Guten Morgen", "Welt"}));
+    EXPECT_FALSE(f.settings.profile(3).WieWinGT);
+
+    f.load("[Profile]\r\nMaxProfil=3\r\nProfil1=Eins\r\n");
+    EXPECT_EQ(f.settings.ProfileCount, 1);
+
+    f.load("[Profile]\r\nMaxProfil=0\r\n");
+    EXPECT_EQ(f.settings.ProfileCount, 1);
+    EXPECT_EQ(f.settings.profile(1).Name, "");
+
+    // A count beyond the table reads no slot past 100.
+    f.load("[Profile]\r\nMaxProfil=250\r\nProfil100=Letztes\r\nProfil101=Zuviel\r\n");
+    EXPECT_EQ(f.settings.ProfileCount, 100);
+    EXPECT_EQ(f.settings.profile(100).Name, "Letztes");
+}
+
+TEST(SettingsFile, ValuesInHandWrittenSpellings) {
+    Folder f;
+    f.load(
+        "[farben]\r\nGroup2=0x8000000F\r\nGroup3=$8000000F\r\nGroup4=-2147483633\r\n"
+        "Group5=abc\r\nGroup6=255\r\n"
+        "[ALLES]\r\nautoLog=yes\r\nautoAPRS=2\r\nautoRead=0\r\nActiveAtStartup=1\r\n"
+        "[asynop]\r\nasynopvor=Wetter aus Bonn\r\nASYNOPNACH=Ende\r\n");
+    EXPECT_EQ(f.host.colors[0], kButtonFace);
+    EXPECT_EQ(f.host.colors[1], kButtonFace);
+    EXPECT_EQ(f.host.colors[2], kButtonFace);
+    EXPECT_EQ(f.host.colors[3], kButtonFace);
+    EXPECT_EQ(f.host.colors[4], 255);
+    EXPECT_TRUE(f.settings.autoLog);
+    EXPECT_TRUE(f.settings.autoAPRS);
+    EXPECT_FALSE(f.settings.autoRead);
+    EXPECT_EQ(f.settings.ASYNOPvor, "Wetter aus Bonn");
+    EXPECT_EQ(f.settings.ASYNOPnach, "Ende");
+    // ActiveAtStartup carries out "Aktiv" once, after every other setting is in place.
+    EXPECT_EQ(f.host.aktivCommands, 1);
+    EXPECT_TRUE(f.host.aktiv);
+}
+
+TEST(SettingsFile, EveryValueSurvivesSaveAndLoadWithUmlauts) {
+    Folder f;
+    Settings& s = f.settings;
+    s.MyLocator = "JN58TD";
+    s.APRSIntervall = 10;
+    s.Zeitzone = -5;
+    s.LogUpdate = 2;
+    s.ASYNOPvor = QString::fromUtf8("Grüße aus Göttingen");
+    s.ProfileCount = 2;
+    s.profile(1).Name = "Lokal";
+    s.profile(1).Empfaenger = QString::fromUtf8("Jürgen");
+    s.profile(1).VOR = {"Hallo Leute,", "", "heute:"};
+    s.profile(1).NACH = {""};
+    s.profile(2).Name = QString::fromUtf8("Bär");
+    s.profile(2).WieWinGT = false;
+    s.profile(2).Uhrzeit = "07:15";
+    s.profile(2).NACH = {};
+    f.host.bounds = {480, 640, 10, 20};
+    f.host.port = "/dev/ttyUSB0";
+    f.host.client = true;
+    f.host.address = "wetter.example";
+    f.host.serverPort = 7000;
+    f.host.logMilliseconds = 600000;
+    f.host.colors[8] = 0x00FF00;
+    f.host.fontSizes[8] = 12;
+    f.host.fontColors[8] = 0x0000FF;
+    ASSERT_TRUE(SaveSettings(s, f.host));
+
+    const QByteArray bytes = readAll(f.ini());
+    EXPECT_TRUE(bytes.contains("[B\xE4r]\r\nEmpf\xE4nger=\r\n"));
+    EXPECT_TRUE(bytes.contains("Empf\xE4nger=J\xFCrgen\r\n"));
+    EXPECT_TRUE(bytes.contains("VOR=\"Hallo Leute,\",,heute:\r\n"));
+
+    Settings t;
+    t.setProgramFolder(f.dir.path());
+    PlainSettingsHost h;
+    LoadSettings(t, h);
+    EXPECT_EQ(t.MyLocator, s.MyLocator);
+    EXPECT_EQ(t.APRSIntervall, 10);
+    EXPECT_EQ(t.Zeitzone, -5);
+    EXPECT_EQ(t.LogUpdate, 2);
+    EXPECT_EQ(t.ASYNOPvor, s.ASYNOPvor);
+    EXPECT_TRUE(t.ClientActive);
+    ASSERT_EQ(t.ProfileCount, 2);
+    for (int n = 1; n <= 2; ++n) {
+        EXPECT_EQ(t.profile(n).Name, s.profile(n).Name);
+        EXPECT_EQ(t.profile(n).Empfaenger, s.profile(n).Empfaenger);
+        EXPECT_EQ(t.profile(n).VOR, s.profile(n).VOR);
+        EXPECT_EQ(t.profile(n).NACH, s.profile(n).NACH);
+        EXPECT_EQ(t.profile(n).WieWinGT, s.profile(n).WieWinGT);
+        EXPECT_EQ(t.profile(n).Uhrzeit, s.profile(n).Uhrzeit);
+    }
+    EXPECT_EQ(h.bounds, f.host.bounds);
+    EXPECT_EQ(h.port, "/dev/ttyUSB0");
+    EXPECT_EQ(h.address, "wetter.example");
+    EXPECT_EQ(h.serverPort, 7000);
+    EXPECT_EQ(h.logMilliseconds, 600000);
+    EXPECT_EQ(h.colors, f.host.colors);
+    EXPECT_EQ(h.fontSizes, f.host.fontSizes);
+    EXPECT_EQ(h.fontColors, f.host.fontColors);
+    EXPECT_EQ(h.aktivCommands, 0);
+}
+
+TEST(SettingsFile, HandEditedFileKeepsEveryLineItDoesNotOwn) {
+    Folder f;
+    ASSERT_TRUE(SaveSettings(f.settings, f.host));
+    QByteArray edited = readAll(f.ini());
+    edited.prepend("; Wetterpult-Einstellungen, von Hand bearbeitet\r\n");
+    edited.replace("MyLocator=JO30XN\r\n", "mylocator = JO30XN\r\nAlterSchluessel=42\r\n");
+    edited.replace("[Profile]\r\nMaxProfil=0\r\n",
+                   "[Profile]\r\nMaxProfil=1\r\nProfil1=Funk\r\n\r\n"
+                   "[Funk]\r\n; Profil fuer den Funkverkehr\r\nBetreff=Wetter\r\n\r\n"
+                   "[Geloescht]\r\nAbsender=alt\r\n");
+    edited += "[Eigenes]\nNotiz=bleibt\n";
+    f.load(edited);
+    EXPECT_EQ(f.settings.profile(1).Betreff, "Wetter");
+    ASSERT_TRUE(SaveSettings(f.settings, f.host));
+
+    // The profile's missing keys are added at the end of its section; nothing else moves.
+    QByteArray expected = edited;
+    expected.replace("Betreff=Wetter\r\n",
+                     "Betreff=Wetter\r\nEmpf\xE4nger=\r\nAbsender=\r\nVOR=nix\r\nNACH=nix\r\n"
+                     "WieWinGT=1\r\nUhrzeit=16:57\r\n");
+    EXPECT_EQ(readAll(f.ini()), expected);
+
+    f.settings.MyLocator = "JO31AA";
+    ASSERT_TRUE(SaveSettings(f.settings, f.host));
+    expected.replace("mylocator = JO30XN", "mylocator = JO31AA");
+    EXPECT_EQ(readAll(f.ini()), expected);
+}
+
+TEST(SettingsFile, FailedSaveShowsTheMessageAndKeepsTheOldFile) {
+    Folder f;
+    // A program folder that cannot hold a file: its parent is a regular file.
+    writeAll(f.dir.filePath("datei"), "x");
+    Settings s;
+    s.setProgramFolder(f.dir.filePath("datei/ordner"));
+    EXPECT_FALSE(SaveSettings(s, f.host));
+    EXPECT_EQ(f.notifier.texts(),
+              QStringList{"In " + f.dir.path() +
+                          "/datei/ordner/wetterpult.ini kann nicht geschrieben werden"});
+
+    // A write that breaks off in the middle (the disk is full) leaves the old file whole.
+    const QByteArray old = "[Alles]\r\nMyLocator=JN58TD\r\n";
+    writeAll(f.ini(), old);
+    f.notifier.messages.clear();
+    bool ok = true;
+    {
+        ScopedFileSizeLimit limit(512);
+        ASSERT_TRUE(limit.active());
+        ok = SaveSettings(f.settings, f.host);
+    }
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(f.notifier.texts(), QStringList{cannotWriteMessage(f.ini())});
+    EXPECT_EQ(readAll(f.ini()), old);
+    EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files), (QStringList{"datei", "wetterpult.ini"}));
+
+    // A folder without write permission (only where permissions bind: not for root).
+    if (geteuid() != 0) {
+        QFile::setPermissions(f.dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_FALSE(SaveSettings(f.settings, f.host));
+        QFile::setPermissions(f.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(readAll(f.ini()), old);
+    }
+}

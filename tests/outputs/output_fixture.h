@@ -1,0 +1,46 @@
+// Shared ground for the output writer tests: a fixed station record (a mild December evening and a
+// frosty variant), settings in a temporary program folder, a fixed clock and a recording notifier.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QTemporaryDir>
+
+#include "base/app_clock.h"
+#include "base/notifier.h"
+#include "config/settings.h"
+#include "outputs/asynop_state.h"
+#include "outputs/output_context.h"
+#include "station/weather_record.h"
+
+// 07.12.2026, station clock 21:28:40, 5.3 °C outside, 81 %, 1013.2 mb, wind 225° at 3.4 m/s.
+StationData MildEvening();
+// No time group yet, -20.6 °C, 100 %, 998.5 mb, 2 mm/h of melted snow, gusts of 30.0 m/s.
+StationData FrostyNight();
+
+// Bytes of a file; "<fehlt>" when it cannot be read.
+QByteArray ReadBytes(const QString& path);
+// Bytes of an expected file in tests/data/outputs/.
+QByteArray Expected(const QString& name);
+// Writes a regular file, so that a path below it cannot be a folder (tests run as root, which
+// ignores permissions).
+void MakeBlocker(const QString& path);
+
+class OutputTest : public ::testing::Test {
+  protected:
+    OutputTest();
+
+    OutputContext context() { return OutputContext{station, settings, asynop}; }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    FixedClock clock{QDateTime(QDate(2026, 12, 7), QTime(21, 30, 5))};
+    ScopedClock scopedClock{clock};
+    RecordingNotifier notifier;
+    ScopedNotifier scopedNotifier{notifier};
+    StationData station = MildEvening();
+    Settings settings;
+    AsynopState asynop;
+};

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include "group_encoder.h"
+#include "station/serial_road.h"
+
+namespace {
+
+struct Check {
+    int row;
+    QString text;
+    int bodySize;
+};
+
+// A road over its own station data that records every check and decode.
+struct RoadProbe {
+    RoadProbe() : road(data) {
+        road.onChecked = [this](const GroupCheckResult& r) {
+            checks.append({r.row, QString::fromLatin1(r.rowText()), int(r.body.size())});
+        };
+        road.onDecoded = [this](std::uint8_t g) {
+            decoded.append(g);
+            // The display refresh runs after the record holds the group.
+            if (g == 0xBF)
+                totalSeenAtRefresh = data.Record.Rain.Total;
+        };
+    }
+    StationData data;
+    SerialRoad road;
+    QList<Check> checks;
+    QList<std::uint8_t> decoded;
+    int totalSeenAtRefresh = -1;
+};
+
+}  // namespace
+
+TEST(SerialRoad, GoodGroupIsDecodedBadGroupOnlyReported) {
+    WeatherRecord values = testing_groups::sampleRecord();
+    const QByteArray body = testing_groups::bodyBF(values);
+
+    RoadProbe p;
+    p.road.feed(testing_groups::frame(0xBF, body));
+    ASSERT_EQ(p.checks.size(), 1);
+    EXPECT_EQ(p.checks[0].row, 4);
+    EXPECT_EQ(p.checks[0].text, "OK!");
+    EXPECT_EQ(p.checks[0].bodySize, 13);
+    EXPECT_EQ(p.decoded, QList<std::uint8_t>{0xBF});
+    EXPECT_EQ(p.data.Record.Rain.Total, 1234);
+    EXPECT_EQ(p.totalSeenAtRefresh, 1234);
+    EXPECT_TRUE(p.data.GroupSeen[3]);
+
+    values.Rain.Total = 99;
+    p.road.feed(testing_groups::frameWithBadChecksum(0xBF, testing_groups::bodyBF(values)));
+    ASSERT_EQ(p.checks.size(), 2);
+    EXPECT_EQ(p.checks[1].row, 4);
+    EXPECT_EQ(p.checks[1].text, "Error!");
+    EXPECT_EQ(p.decoded.size(), 1);
+    EXPECT_EQ(p.data.Record.Rain.Total, 1234);
+
+    // A bad group of a kind not seen before leaves GroupSeen alone.
+    p.road.feed(testing_groups::frameWithBadChecksum(0xAF, testing_groups::bodyAF(values)));
+    EXPECT_FALSE(p.data.GroupSeen[2]);
+    EXPECT_EQ(p.data.Record.Barometer.Local, 0);
+}
+
+TEST(SerialRoad, ChecksumIsTheEightBitSumOfGroupByteAndBody) {
+    const QByteArray body = QByteArray::fromHex("0102030405060708090a0b0c");
+    // 0xBF + 1 + ... + 12 = 191 + 78 = 269 = 0x10D: only the low byte counts.
+    EXPECT_TRUE(SerialRoad::checksumMatches(0xBF, body + QByteArray::fromHex("0d")));
+    EXPECT_FALSE(SerialRoad::checksumMatches(0xBF, body + QByteArray::fromHex("0e")));
+    EXPECT_FALSE(SerialRoad::checksumMatches(0xAF, body + QByteArray::fromHex("0d")));
+    EXPECT_FALSE(SerialRoad::checksumMatches(0xBF, QByteArrayView()));
+}
+
+TEST(SerialRoad, GroupSeenFillsPerKindInRowOrder) {
+    const WeatherRecord values = testing_groups::sampleRecord();
+    RoadProbe p;
+    for (std::uint8_t g : {0x8F, 0x9F, 0xAF, 0xBF})
+        p.road.feed(testing_groups::group(g, values));
+    EXPECT_EQ(p.data.GroupSeen, (std::array<bool, 5>{true, true, true, true, false}));
+    EXPECT_FALSE(p.data.allGroupsSeen());
+    p.road.feed(testing_groups::group(0xCF, values));
+    EXPECT_TRUE(p.data.allGroupsSeen());
+    QList<int> rows;
+    for (const Check& c : p.checks)
+        rows.append(c.row);
+    EXPECT_EQ(rows, (QList<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(p.data.Record.Wind.GustSpeed, 156);
+    EXPECT_EQ(p.data.Record.MinuteWindMax, 156);
+}
+
+TEST(SerialRoad, GroupByteInsideAnotherGroupStartsAFalseCandidate) {
+    // Byte 31 of the 0x8F body holds status bits; 0x9F there starts a 0x9F candidate that takes
+    // the rest of the 0x8F group and the start of the real 0x9F group behind it.
+    const WeatherRecord values = testing_groups::sampleRecord();
+    QByteArray body8F = testing_groups::body8F(values);
+    body8F[31] = static_cast<char>(0x9F);
+    const QByteArray stream = testing_groups::frame(0x8F, body8F) +
+                              testing_groups::group(0x9F, values) +
+                              testing_groups::group(0xBF, values);
+    RoadProbe p;
+    for (qsizetype i = 0; i < stream.size(); ++i)
+        p.road.feed(QByteArrayView(stream).sliced(i, 1));
+
+    QList<QString> seen;
+    for (const Check& c : p.checks)
+        seen.append(QString::number(c.row) + c.text);
+    EXPECT_EQ(seen, (QList<QString>{"1OK!", "2Error!", "4OK!"}));
+    EXPECT_FALSE(p.data.GroupSeen[1]);  // the real 0x9F group was missed
+    EXPECT_EQ(p.data.Record.IndoorTemp.Current, 0);
+}
+
+TEST(SerialRoad, EveryFramerSeesTheWholeChunkInGroupOrder) {
+    // One chunk with the groups in reverse order: the framers run 0x8F first, so the checks come
+    // in framer order, not in stream order.
+    const WeatherRecord values = testing_groups::sampleRecord();
+    QByteArray chunk;
+    for (std::uint8_t g : {0xCF, 0xBF, 0xAF, 0x9F, 0x8F})
+        chunk += testing_groups::group(g, values);
+    RoadProbe p;
+    p.road.feed(chunk);
+    EXPECT_EQ(p.decoded, (QList<std::uint8_t>{0x8F, 0x9F, 0xAF, 0xBF, 0xCF}));
+}

@@ -1,0 +1,115 @@
+// wetterpult-server: the station server of the client mode. Reads the station (or the simulator)
+// on a serial port and serves the last good group of each kind to Wetterpult clients over TCP.
+#include <QCoreApplication>
+#include <QTimer>
+#include <cstdio>
+
+#include "base/command_line.h"
+#include "base/stop_signals.h"
+#include "station/serial_link.h"
+#include "station/serial_road.h"
+#include "station_server.h"
+
+namespace {
+
+const char* kHelp =
+    "Aufruf: wetterpult-server --serial GERÄT [Optionen]\n"
+    "\n"
+    "Liest die Datengruppen einer Wetterstation (WX200/WM918/WMR918) von einer seriellen\n"
+    "Schnittstelle, behält von jeder Gruppe die letzte mit gültiger Prüfsumme und beantwortet\n"
+    "die Ein-Byte-Anfragen 0x8F, 0x9F, 0xAF, 0xBF und 0xCF von Wetterpult-Clients mit\n"
+    "Gruppenbyte und Gruppe. Die erste Zeile der Ausgabe nennt Adresse und Port.\n"
+    "\n"
+    "  --serial GERÄT   die Schnittstelle: COM1 (= /dev/ttyS0), ttyUSB0 oder ein Pfad wie\n"
+    "                   /dev/pts/3 (das Pseudo-Terminal von wetterpult-sim --pty)\n"
+    "  --listen PORT    TCP-Port (Standard 6980; 0 wählt einen freien Port)\n"
+    "  --bind ADRESSE   lauscht auf dieser Adresse (Standard 127.0.0.1)\n"
+    "  --help           diese Hilfe\n"
+    "\n"
+    "Geht die Schnittstelle verloren, versucht der Server alle 5 Sekunden, sie wieder zu öffnen,\n"
+    "und beantwortet Anfragen weiter mit den zuletzt empfangenen Gruppen.\n";
+
+void logLine(const QString& line) {
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "wetterpult-server: %s\n", message.toLocal8Bit().constData());
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("wetterpult-server"));
+    QCommandLineParser parser;
+    parser.addOptions(
+        {QCommandLineOption(QStringLiteral("help")),
+         QCommandLineOption(QStringLiteral("serial"), QString(), QStringLiteral("GERÄT")),
+         QCommandLineOption(QStringLiteral("listen"), QString(), QStringLiteral("PORT")),
+         QCommandLineOption(QStringLiteral("bind"), QString(), QStringLiteral("ADRESSE"))});
+    QString error;
+    if (!commandline::parse(parser, app.arguments(), &error))
+        return fail(error);
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (!parser.isSet(QStringLiteral("serial")))
+        return fail(QStringLiteral("Bitte die Schnittstelle mit --serial angeben."));
+    quint16 port = 6980;
+    if (parser.isSet(QStringLiteral("listen"))) {
+        const auto p = commandline::integer(parser, QStringLiteral("listen"), 0, 65535, &error);
+        if (!p)
+            return fail(error);
+        port = quint16(*p);
+    }
+    QHostAddress bindAddress(QHostAddress::LocalHost);
+    if (parser.isSet(QStringLiteral("bind")) &&
+        !bindAddress.setAddress(parser.value(QStringLiteral("bind"))))
+        return fail(QStringLiteral("--bind: '%1' ist keine IP-Adresse.")
+                        .arg(parser.value(QStringLiteral("bind"))));
+
+    StationServer server;
+    QObject::connect(&server, &StationServer::logLine, &logLine);
+
+    StationData data;
+    SerialRoad road(data);
+    road.onChecked = [&server](const GroupCheckResult& result) {
+        if (result.ok)
+            server.setGroup(result.groupByte, result.body.toByteArray());
+    };
+
+    SerialLink link;
+    link.setPortName(parser.value(QStringLiteral("serial")));
+    QObject::connect(&link, &SerialLink::bytesReceived,
+                     [&road](const QByteArray& chunk) { road.feed(chunk); });
+    if (!link.open())
+        return 1;
+
+    // A lost port (adapter pulled, simulator ended) is tried again quietly every five seconds.
+    QTimer reopen;
+    reopen.setInterval(5000);
+    QObject::connect(&link, &SerialLink::portLost, &reopen, qOverload<>(&QTimer::start));
+    QObject::connect(&reopen, &QTimer::timeout, [&] {
+        QString failure;
+        if (link.open(&failure)) {
+            reopen.stop();
+            logLine(QStringLiteral("Schnittstelle %1 wieder offen.").arg(link.portName()));
+        }
+    });
+
+    if (!server.listen(bindAddress, port, &error))
+        return fail(error);
+    std::printf("Station-Server an %s:%u\n", server.address().toString().toLocal8Bit().constData(),
+                unsigned(server.port()));
+    std::fflush(stdout);
+
+    StopSignals stop;
+    QObject::connect(&stop, &StopSignals::stopRequested, &app, [] { QCoreApplication::quit(); });
+    const int rc = app.exec();
+    link.close();
+    return rc;
+}
