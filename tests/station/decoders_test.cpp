@@ -230,17 +230,6 @@ TEST(DecodeGroup9F, ExtremesTimesAndAlarmLimits) {
     EXPECT_TRUE(decoded9F({{14, 0xBF}}).IndoorTempBit6Clear);
 }
 
-TEST(DecodeGroup9F, AlarmArmedFlags) {
-    WeatherRecord r = decoded9F({{31, 0xF0}});
-    EXPECT_TRUE(r.IndoorTemp.AlarmLoSet && r.IndoorTemp.AlarmHiSet);
-    EXPECT_TRUE(r.OutdoorTemp.AlarmLoSet && r.OutdoorTemp.AlarmHiSet);
-    r = decoded9F({{31, 0x50}});
-    EXPECT_FALSE(r.IndoorTemp.AlarmLoSet);
-    EXPECT_TRUE(r.IndoorTemp.AlarmHiSet);
-    EXPECT_FALSE(r.OutdoorTemp.AlarmLoSet);
-    EXPECT_TRUE(r.OutdoorTemp.AlarmHiSet);
-}
-
 TEST(DecodeGroupAF, BarometerTrendForecastAndAlarm) {
     WeatherRecord r =
         decodedAF({{0, 0x13}, {1, 0x10}, {2, 0x32}, {3, 0x01}, {4, 0x01}, {5, 0xC2}, {28, 0x83}});

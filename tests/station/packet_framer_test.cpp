@@ -103,7 +103,8 @@ TEST(PacketFramer, BufferWithoutStartByteIsEmptiedAt1024Bytes) {
     big.framer.add(QByteArray(1, char(0x8F)) + QByteArray(1100, 'x'));
     EXPECT_EQ(big.framer.buffered(), 0u);
     big.framer.add(QByteArray(1, char(0x8F)));
-    for (int i = 0; i < 1022; ++i) big.framer.add("x");
+    for (int i = 0; i < 1022; ++i)
+        big.framer.add("x");
     EXPECT_EQ(big.framer.buffered(), 1023u);
     big.framer.add("x");
     EXPECT_EQ(big.framer.buffered(), 0u);
