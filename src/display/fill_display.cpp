@@ -32,7 +32,7 @@ QString num(qint64 v) {
 
 // Builds the refresh step by step, in the order the window is filled.
 class Refresh {
-  public:
+public:
     Refresh(const Formats& formats, int year) : formats_(formats), year_(year) {}
 
     void label(const char* name, const QString& text) {
@@ -56,7 +56,7 @@ class Refresh {
 
     DisplayRefresh out;
 
-  private:
+private:
     const Formats& formats_;
     int year_;
 };

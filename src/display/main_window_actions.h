@@ -3,7 +3,7 @@
 #pragma once
 
 class MainWindowActions {
-  public:
+public:
     virtual ~MainWindowActions() = default;
 
     // "Aktiv" (F2 and the tool button): switches the active state and returns the new one. A port

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 class HexDump {
-  public:
+public:
     static constexpr int kBytesPerLine = 16;
 
     explicit HexDump(qsizetype budget = 65536);
@@ -24,7 +24,7 @@ class HexDump {
     std::uint64_t totalBytes() const { return firstOffset_ + std::uint64_t(bytes_.size()); }
     const QByteArray& bytes() const { return bytes_; }
 
-  private:
+private:
     QByteArray bytes_;
     std::uint64_t firstOffset_ = 0;  // always a multiple of kBytesPerLine
     qsizetype budget_;

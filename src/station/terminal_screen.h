@@ -18,7 +18,7 @@ struct TerminalCell {
 };
 
 class TerminalScreen {
-  public:
+public:
     static constexpr std::uint32_t kDefaultColour = 0x01000000;
     enum Attribute : std::uint8_t { Bold = 1, Underline = 2, Inverse = 4 };
 
@@ -46,7 +46,7 @@ class TerminalScreen {
     // Text of a line without attributes (tests, copying).
     QString lineText(int i) const;
 
-  private:
+private:
     enum class State { Ground, Escape, EscapeCharset, Csi, Osc, OscEscape };
 
     void ground(std::uint8_t b);

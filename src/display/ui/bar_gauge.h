@@ -11,17 +11,17 @@ class QProgressBar;
 
 class BarGauge : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit BarGauge(const GaugeDesign& design, QWidget* parent = nullptr);
 
     QProgressBar* bar() const { return bar_; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent*) override;
 
-  private:
+private:
     QProgressBar* bar_;
     QLabel* top_;
     QLabel* middle_;

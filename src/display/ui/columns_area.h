@@ -12,7 +12,7 @@ class ValueBox;
 
 class ColumnsArea : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit ColumnsArea(QWidget* parent = nullptr);
 
     ValueBox* box(int number) const;
@@ -20,10 +20,10 @@ class ColumnsArea : public QWidget {
     // The result of the last resize (for tests and the screenshots).
     const ResizeResult& lastResize() const { return last_; }
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent*) override;
 
-  private:
+private:
     void FormResize();
     void placeColumn(QWidget* panel, ValueBox* top, ValueBox* fill, ValueBox* bottom, int topHeight,
                      int bottomHeight);

@@ -11,7 +11,7 @@ class QFontDialog;
 
 class FontChoiceDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit FontChoiceDialog(QWidget* parent = nullptr);
 
     // Presets the dialog with a box's font and its font colour (Windows colour number).
@@ -19,7 +19,7 @@ class FontChoiceDialog : public QDialog {
     QFont chosenFont() const;
     std::uint32_t chosenColour() const;
 
-  private:
+private:
     QFontDialog* fonts_;
     QComboBox* colours_;
 };

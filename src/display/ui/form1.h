@@ -28,7 +28,7 @@ struct MainMenu;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
@@ -72,18 +72,18 @@ class Form1 : public QMainWindow {
     QColorDialog* colorDialog() const { return colorDialog_; }
     FontChoiceDialog* fontDialog() const { return fontDialog_; }
 
-  public slots:
+public slots:
     // Context menu commands on the component the menu was opened on ("GroupBox2" ... or the
     // window itself).
     void Farben2Click(const QString& component);
     void Zeichen1Click(const QString& component);
     void qsthermoClick(const QString& component);
 
-  protected:
+protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void connectMenus();
     void openPopup(const QString& component, const QPoint& globalPos);
     void toggleToolWindow(QWidget* window);

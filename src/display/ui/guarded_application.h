@@ -7,7 +7,7 @@
 
 class GuardedApplication : public QApplication {
     Q_OBJECT
-  public:
+public:
     GuardedApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

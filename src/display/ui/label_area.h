@@ -11,22 +11,22 @@ class QLabel;
 
 class LabelArea : public QWidget {
     Q_OBJECT
-  public:
+public:
     LabelArea(const std::vector<LabelDesign>& labels, QWidget* parent = nullptr);
 
     // The width the widest shown label needs.
     int neededWidth() const;
     bool paired() const { return paired_; }
 
-  signals:
+signals:
     // A text change made the widest label wider or narrower.
     void neededWidthChanged();
 
-  protected:
+protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent*) override;
 
-  private:
+private:
     struct Item {
         QLabel* label;
         bool besidePrevious;

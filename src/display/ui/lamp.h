@@ -7,17 +7,17 @@
 
 class Lamp : public QWidget {
     Q_OBJECT
-  public:
+public:
     Lamp(const QSize& designSize, QColor colour, QWidget* parent = nullptr);
 
     QColor colour() const { return colour_; }
     void setColour(const QColor& colour);
     QSize sizeHint() const override { return design_; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
 
-  private:
+private:
     QSize design_;
     QColor colour_;
 };

@@ -5,10 +5,10 @@
 #include "base/notifier.h"
 
 class MessageBoxNotifier : public Notifier {
-  public:
+public:
     MessageAnswer show(const Message& message) override;
 
-  private:
+private:
     // The message now on screen: the same message arriving again meanwhile (a failing port
     // reporting on every event) is not stacked on top of it.
     const Message* showing_ = nullptr;

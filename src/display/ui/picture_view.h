@@ -6,7 +6,7 @@
 
 class PictureView : public QWidget {
     Q_OBJECT
-  public:
+public:
     enum class List { Trend, Forecast };
     PictureView(List list, const QSize& designSize, QWidget* parent = nullptr);
 
@@ -14,10 +14,10 @@ class PictureView : public QWidget {
     void setPicture(int index);
     QSize sizeHint() const override { return design_; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
 
-  private:
+private:
     List list_;
     QSize design_;
     int picture_ = -1;

@@ -9,7 +9,7 @@ class QLabel;
 
 class StatusPanels : public QStatusBar {
     Q_OBJECT
-  public:
+public:
     static constexpr int kPanels = 6;
     explicit StatusPanels(QWidget* parent = nullptr);
 
@@ -17,6 +17,6 @@ class StatusPanels : public QStatusBar {
     // Changes the panel's text only when it differs, so an unchanged tick repaints nothing.
     void setText(int panel, const QString& text);
 
-  private:
+private:
     std::array<QLabel*, kPanels> panels_{};
 };

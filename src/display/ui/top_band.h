@@ -13,7 +13,7 @@ class QToolButton;
 
 class TopBand : public QWidget {
     Q_OBJECT
-  public:
+public:
     TopBand(QAction* activeAction, QWidget* parent = nullptr);
 
     QToolButton* activeButton() const { return activeButton_; }
@@ -24,7 +24,7 @@ class TopBand : public QWidget {
     // Lights the receive lamp; it goes out when no bytes have come for a moment.
     void bytesReceived();
 
-  private:
+private:
     QToolButton* activeButton_;
     Lamp* receive_;
     Lamp* battery_;

@@ -15,7 +15,7 @@ class QLabel;
 
 class ValueBox : public QGroupBox {
     Q_OBJECT
-  public:
+public:
     explicit ValueBox(const GroupBoxDesign& design, QWidget* parent = nullptr);
 
     int number() const { return number_; }
@@ -30,11 +30,11 @@ class ValueBox : public QGroupBox {
     int fontSize() const { return font().pointSize(); }
     void setFontSize(int points);
 
-  protected:
+protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     void applyColours();
     void fitPictures();
 

@@ -7,7 +7,7 @@
 #include <functional>
 
 class VectorIconEngine : public QIconEngine {
-  public:
+public:
     using Paint = std::function<void(QPainter&, const QRectF&, bool hover)>;
     explicit VectorIconEngine(Paint paint) : paint_(std::move(paint)) {}
 
@@ -17,7 +17,7 @@ class VectorIconEngine : public QIconEngine {
                          qreal scale) override;
     QIconEngine* clone() const override { return new VectorIconEngine(paint_); }
 
-  private:
+private:
     Paint paint_;
 };
 

@@ -18,7 +18,8 @@ WinColor WindowSettingsHost::panelColor(int panel) const {
 }
 
 void WindowSettingsHost::setPanelColor(int panel, WinColor color) {
-    if (ValueBox* box = form_.box(panel)) box->setBackgroundColour(std::uint32_t(color));
+    if (ValueBox* box = form_.box(panel))
+        box->setBackgroundColour(std::uint32_t(color));
 }
 
 int WindowSettingsHost::panelFontSize(int panel) const {
@@ -27,7 +28,8 @@ int WindowSettingsHost::panelFontSize(int panel) const {
 }
 
 void WindowSettingsHost::setPanelFontSize(int panel, int points) {
-    if (ValueBox* box = form_.box(panel)) box->setFontSize(points);
+    if (ValueBox* box = form_.box(panel))
+        box->setFontSize(points);
 }
 
 WinColor WindowSettingsHost::panelFontColor(int panel) const {
@@ -36,7 +38,8 @@ WinColor WindowSettingsHost::panelFontColor(int panel) const {
 }
 
 void WindowSettingsHost::setPanelFontColor(int panel, WinColor color) {
-    if (ValueBox* box = form_.box(panel)) box->setFontColour(std::uint32_t(color));
+    if (ValueBox* box = form_.box(panel))
+        box->setFontColour(std::uint32_t(color));
 }
 
 void WindowSettingsHost::setPortName(const QString& name) {

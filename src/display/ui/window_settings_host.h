@@ -8,7 +8,7 @@
 class Form1;
 
 class WindowSettingsHost : public SettingsHost {
-  public:
+public:
     WindowSettingsHost(Form1& form, SettingsHost& links) : form_(form), links_(links) {}
 
     // Width and height are the window's size without the desktop's frame, top and left the
@@ -35,7 +35,7 @@ class WindowSettingsHost : public SettingsHost {
     bool active() const override { return links_.active(); }
     void runAktivCommand() override { links_.runAktivCommand(); }
 
-  private:
+private:
     Form1& form_;
     SettingsHost& links_;
 };

@@ -7,17 +7,17 @@
 
 class ChecksumWindow : public GridWindow {
     Q_OBJECT
-  public:
+public:
     explicit ChecksumWindow(QWidget* parent = nullptr);
 
     // Row 1 = 0x8F ... 5 = 0xCF.
     void setResult(int row, const QString& text);
     QString result(int row) const { return cell(row, 1); }
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-  private:
+private:
     void halveColumns();
 };

@@ -14,7 +14,7 @@ class TerminalView;
 
 class ComDataWindow : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit ComDataWindow(QWidget* parent = nullptr);
 
     void setPortName(const QString& port);
@@ -28,14 +28,14 @@ class ComDataWindow : public QWidget {
     // Writes the kept raw bytes to a file; false with *error set when that fails.
     bool dumpTo(const QString& path, QString* error) const;
 
-  signals:
+signals:
     void hidden();
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-  private:
+private:
     TerminalScreen screen_;
     HexDump hex_;
     TerminalView* view_;

@@ -9,7 +9,7 @@ class QTableWidget;
 
 class GridWindow : public QWidget {
     Q_OBJECT
-  public:
+public:
     GridWindow(const QString& caption, int columns, int rows, QWidget* parent = nullptr);
 
     QString cell(int row, int column) const;
@@ -18,12 +18,12 @@ class GridWindow : public QWidget {
     // Height of one grid row: the designed 15 pixels, or more when the font needs it.
     int rowHeight() const;
 
-  signals:
+signals:
     void hidden();
 
-  protected:
+protected:
     void hideEvent(QHideEvent* event) override;
 
-  private:
+private:
     QTableWidget* grid_;
 };

@@ -9,7 +9,7 @@ class TerminalScreen;
 
 class TerminalView : public QAbstractScrollArea {
     Q_OBJECT
-  public:
+public:
     TerminalView(const TerminalScreen& screen, const HexDump& hex, QWidget* parent = nullptr);
 
     bool hexMode() const { return hex_mode_; }
@@ -19,11 +19,11 @@ class TerminalView : public QAbstractScrollArea {
     // Rows the view shows at once (the terminal's screen for cursor addressing).
     int visibleRows() const;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
 
-  private:
+private:
     int columns() const;
     int rowCount() const;
     void updateScrollBars();

@@ -8,7 +8,7 @@
 
 class Wind5Window : public GridWindow {
     Q_OBJECT
-  public:
+public:
     explicit Wind5Window(QWidget* parent = nullptr);
 
     void setRows(const std::array<QString, 5>& rows);
