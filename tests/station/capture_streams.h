@@ -1,5 +1,5 @@
 // Test helper: the byte streams of the committed captures in tests/data/captures, built from
-// record values with group_encoder. The capture test checks that the files still match them.
+// record values with test_groups. The capture test checks that the files still match them.
 #pragma once
 
 #include <QByteArray>

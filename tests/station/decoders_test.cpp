@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "group_encoder.h"
+#include "test_groups.h"
 #include "station/group_table.h"
 #include "station/record_json.h"
 

@@ -4,7 +4,7 @@
 #include <QList>
 #include <random>
 
-#include "group_encoder.h"
+#include "test_groups.h"
 #include "station/packet_framer.h"
 
 namespace {

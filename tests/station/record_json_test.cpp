@@ -5,7 +5,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
-#include "group_encoder.h"
+#include "test_groups.h"
 #include "station/record_json.h"
 
 namespace {

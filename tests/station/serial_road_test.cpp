@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-#include "group_encoder.h"
+#include "test_groups.h"
 #include "station/serial_road.h"
 
 namespace {

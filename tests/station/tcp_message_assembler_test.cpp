@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "group_encoder.h"
+#include "test_groups.h"
 #include "station/tcp_dispatch.h"
 #include "station/tcp_message_assembler.h"
 

@@ -1,6 +1,6 @@
 // Packs record values into group bodies: the inverse of the decoders, written from the byte
 // layout so that round trips catch a decoder reading the wrong nibble.
-#include "group_encoder.h"
+#include "test_groups.h"
 
 #include <cstdlib>
 #include <stdexcept>
