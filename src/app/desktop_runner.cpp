@@ -6,7 +6,7 @@
 #include "base/notifier.h"
 #include "base/stop_signals.h"
 #include "config/program_folder.h"
-#include "desktop_program.h"
+#include "app/ui/desktop_program.h"
 #include "display/ui/guarded_application.h"
 #include "display/ui/message_box_notifier.h"
 

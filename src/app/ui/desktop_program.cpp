@@ -1,4 +1,4 @@
-#include "desktop_program.h"
+#include "app/ui/desktop_program.h"
 
 #include "base/app_clock.h"
 #include "config/settings_file.h"

@@ -1,4 +1,4 @@
-#include "desktop_links_host.h"
+#include "app/ui/desktop_links_host.h"
 
 void DesktopLinksHost::overridePort(const QString& port) {
     overridePort_ = port;

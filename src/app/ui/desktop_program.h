@@ -4,9 +4,9 @@
 
 #include <QObject>
 
-#include "app_options.h"
+#include "app/app_options.h"
+#include "app/ui/desktop_links_host.h"
 #include "config/settings.h"
-#include "desktop_links_host.h"
 #include "display/main_window_actions.h"
 #include "display/ui/form1.h"
 #include "display/ui/window_settings_host.h"
