@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Wetterpult on the simulated station.
+# Installs what is missing, builds, and starts Wetterpult on the simulated station: the simulator
+# sends on a pseudo-terminal, Wetterpult prints a line per group it decodes. Ctrl-C ends both.
 # Extra arguments go to wetterpult.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +15,7 @@ fifo=$(mktemp -u)
 mkfifo "$fifo"
 "$bin/tools/sim/wetterpult-sim" --pty >"$fifo" &
 sim=$!
-trap 'kill $sim 2>/dev/null; rm -f "$fifo"' EXIT
+trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null; rm -f "$fifo"' EXIT
 read -r pty <"$fifo"
 echo "Simulierte Station an $pty"
 "$bin/src/app/wetterpult" --headless --folder "$folder" --port "$pty" "$@"

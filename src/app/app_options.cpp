@@ -6,22 +6,28 @@
 
 const char* const kAppHelp =
     "Aufruf: wetterpult [--headless] [--port NAME | --client HOST:PORT] [--folder ORDNER]\n"
+    "                   [--quit]\n"
     "\n"
     "Wetterpult liest die Datengruppen einer Wetterstation (WX200/WM918/WMR918) von der\n"
     "seriellen Schnittstelle oder von einem Station-Server und zeigt sie an.\n"
+    "Die Einstellungen stehen in wetterpult.ini im Programmordner.\n"
     "\n"
     "  --headless          ohne Fenster laufen; jede empfangene Gruppe wird als Zeile\n"
     "                      ausgegeben\n"
-    "  --port NAME         die serielle Schnittstelle: COM2 (= /dev/ttyS1), ttyUSB0 oder ein\n"
-    "                      Pfad wie /dev/pts/3 (Standard COM2)\n"
-    "  --client HOST:PORT  statt der Schnittstelle einen Station-Server abfragen\n"
-    "                      (z. B. 127.0.0.1:6980)\n"
-    "                      Mit --port oder --client geht das Fenster gleich auf \"Aktiv\";\n"
-    "                      die Schnittstelle der Einstellungen bleibt gespeichert.\n"
-    "  --folder ORDNER     der Programmordner (Einstellungen und Ausgabedateien)\n"
+    "  --port NAME         die serielle Schnittstelle für diesen Lauf: COM2 (= /dev/ttyS1),\n"
+    "                      ttyUSB0 oder ein Pfad wie /dev/pts/3 (sonst Comport aus\n"
+    "                      wetterpult.ini, Standard COM2)\n"
+    "  --client HOST:PORT  für diesen Lauf einen Station-Server abfragen (z. B.\n"
+    "                      127.0.0.1:6980); sonst gilt ClientActive aus wetterpult.ini.\n"
+    "                      Mit --port oder --client geht das Fenster gleich auf \"Aktiv\".\n"
+    "  --folder ORDNER     der Programmordner (Einstellungen und Ausgabedateien); ohne\n"
+    "                      Angabe der Ordner des Programms, wenn er beschreibbar ist, sonst\n"
+    "                      ~/.local/share/wetterpult\n"
+    "  --quit              nach dem Start gleich wieder beenden und die Einstellungen speichern\n"
     "  --help              diese Hilfe\n"
     "\n"
-    "Strg-C oder SIGTERM beenden das Programm geordnet (ein Server bekommt \"-Disconnect\").\n";
+    "Strg-C oder SIGTERM beenden das Programm geordnet: die Einstellungen werden gespeichert,\n"
+    "ein Server bekommt \"-Disconnect\".\n";
 
 namespace {
 
@@ -50,13 +56,15 @@ bool parseAppOptions(const QStringList& arguments, AppOptions* options, QString*
         {QCommandLineOption(QStringLiteral("help")), QCommandLineOption(QStringLiteral("headless")),
          QCommandLineOption(QStringLiteral("port"), QString(), QStringLiteral("NAME")),
          QCommandLineOption(QStringLiteral("client"), QString(), QStringLiteral("HOST:PORT")),
-         QCommandLineOption(QStringLiteral("folder"), QString(), QStringLiteral("ORDNER"))});
+         QCommandLineOption(QStringLiteral("folder"), QString(), QStringLiteral("ORDNER")),
+         QCommandLineOption(QStringLiteral("quit"))});
     if (!commandline::parse(parser, arguments, error))
         return false;
     options->help = parser.isSet(QStringLiteral("help"));
     options->headless = parser.isSet(QStringLiteral("headless"));
     options->port = parser.value(QStringLiteral("port"));
     options->folder = parser.value(QStringLiteral("folder"));
+    options->quit = parser.isSet(QStringLiteral("quit"));
     if (parser.isSet(QStringLiteral("client"))) {
         if (parser.isSet(QStringLiteral("port"))) {
             *error = QStringLiteral("--port und --client schließen sich aus.");

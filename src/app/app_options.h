@@ -7,10 +7,12 @@
 struct AppOptions {
     bool help = false;
     bool headless = false;
-    QString port;        // serial port name as the settings keep it; empty: the default
+    // --port and --client override the settings file for one run; they are not saved.
+    QString port;        // serial port name as the settings keep it; empty: the file's Comport
     QString clientHost;  // client mode when not empty
     quint16 clientPort = 0;
-    QString folder;  // the program folder (--folder)
+    QString folder;     // the program folder (--folder)
+    bool quit = false;  // end after the start-up steps, saving the settings
 };
 
 // Parses the arguments (program name first). On failure returns false with a German reason.

@@ -29,7 +29,8 @@ int decodeSerialPort(const QString& portName, std::size_t maxLines) {
     int exitCode = 0;
     QObject::connect(&link, &SerialLink::bytesReceived, [&](const QByteArray& chunk) {
         session.feedSerial(chunk);
-        if (session.done()) QCoreApplication::quit();
+        if (session.done())
+            QCoreApplication::quit();
     });
     QObject::connect(&link, &SerialLink::portLost, [&] {
         exitCode = 1;
@@ -38,7 +39,8 @@ int decodeSerialPort(const QString& portName, std::size_t maxLines) {
     StopSignals stop;
     QObject::connect(&stop, &StopSignals::stopRequested, [] { QCoreApplication::quit(); });
 
-    if (!link.open()) return 1;
+    if (!link.open())
+        return 1;
     QCoreApplication::exec();
     link.close();
     return exitCode;
@@ -54,9 +56,11 @@ int decodeStationServer(const QString& host, quint16 port, std::size_t maxLines,
     std::size_t lines = 0;
     int exitCode = 0;
     QObject::connect(&client, &StationClient::messageHandled, [&](std::uint8_t groupByte) {
-        if (groupByte == 0 || (maxLines != 0 && lines >= maxLines)) return;
+        if (groupByte == 0 || (maxLines != 0 && lines >= maxLines))
+            return;
         printLine(RecordJsonLine(groupByte, nullptr, data));
-        if (maxLines != 0 && ++lines >= maxLines) QCoreApplication::quit();
+        if (maxLines != 0 && ++lines >= maxLines)
+            QCoreApplication::quit();
     });
     QObject::connect(&client, &StationClient::connectionLost, [&] {
         exitCode = 1;

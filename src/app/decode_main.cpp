@@ -1,5 +1,6 @@
-// wetterpult-decode: reads raw station bytes from a file or standard input, runs them through the
-// serial road and prints one JSON line per framed group.
+// wetterpult-decode: reads raw station bytes from a file, standard input or a serial port, runs them
+// through the serial road and prints one JSON line per framed group; or polls a station server over
+// the client road and prints one line per group message.
 #include <fcntl.h>
 #include <unistd.h>
 #include <QCommandLineParser>
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "decode_live.h"
 #include "station/decode_session.h"
 
 namespace {
@@ -18,6 +20,10 @@ struct Options {
     QString input = QStringLiteral("-");
     std::size_t chunk = 1;
     std::size_t groups = 0;
+    QString serial;  // a serial port instead of a file
+    QString host;    // a station server instead of a file
+    quint16 port = 0;
+    int counter = 59;
 };
 
 void printLine(QByteArrayView line) {
@@ -58,6 +64,19 @@ Options parseOptions(const QCoreApplication& app) {
                       QStringLiteral("N"), QStringLiteral("1")});
     parser.addOption({QStringLiteral("groups"),
                       QStringLiteral("Nach N ausgegebenen Gruppen beenden."), QStringLiteral("N")});
+    parser.addOption({QStringLiteral("serial"),
+                      QStringLiteral("Von einer seriellen Schnittstelle lesen: COM1 (= /dev/ttyS0), "
+                                     "ttyUSB0 oder ein Pfad wie /dev/pts/3. Ende mit Strg-C."),
+                      QStringLiteral("GERÄT")});
+    parser.addOption({QStringLiteral("tcp"),
+                      QStringLiteral("Einen Station-Server abfragen wie Wetterpult im "
+                                     "Client-Betrieb (einmal je Sekunde); ohne Prüfsummentest, "
+                                     "\"checksum\" ist null. Ende mit Strg-C."),
+                      QStringLiteral("HOST:PORT")});
+    parser.addOption({QStringLiteral("counter"),
+                      QStringLiteral("Mit --tcp: Startwert des Sekundenzählers (59..0, Vorgabe "
+                                     "59; bei 0 werden alle fünf Gruppen angefragt)."),
+                      QStringLiteral("N"), QStringLiteral("59")});
     if (!parser.parse(app.arguments())) {
         const QStringList unknown = parser.unknownOptionNames();
         fail(unknown.isEmpty()
@@ -78,6 +97,27 @@ Options parseOptions(const QCoreApplication& app) {
     o.chunk = positiveNumber(parser, QStringLiteral("chunk"));
     if (parser.isSet(QStringLiteral("groups")))
         o.groups = positiveNumber(parser, QStringLiteral("groups"));
+    if (parser.isSet(QStringLiteral("serial")) + parser.isSet(QStringLiteral("tcp")) +
+            !args.isEmpty() >
+        1)
+        fail(QStringLiteral("Nur eine Eingabe ist erlaubt: DATEI, --serial oder --tcp."), 2);
+    o.serial = parser.value(QStringLiteral("serial"));
+    if (parser.isSet(QStringLiteral("tcp"))) {
+        const QString text = parser.value(QStringLiteral("tcp"));
+        const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+        bool ok = false;
+        const uint port = colon > 0 ? text.mid(colon + 1).toUInt(&ok) : 0;
+        if (!ok || port == 0 || port > 65535)
+            fail(QStringLiteral("--tcp braucht HOST:PORT, nicht '%1'.").arg(text), 2);
+        o.host = text.left(colon);
+        o.port = quint16(port);
+    }
+    bool counterOk = false;
+    o.counter = parser.value(QStringLiteral("counter")).toInt(&counterOk);
+    if (!counterOk || o.counter < 0 || o.counter > 59)
+        fail(QStringLiteral("--counter braucht eine ganze Zahl von 0 bis 59, nicht '%1'.")
+                 .arg(parser.value(QStringLiteral("counter"))),
+             2);
     return o;
 }
 
@@ -118,6 +158,9 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("wetterpult-decode"));
     const Options options = parseOptions(app);
+    if (!options.serial.isEmpty()) return decodeSerialPort(options.serial, options.groups);
+    if (!options.host.isEmpty())
+        return decodeStationServer(options.host, options.port, options.groups, options.counter);
 
     DecodeSession session(options.chunk, options.groups);
     session.onLine = printLine;

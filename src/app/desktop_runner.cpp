@@ -40,7 +40,8 @@ int runDesktop(int& argc, char** argv) {
         // Ctrl-C and SIGTERM close the window as its close box does (settings saved first).
         QObject::connect(&stop, &StopSignals::stopRequested, &program.window(), &QWidget::close);
         program.start();
-        result = QApplication::exec();
+        // --quit: the start-up steps, then at once the shut-down steps.
+        result = options.quit ? (program.window().close() ? 0 : 1) : QApplication::exec();
     }
     Notifier::install(nullptr);
     return result;

@@ -8,7 +8,7 @@
 #include <vector>
 
 class IniFile {
-  public:
+public:
     // Values longer than this are read back cut to this many characters.
     static constexpr int kMaxValueLength = 2047;
 
@@ -52,7 +52,7 @@ class IniFile {
     // Reads an integer the way the file stores it; false when the text is no number.
     static bool parseInteger(const QString& text, int* value);
 
-  private:
+private:
     enum class Kind { Other, Section, Key };
     struct Line {
         QByteArray raw;  // the bytes as read, without the line end; rebuilt when text changes

@@ -8,7 +8,7 @@
 #include "config/settings_host.h"
 
 class PlainSettingsHost : public SettingsHost {
-  public:
+public:
     WindowBounds bounds;
     QString port = QStringLiteral("COM3");  // the port object's name before settings are loaded
     bool client = false;
@@ -43,6 +43,6 @@ class PlainSettingsHost : public SettingsHost {
     bool active() const override { return aktiv; }
     void runAktivCommand() override;
 
-  private:
+private:
     static std::size_t slot(int panel) { return std::size_t(panel - kFirstPanel); }
 };

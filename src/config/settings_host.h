@@ -27,7 +27,7 @@ using WinColor = qint32;
 inline constexpr WinColor kButtonFace = WinColor(0x8000000F);
 
 class SettingsHost {
-  public:
+public:
     virtual ~SettingsHost() = default;
 
     virtual WindowBounds windowBounds() const = 0;

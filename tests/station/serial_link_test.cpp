@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 
 #include "base/notifier.h"
-#include "group_encoder.h"
+#include "console_encoder.h"
 #include "station/serial_link.h"
 #include "station_model.h"
 #include "support/pseudo_terminal.h"

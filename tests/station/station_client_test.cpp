@@ -10,7 +10,7 @@
 #include <map>
 
 #include "base/notifier.h"
-#include "group_encoder.h"
+#include "console_encoder.h"
 #include "station/client_poller.h"
 #include "station/station_client.h"
 #include "station_model.h"

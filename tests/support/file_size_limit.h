@@ -7,7 +7,7 @@
 #include <csignal>
 
 class ScopedFileSizeLimit {
-  public:
+public:
     explicit ScopedFileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &saved_);
         handler_ = std::signal(SIGXFSZ, SIG_IGN);
@@ -23,7 +23,7 @@ class ScopedFileSizeLimit {
     ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
     bool active() const { return active_; }
 
-  private:
+private:
     rlimit saved_{};
     void (*handler_)(int) = nullptr;
     bool active_ = false;

@@ -1,6 +1,6 @@
 #include "sim_stream.h"
 
-#include "group_encoder.h"
+#include "console_encoder.h"
 #include "station/weather_record.h"
 
 SimStream::SimStream(StationModel& model, std::uint64_t seed, SimFaults faults)

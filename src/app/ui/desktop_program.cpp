@@ -38,7 +38,9 @@ void DesktopProgram::start() {
         input_.client().setAddress(options_.clientHost);
         input_.client().setPort(options_.clientPort);
     }
-    input_.setClientMode(!options_.clientHost.isEmpty() || settings_.ClientActive);
+    // The command line overrides the settings file for this run only.
+    input_.setClientMode(!options_.clientHost.isEmpty() ||
+                         (options_.port.isEmpty() && settings_.ClientActive));
     form_.setPortName(input_.serialLink().portName());
     form_.show();
     // A station named on the command line is read at once, as the program without windows does.

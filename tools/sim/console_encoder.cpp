@@ -1,4 +1,4 @@
-#include "group_encoder.h"
+#include "console_encoder.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,0 +1,184 @@
+// The headless program with its settings file: a first start writes every key, a hand-edited file
+// survives a run, the command line overrides the file for one run only, a failed save keeps the old
+// file and the program running.
+#include <sys/resource.h>
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+#include "station/test_groups.h"
+#include "support/pseudo_terminal.h"
+#include "support/wait.h"
+
+namespace {
+
+const QString kProgram = QStringLiteral(WETTERPULT_BIN_DIR "/src/app/wetterpult");
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QByteArray firstStartFile(const QString& folder) {
+    QByteArray bytes = readAll(QStringLiteral(WETTERPULT_TEST_DATA "/config/first_start.ini"));
+    return bytes.replace("@FOLDER@", QFile::encodeName(folder));
+}
+
+// The file after a second start: a profile section that holds only MaxProfil=0 loads as one empty
+// profile, which the next save writes out (with an empty name, as a section "[]").
+QByteArray secondStartFile(const QString& folder) {
+    return firstStartFile(folder).replace(
+        "MaxProfil=0\r\n",
+        "MaxProfil=1\r\nProfil1=\r\n\r\n[]\r\nEmpf\xE4nger=\r\nAbsender=\r\nBetreff=\r\nVOR=\r\n"
+        "NACH=\r\nWieWinGT=1\r\nUhrzeit=16:57\r\n");
+}
+
+// A station server stand-in that accepts one connection and keeps what the program sends.
+struct Server {
+    QTcpServer server;
+    QTcpSocket* socket = nullptr;
+    QByteArray received;
+    Server() {
+        server.listen(QHostAddress::LocalHost);
+        QObject::connect(&server, &QTcpServer::newConnection, [this] {
+            socket = server.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead,
+                             [this] { received += socket->readAll(); });
+        });
+    }
+    bool waitForClient() {
+        return waitUntil([this] { return socket != nullptr; });
+    }
+};
+
+void limitFileSize(QProcess& process, rlim_t bytes) {
+    process.setChildProcessModifier([bytes] {
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit small{bytes, bytes};
+        setrlimit(RLIMIT_FSIZE, &small);
+    });
+}
+
+}  // namespace
+
+TEST(HeadlessSettings, FirstStartWritesEveryKeyAndLaterRunsKeepTheFile) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("neu");
+    EXPECT_EQ(QProcess::execute(kProgram, {"--headless", "--folder", folder, "--quit"}), 0);
+    EXPECT_EQ(readAll(folder + "/wetterpult.ini"), firstStartFile(folder));
+    EXPECT_EQ(QProcess::execute(kProgram, {"--headless", "--folder", folder, "--quit"}), 0);
+    EXPECT_EQ(readAll(folder + "/wetterpult.ini"), secondStartFile(folder));
+    EXPECT_EQ(QProcess::execute(kProgram, {"--headless", "--folder", folder, "--quit"}), 0);
+    EXPECT_EQ(readAll(folder + "/wetterpult.ini"), secondStartFile(folder));
+}
+
+TEST(HeadlessSettings, CommandLineOverridesTheFileForOneRun) {
+    QTemporaryDir dir;
+    Server server;
+    QByteArray file = secondStartFile(dir.path());
+    file.prepend("; von Hand: die Station haengt am Dachboden\r\n");
+    file.replace("Comport=COM2\r\n", "comport = /dev/wetterpult-gibt-es-nicht\r\nAlt=1\r\n");
+    file += "[Eigenes]\r\nNotiz=bleibt\r\n";
+    writeAll(dir.filePath("wetterpult.ini"), file);
+
+    QProcess program;
+    program.start(kProgram, {"--headless", "--folder", dir.path(), "--client",
+                             QString("127.0.0.1:%1").arg(server.server.serverPort())});
+    ASSERT_TRUE(server.waitForClient());
+    program.terminate();  // SIGTERM
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(waitUntil([&] { return server.received.endsWith("-Disconnect"); }));
+    // Neither the client mode nor the server of the command line reaches the file.
+    EXPECT_EQ(readAll(dir.filePath("wetterpult.ini")), file);
+}
+
+TEST(HeadlessSettings, ClientSettingsComeFromTheFile) {
+    QTemporaryDir dir;
+    Server server;
+    QByteArray file = secondStartFile(dir.path());
+    file.replace("ClientActive=0", "ClientActive=1");
+    file.replace("RemotePort=6980", "RemotePort=" + QByteArray::number(server.server.serverPort()));
+    writeAll(dir.filePath("wetterpult.ini"), file);
+
+    QProcess program;
+    program.start(kProgram, {"--headless", "--folder", dir.path()});
+    ASSERT_TRUE(server.waitForClient());
+    program.terminate();
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(readAll(dir.filePath("wetterpult.ini")), file);
+}
+
+TEST(HeadlessSettings, SerialPortComesFromTheFile) {
+    QTemporaryDir dir;
+    PseudoTerminal station;
+    ASSERT_TRUE(station.valid());
+    QByteArray file = secondStartFile(dir.path());
+    file.replace("Comport=COM2", "Comport=" + QFile::encodeName(station.slavePath()));
+    writeAll(dir.filePath("wetterpult.ini"), file);
+
+    QProcess program;
+    program.start(kProgram, {"--headless", "--folder", dir.path()});
+    ASSERT_TRUE(program.waitForStarted());
+    // The program prints a line once a group has come through the port named in the file; until
+    // it has opened the port the group may be lost, so it is sent again now and then while waiting.
+    QByteArray out;
+    int polls = 0;
+    ASSERT_TRUE(waitUntil([&] {
+        if (polls++ % 20 == 0)
+            station.write(testing_groups::group(0x9F, testing_groups::sampleRecord()));
+        out += program.readAllStandardOutput();
+        return !out.isEmpty();
+    }));
+    program.terminate();
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(readAll(dir.filePath("wetterpult.ini")), file);
+}
+
+TEST(HeadlessSettings, FailedSaveKeepsTheOldFileAndTheProgramRunning) {
+    QTemporaryDir dir;
+    const QByteArray old = "[Alles]\r\nMyLocator=JN58TD\r\n";
+    writeAll(dir.filePath("wetterpult.ini"), old);
+    const QString message = "In " + dir.path() + "/wetterpult.ini kann nicht geschrieben werden";
+
+    QProcess quitting;
+    limitFileSize(quitting, 256);  // the disk is full after 256 bytes
+    quitting.start(kProgram, {"--headless", "--folder", dir.path(), "--quit"});
+    ASSERT_TRUE(quitting.waitForFinished(10000));
+    EXPECT_EQ(quitting.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(quitting.readAllStandardError()).contains(message));
+    EXPECT_EQ(readAll(dir.filePath("wetterpult.ini")), old);
+
+    Server server;
+    QProcess program;
+    limitFileSize(program, 256);
+    program.start(kProgram, {"--headless", "--folder", dir.path(), "--client",
+                             QString("127.0.0.1:%1").arg(server.server.serverPort())});
+    ASSERT_TRUE(server.waitForClient());
+    QByteArray errors;
+    program.terminate();
+    ASSERT_TRUE(waitUntil([&] {
+        errors += program.readAllStandardError();
+        return errors.contains("läuft weiter");
+    }));
+    EXPECT_TRUE(QString::fromUtf8(errors).contains(message));
+    EXPECT_EQ(program.state(), QProcess::Running);
+    program.terminate();  // the second request ends it without the settings
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_EQ(readAll(dir.filePath("wetterpult.ini")), old);
+}
