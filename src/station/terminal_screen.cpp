@@ -38,18 +38,14 @@ TerminalScreen::TerminalScreen(std::size_t cellBudget) : cellBudget_(cellBudget)
     lines_.emplace_back();
 }
 
+bool TerminalScreen::isSubstitute(std::uint8_t b) {
+    return b < 0x20 || b == 0x7F || (b >= 0x80 && b < 0xA0 && kCp1252High[b - 0x80] == 0);
+}
+
 char16_t TerminalScreen::glyph(std::uint8_t b) {
-    if (b < 0x20)
-        return char16_t(0x2400 + b);  // control pictures
-    if (b == 0x7F)
-        return 0x2421;
-    if (b < 0x7F)
-        return char16_t(b);
-    if (b < 0xA0) {
-        const char16_t c = kCp1252High[b - 0x80];
-        return c ? c : char16_t(0x00B7);
-    }
-    return char16_t(b);  // Latin-1 part of Windows-1252
+    if (isSubstitute(b)) return u'.';
+    if (b < 0x80 || b >= 0xA0) return char16_t(b);  // ASCII and the Latin-1 part of Windows-1252
+    return kCp1252High[b - 0x80];
 }
 
 std::uint32_t TerminalScreen::standardColour(int index) {
@@ -131,7 +127,7 @@ void TerminalScreen::ground(std::uint8_t b) {
             col_ = std::min((col_ / kTab + 1) * kTab, kMaxColumn);
             return;
         default:
-            put(glyph(b));
+            put(glyph(b), isSubstitute(b) ? Substitute : 0);
     }
 }
 
@@ -354,14 +350,14 @@ void TerminalScreen::sgr() {
     }
 }
 
-void TerminalScreen::put(char16_t ch) {
+void TerminalScreen::put(char16_t ch, std::uint8_t extraAttrs) {
     auto& ln = lines_[std::size_t(row_)];
     if (col_ >= kMaxColumn) {
         // A line without line ends (the station's binary groups) is broken here so that the kept
         // text stays within its budget; the view wraps long lines anyway.
         newLine();
         col_ = 0;
-        put(ch);
+        put(ch, extraAttrs);
         return;
     }
     if (int(ln.size()) <= col_) {
@@ -370,6 +366,7 @@ void TerminalScreen::put(char16_t ch) {
     }
     TerminalCell cell = pen_;
     cell.ch = ch;
+    cell.attrs |= extraAttrs;
     ln[std::size_t(col_)] = cell;
     ++col_;
 }

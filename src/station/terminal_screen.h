@@ -14,13 +14,15 @@ struct TerminalCell {
     char16_t ch = u' ';
     std::uint32_t fg = 0;  // kDefaultColour or 0x00RRGGBB
     std::uint32_t bg = 0;
-    std::uint8_t attrs = 0;  // TerminalScreen::Bold | Underline | Inverse
+    std::uint8_t attrs = 0;  // TerminalScreen::Bold | Underline | Inverse | Substitute
 };
 
 class TerminalScreen {
 public:
     static constexpr std::uint32_t kDefaultColour = 0x01000000;
-    enum Attribute : std::uint8_t { Bold = 1, Underline = 2, Inverse = 4 };
+    // Substitute: the cell stands for a byte that has no character of its own (a control byte that
+    // is not carried out, or a byte Windows-1252 leaves undefined); the view shows it dimmed.
+    enum Attribute : std::uint8_t { Bold = 1, Underline = 2, Inverse = 4, Substitute = 8 };
 
     explicit TerminalScreen(std::size_t cellBudget = 200000);
 
@@ -38,8 +40,9 @@ public:
     std::uint64_t droppedLines() const { return dropped_; }
 
     // The character a received byte is shown as when it is not a control that is carried out:
-    // printable Windows-1252 as itself, other control bytes as their control pictures.
+    // printable Windows-1252 as itself, every other byte as "." (marked Substitute).
     static char16_t glyph(std::uint8_t byte);
+    static bool isSubstitute(std::uint8_t byte);
     // The 16 standard terminal colours (0x00RRGGBB); 8 to 15 are the bright ones.
     static std::uint32_t standardColour(int index);
 
@@ -54,7 +57,7 @@ private:
     void csi(std::uint8_t b);
     void dispatchCsi(std::uint8_t final);
     void sgr();
-    void put(char16_t ch);
+    void put(char16_t ch, std::uint8_t extraAttrs = 0);
     void newLine();
     void moveTo(int row, int col);
     void ensureRow(int row);

@@ -10,6 +10,7 @@
 namespace {
 const QColor kBackground(Qt::black);
 const QColor kForeground(0xC0, 0xC0, 0xC0);
+const QColor kSubstitute(0x60, 0x60, 0x60);
 
 QColor cellColour(std::uint32_t value, const QColor& fallback) {
     if (value == TerminalScreen::kDefaultColour)
@@ -136,7 +137,7 @@ void TerminalView::paintEvent(QPaintEvent*) {
             if (cell.ch == u' ')
                 continue;
             p.setFont(cell.attrs & TerminalScreen::Bold ? bold : normal);
-            p.setPen(fg);
+            p.setPen(cell.attrs & TerminalScreen::Substitute ? kSubstitute : fg);
             p.drawText(x, y + ascent_, QString(QChar(cell.ch)));
             if (cell.attrs & TerminalScreen::Underline)
                 p.drawLine(x, y + ascent_ + 1, x + charWidth_ - 1, y + ascent_ + 1);
