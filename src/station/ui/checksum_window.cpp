@@ -11,8 +11,10 @@ ChecksumWindow::ChecksumWindow(QWidget* parent)
     for (int r = 0; r < 6; ++r)
         setCell(r, 0, QString::fromLatin1(rows[r]));
     setCell(0, 1, QStringLiteral("Wert"));
-    const int width = std::max(
-        242, fontMetrics().horizontalAdvance(QStringLiteral("AF Barometer, Dewpoint")) * 2 + 16);
+    // Both columns are half the width: wide enough that the longest name is not cut.
+    const int column =
+        fontMetrics().horizontalAdvance(QStringLiteral("AF Barometer, Dewpoint")) + 28;
+    const int width = std::max(242, 2 * column + 2 * grid()->frameWidth());
     resize(width, std::max(100, 6 * rowHeight() + 2));
 }
 
