@@ -3,10 +3,11 @@
 #include <QCommandLineParser>
 
 #include "base/command_line.h"
+#include "outputs/run_now.h"
 
 const char* const kAppHelp =
     "Aufruf: wetterpult [--headless] [--port NAME | --client HOST:PORT] [--folder ORDNER]\n"
-    "                   [--quit]\n"
+    "                   [--replay DATEI] [--run AKTION]... [--quit]\n"
     "\n"
     "Wetterpult liest die Datengruppen einer Wetterstation (WX200/WM918/WMR918) von der\n"
     "seriellen Schnittstelle oder von einem Station-Server und zeigt sie an.\n"
@@ -23,7 +24,13 @@ const char* const kAppHelp =
     "  --folder ORDNER     der Programmordner (Einstellungen und Ausgabedateien); ohne\n"
     "                      Angabe der Ordner des Programms, wenn er beschreibbar ist, sonst\n"
     "                      ~/.local/share/wetterpult\n"
-    "  --quit              nach dem Start gleich wieder beenden und die Einstellungen speichern\n"
+    "  --replay DATEI      nach dem Start aufgezeichnete Stationsbytes (z. B. von\n"
+    "                      wetterpult-sim --out) durch die serielle Strecke schicken\n"
+    "  --run AKTION        danach einen Befehl \"JETZT ... erstellen!\" ausführen, mehrfach\n"
+    "                      möglich, in der angegebenen Reihenfolge: read, import, log, aprs,\n"
+    "                      asynop-new, asynop-line, asynop-end\n"
+    "  --quit              danach geordnet beenden (Einstellungen speichern), ohne die\n"
+    "                      Schnittstelle zu öffnen\n"
     "  --help              diese Hilfe\n"
     "\n"
     "Strg-C oder SIGTERM beenden das Programm geordnet: die Einstellungen werden gespeichert,\n"
@@ -57,6 +64,8 @@ bool parseAppOptions(const QStringList& arguments, AppOptions* options, QString*
          QCommandLineOption(QStringLiteral("port"), QString(), QStringLiteral("NAME")),
          QCommandLineOption(QStringLiteral("client"), QString(), QStringLiteral("HOST:PORT")),
          QCommandLineOption(QStringLiteral("folder"), QString(), QStringLiteral("ORDNER")),
+         QCommandLineOption(QStringLiteral("replay"), QString(), QStringLiteral("DATEI")),
+         QCommandLineOption(QStringLiteral("run"), QString(), QStringLiteral("AKTION")),
          QCommandLineOption(QStringLiteral("quit"))});
     if (!commandline::parse(parser, arguments, error))
         return false;
@@ -64,7 +73,16 @@ bool parseAppOptions(const QStringList& arguments, AppOptions* options, QString*
     options->headless = parser.isSet(QStringLiteral("headless"));
     options->port = parser.value(QStringLiteral("port"));
     options->folder = parser.value(QStringLiteral("folder"));
+    options->replay = parser.value(QStringLiteral("replay"));
     options->quit = parser.isSet(QStringLiteral("quit"));
+    options->runActions = parser.values(QStringLiteral("run"));
+    for (const QString& action : options->runActions) {
+        if (!parseRunNowAction(action)) {
+            *error = QStringLiteral("--run: unbekannte Aktion '%1' (möglich: %2).")
+                         .arg(action, runNowActionNames().join(QStringLiteral(", ")));
+            return false;
+        }
+    }
     if (parser.isSet(QStringLiteral("client"))) {
         if (parser.isSet(QStringLiteral("port"))) {
             *error = QStringLiteral("--port und --client schließen sich aus.");

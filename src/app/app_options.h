@@ -11,8 +11,10 @@ struct AppOptions {
     QString port;        // serial port name as the settings keep it; empty: the file's Comport
     QString clientHost;  // client mode when not empty
     quint16 clientPort = 0;
-    QString folder;     // the program folder (--folder)
-    bool quit = false;  // end after the start-up steps, saving the settings
+    QString folder;          // the program folder (--folder)
+    QString replay;          // a capture of station bytes fed through the serial road at start
+    QStringList runActions;  // run-now commands, in order (names of outputs/run_now.h)
+    bool quit = false;       // end after the run-now commands, with the shut-down steps
 };
 
 // Parses the arguments (program name first). On failure returns false with a German reason.

@@ -1,6 +1,7 @@
 #include "headless_runner.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <cstdio>
 
 #include "base/notifier.h"
@@ -8,6 +9,8 @@
 #include "config/plain_settings_host.h"
 #include "config/program_folder.h"
 #include "config/settings_file.h"
+#include "outputs/output_writers.h"
+#include "outputs/run_now.h"
 #include "station/group_summary.h"
 #include "station/station_input.h"
 
@@ -30,6 +33,18 @@ void chooseInput(const AppOptions& options, const Settings& settings, const Sett
     }
 }
 
+// Feeds a recorded byte stream through the serial road, as if the port had delivered it.
+bool replayCapture(const QString& path, StationInput& input) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportError(QStringLiteral("Die Aufzeichnung %1 kann nicht gelesen werden: %2")
+                        .arg(path, file.errorString()));
+        return false;
+    }
+    input.road().feed(file.readAll());
+    return true;
+}
+
 }  // namespace
 
 int runHeadless(const AppOptions& options) {
@@ -47,13 +62,11 @@ int runHeadless(const AppOptions& options) {
     // Until the scheduler keeps the client state, the file's ClientActive is written back as read.
     host.client = settings.ClientActive;
 
-    // --quit: the start-up steps, then at once the shut-down steps.
-    if (options.quit)
-        return SaveSettings(settings, host) ? 0 : 1;
-
     StationData data;
     StationInput input(data);
     chooseInput(options, settings, host, input);
+    AsynopState asynop;
+    OutputWriters writers(OutputContext{data, settings, asynop});
 
     QObject::connect(&input, &StationInput::refreshed, [&data](std::uint8_t groupByte) {
         const QString line = groupSummaryLine(data.Record, groupByte);
@@ -62,6 +75,18 @@ int runHeadless(const AppOptions& options) {
         std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
         std::fflush(stdout);
     });
+
+    // --replay and --run: a recorded stream through the serial road, then the run-now commands.
+    if (!options.replay.isEmpty() && !replayCapture(options.replay, input))
+        return 1;
+    for (const QString& name : options.runActions)
+        runNow(*parseRunNowAction(name), writers);
+    // --quit: the shut-down steps at once; the port is never opened.
+    if (options.quit) {
+        const bool saved = SaveSettings(settings, host);
+        input.shutdown();
+        return saved ? 0 : 1;
+    }
 
     // Shut-down: the settings first; when they cannot be written the program keeps running (the
     // message has been shown), and a second stop request ends it without them.

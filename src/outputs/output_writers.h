@@ -6,7 +6,7 @@
 #include "outputs/output_context.h"
 
 class OutputWriters {
-  public:
+public:
     explicit OutputWriters(OutputContext context) : context_(context) {}
 
     void writeReport(int mode);
@@ -18,6 +18,6 @@ class OutputWriters {
     void asynopHourlyCheck();
     QString asynopStatusText();
 
-  private:
+private:
     OutputContext context_;
 };

@@ -4,8 +4,8 @@
 #include "base/notifier.h"
 #include "base/program_version.h"
 #include "base/text_file.h"
+#include "config/profile_name.h"
 #include "outputs/mailbox_header.h"
-#include "outputs/safe_file_name.h"
 #include "outputs/station_date_time.h"
 #include "outputs/weather_words.h"
 
@@ -33,7 +33,7 @@ QString num(qint64 value) {
 constexpr double kConvertedGauge = 5.5225;  // the rebuilt 235 mm gauge counts 5.5225 times as much
 
 class PageBuilder {
-  public:
+public:
     PageBuilder(const WeatherRecord& r, const Settings& s, const QDateTime& now, const Formats& f)
         : r_(r), s_(s), now_(now), f_(f) {}
 
@@ -83,7 +83,7 @@ class PageBuilder {
         return out;
     }
 
-  private:
+private:
     QStringList rainLines() const {
         const auto& rain = r_.Rain;
         const QString rateLabel = label("Regenrate");
@@ -136,10 +136,9 @@ const Profile& ReportProfile(const Settings& settings, int mode) {
 QString ReportPagePath(const Settings& settings, int mode) {
     if (mode <= 1)
         return settings.WinGTRead + QStringLiteral("Wetter.txt");
-    const QString& name = ReportProfile(settings, mode).Name;
-    if (!IsSafeFileStem(name))
-        return {};
-    return settings.WinGTImport + name + QStringLiteral(".txt");
+    // A name that would lead out of the Import folder is turned into one that stays in it.
+    return settings.WinGTImport + profileFileStem(ReportProfile(settings, mode).Name) +
+           QStringLiteral(".txt");
 }
 
 QStringList BuildReportLines(const WeatherRecord& record, const Settings& settings, int mode,
@@ -182,13 +181,11 @@ void WriteWeatherReport(const OutputContext& context, int reportMode) {
 
     const QString path = ReportPagePath(settings, reportMode);
     textfile::WriteFailure failure = textfile::WriteFailure::Create;
-    const bool written =
-        !path.isEmpty() &&
-        textfile::replaceWhole(
-            path,
-            textfile::crlfLines(BuildReportLines(context.station.Record, settings, reportMode,
-                                                 AppClock::currentDateTime(), context.formats)),
-            nullptr, &failure);
+    const bool written = textfile::replaceWhole(
+        path,
+        textfile::crlfLines(BuildReportLines(context.station.Record, settings, reportMode,
+                                             AppClock::currentDateTime(), context.formats)),
+        nullptr, &failure);
     if (written)
         return;
     // A file that cannot be created cannot take the lines either: both messages are shown.

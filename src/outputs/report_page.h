@@ -14,8 +14,8 @@
 // mode n; an empty profile for a mode beyond the profile table.
 const Profile& ReportProfile(const Settings& settings, int mode);
 
-// Where a page of this mode goes; empty when the profile's name cannot be a file name in the Import
-// folder (it would lead out of it).
+// Where a page of this mode goes: the Read folder's "Wetter.txt", or the Import folder and a file
+// name made from the profile's name that never leads out of that folder (an empty name gives "_").
 QString ReportPagePath(const Settings& settings, int mode);
 
 // The lines of a page of this mode (mode >= 1), without line ends.

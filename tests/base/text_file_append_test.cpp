@@ -11,7 +11,7 @@
 
 namespace {
 class FileSizeLimit {
-  public:
+public:
     explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &old_);
         oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
@@ -24,7 +24,7 @@ class FileSizeLimit {
         std::signal(SIGXFSZ, oldHandler_);
     }
 
-  private:
+private:
     rlimit old_{};
     void (*oldHandler_)(int) = nullptr;
 };

@@ -11,7 +11,7 @@
 namespace {
 
 class Asynop : public OutputTest {
-  protected:
+protected:
     Asynop() {
         settings.ASYNOPLong = QStringLiteral("71");  // fewer than four figures
         settings.ASYNOPnach = QStringLiteral("73 de QQ9ZZ");

@@ -29,7 +29,7 @@ QByteArray Expected(const QString& name);
 void MakeBlocker(const QString& path);
 
 class OutputTest : public ::testing::Test {
-  protected:
+protected:
     OutputTest();
 
     OutputContext context() { return OutputContext{station, settings, asynop}; }

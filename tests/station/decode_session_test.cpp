@@ -4,8 +4,8 @@
 #include <QList>
 #include <random>
 
-#include "test_groups.h"
 #include "station/decode_session.h"
+#include "test_groups.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "test_groups.h"
 #include "station/group_table.h"
 #include "station/record_json.h"
+#include "test_groups.h"
 
 namespace {
 

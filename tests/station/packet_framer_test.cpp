@@ -4,8 +4,8 @@
 #include <QList>
 #include <random>
 
-#include "test_groups.h"
 #include "station/packet_framer.h"
+#include "test_groups.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
-#include "test_groups.h"
 #include "station/record_json.h"
+#include "test_groups.h"
 
 namespace {
 

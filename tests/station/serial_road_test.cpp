@@ -4,8 +4,8 @@
 #include <QList>
 #include <QString>
 
-#include "test_groups.h"
 #include "station/serial_road.h"
+#include "test_groups.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <QByteArray>
 
-#include "test_groups.h"
 #include "station/tcp_dispatch.h"
 #include "station/tcp_message_assembler.h"
+#include "test_groups.h"
 
 namespace {
 

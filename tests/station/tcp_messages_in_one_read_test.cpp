@@ -2,7 +2,7 @@
 // single read may hold several group messages; each must reach its decoder.
 #include <gtest/gtest.h>
 
-#include "group_encoder.h"
+#include "test_groups.h"
 #include "station/tcp_dispatch.h"
 #include "station/tcp_message_assembler.h"
 
