@@ -9,8 +9,12 @@
 GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
+    return runGuarded([&] { return QApplication::notify(receiver, event); });
+}
+
+bool runGuarded(const std::function<bool()>& handler) {
     try {
-        return QApplication::notify(receiver, event);
+        return handler();
     } catch (const std::exception& e) {
         reportError(QString::fromLocal8Bit(e.what()));
     } catch (...) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QApplication>
+#include <functional>
 
 class GuardedApplication : public QApplication {
     Q_OBJECT
@@ -11,6 +12,10 @@ public:
     GuardedApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };
+
+// Runs one event's handler; an error it throws is shown with its text and the handler counts as
+// not having taken the event.
+bool runGuarded(const std::function<bool()>& handler);
 
 // Loads Qt's own German texts (standard dialogs and buttons) when the desktop has them.
 void installGermanQtTexts(QCoreApplication& app);
