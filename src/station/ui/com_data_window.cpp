@@ -18,7 +18,13 @@ ComDataWindow::ComDataWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     hexAction_->setObjectName(QStringLiteral("HexView"));
     hexAction_->setCheckable(true);
     hexAction_->setToolTip(QStringLiteral("Die empfangenen Bytes hexadezimal zeigen"));
-    connect(hexAction_, &QAction::toggled, view_, &TerminalView::setHexMode);
+    connect(hexAction_, &QAction::toggled, this, [this](bool on) {
+        view_->setHexMode(on);
+        // A window too narrow for a whole hex line grows to it.
+        const int missing = view_->hexLineWidth() - view_->width();
+        if (on && missing > 0)
+            resize(width() + missing, height());
+    });
     QAction* clear = bar->addAction(QStringLiteral("Leeren"));
     connect(clear, &QAction::triggered, this, [this] {
         screen_.clear();

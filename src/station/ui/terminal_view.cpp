@@ -11,6 +11,7 @@ namespace {
 const QColor kBackground(Qt::black);
 const QColor kForeground(0xC0, 0xC0, 0xC0);
 const QColor kSubstitute(0x60, 0x60, 0x60);
+constexpr int kHexColumns = 79;  // offset, sixteen bytes and their characters
 
 QColor cellColour(std::uint32_t value, const QColor& fallback) {
     if (value == TerminalScreen::kDefaultColour)
@@ -47,6 +48,10 @@ void TerminalView::setHexMode(bool on) {
     viewport()->update();
 }
 
+int TerminalView::hexLineWidth() const {
+    return kHexColumns * charWidth_ + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+}
+
 int TerminalView::visibleRows() const {
     return std::max(1, viewport()->height() / lineHeight_);
 }
@@ -74,7 +79,7 @@ void TerminalView::updateScrollBars() {
     if (follow)
         v->setValue(v->maximum());
     // The hex lines have a fixed width; wrapped text never needs a horizontal bar.
-    const int hexWidth = 78 * charWidth_;
+    const int hexWidth = kHexColumns * charWidth_;
     horizontalScrollBar()->setRange(0, hex_mode_ ? std::max(0, hexWidth - viewport()->width()) : 0);
     horizontalScrollBar()->setPageStep(viewport()->width());
 }

@@ -16,6 +16,8 @@ public:
     void setHexMode(bool on);
     // The models changed: recount the rows and repaint when shown.
     void modelChanged();
+    // The view's width that shows a whole hex line.
+    int hexLineWidth() const;
     // Rows the view shows at once (the terminal's screen for cursor addressing).
     int visibleRows() const;
 
