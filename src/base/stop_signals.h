@@ -9,15 +9,15 @@ class QSocketNotifier;
 
 class StopSignals : public QObject {
     Q_OBJECT
-  public:
+public:
     // Installs the handlers for SIGINT and SIGTERM. One instance per program.
     explicit StopSignals(QObject* parent = nullptr);
     ~StopSignals() override;
 
-  signals:
+signals:
     void stopRequested(int signalNumber);
 
-  private:
+private:
     void onReadable();
     QSocketNotifier* notifier_ = nullptr;
 };

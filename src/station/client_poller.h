@@ -9,7 +9,7 @@ class StationClient;
 
 class ClientPoller : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit ClientPoller(StationClient& client, QObject* parent = nullptr);
 
     // Starts the timer with the counter at `from` (59 on activation).
@@ -20,7 +20,7 @@ class ClientPoller : public QObject {
     // One tick of the timer: step the counter, then request.
     void tick();
 
-  private:
+private:
     StationClient& client_;
     QTimer timer_;
     int counter_ = 59;

@@ -10,7 +10,7 @@
 
 class SerialLink : public QObject {
     Q_OBJECT
-  public:
+public:
     // The name the port has before the settings are loaded, and the settings' default.
     static constexpr const char* kBuiltInPortName = "COM3";
     static constexpr const char* kDefaultPortName = "COM2";
@@ -37,14 +37,14 @@ class SerialLink : public QObject {
     void close();
     bool isOpen() const;
 
-  signals:
+signals:
     // Every chunk of bytes read from the port, in arrival order.
     void bytesReceived(const QByteArray& chunk);
     // The port was closed because of a line error or because it disappeared; the user has been
     // told. Reception stays stopped until the port is opened again.
     void portLost();
 
-  private:
+private:
     void onError(QSerialPort::SerialPortError error);
     void handleLineError();
     void onReadyRead();

@@ -17,7 +17,7 @@ class QTcpSocket;
 
 class StationClient : public QObject {
     Q_OBJECT
-  public:
+public:
     static constexpr const char* kDefaultAddress = "127.0.0.1";
     static constexpr quint16 kDefaultPort = 6980;
 
@@ -48,11 +48,11 @@ class StationClient : public QObject {
     // Sends the requests for this counter value, one single-byte send each; only while connected.
     void GroupRequest(int counter);
 
-  public slots:
+public slots:
     // Takes everything that has arrived as one read and dispatches each message it completes.
     void ClientSocket1Read();
 
-  signals:
+signals:
     // After every message taken from the server: the group byte whose decoder ran, or 0 when the
     // message selected no decoder. The display refresh hangs here.
     void messageHandled(std::uint8_t decodedGroup);
@@ -61,7 +61,7 @@ class StationClient : public QObject {
     // been reported.
     void connectionLost();
 
-  private:
+private:
     void onError(QAbstractSocket::SocketError error);
     void onStateChanged(QAbstractSocket::SocketState state);
 

@@ -14,7 +14,7 @@
 
 class StationInput : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit StationInput(StationData& data, QObject* parent = nullptr);
 
     SerialLink& serialLink() { return link_; }
@@ -34,7 +34,7 @@ class StationInput : public QObject {
     // Program end: closes the port and says "-Disconnect" to a connected server.
     void shutdown();
 
-  signals:
+signals:
     // After every serial group's checksum test (row 1 = 0x8F ... 5 = 0xCF).
     void groupChecked(std::uint8_t groupByte, int row, bool ok);
     // After a good serial group was decoded, and after every message of the client road (0 when
@@ -43,7 +43,7 @@ class StationInput : public QObject {
     // The port or the connection went away by itself; the user has been told.
     void lost();
 
-  private:
+private:
     SerialLink link_;
     SerialRoad road_;
     StationClient client_;

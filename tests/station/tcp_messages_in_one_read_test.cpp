@@ -2,9 +2,9 @@
 // single read may hold several group messages; each must reach its decoder.
 #include <gtest/gtest.h>
 
-#include "test_groups.h"
 #include "station/tcp_dispatch.h"
 #include "station/tcp_message_assembler.h"
+#include "test_groups.h"
 
 namespace {
 QByteArray message(std::uint8_t groupByte) {

@@ -11,7 +11,7 @@
 #include <QString>
 
 class PseudoTerminal {
-  public:
+public:
     PseudoTerminal() {
         termios raw{};
         ::cfmakeraw(&raw);
@@ -49,7 +49,7 @@ class PseudoTerminal {
         master_ = -1;
     }
 
-  private:
+private:
     int master_ = -1;
     QString slavePath_;
 };

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "console_encoder.h"
-#include "station/test_groups.h"
 #include "station/group_table.h"
 #include "station/record_json.h"
 #include "station/serial_road.h"
+#include "station/test_groups.h"
 #include "station_model.h"
 
 namespace {

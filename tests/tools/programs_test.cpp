@@ -24,7 +24,7 @@ const char* kApp = "src/app/wetterpult";
 
 // A started program that is ended (and reaped) when the test is over.
 class Running {
-  public:
+public:
     Running(const char* relative, const QStringList& arguments) {
         process_.start(program(relative), arguments);
         started_ = process_.waitForStarted(10000);
@@ -49,7 +49,7 @@ class Running {
     }
     QString standardError() { return QString::fromUtf8(process_.readAllStandardError()); }
 
-  private:
+private:
     QProcess process_;
     bool started_ = false;
 };

@@ -16,7 +16,7 @@ class QTcpSocket;
 
 class StationServer : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit StationServer(QObject* parent = nullptr);
 
     // Starts listening; port 0 picks a free port. On failure returns false with a German reason.
@@ -29,11 +29,11 @@ class StationServer : public QObject {
     bool hasGroup(std::uint8_t groupByte) const;
     int clientCount() const { return int(clients_.size()); }
 
-  signals:
+signals:
     // A line for the server's log (client connected, closed, protocol errors).
     void logLine(const QString& line);
 
-  private:
+private:
     void onNewConnection();
     void onReadyRead(QTcpSocket* client);
     void onGone(QTcpSocket* client);

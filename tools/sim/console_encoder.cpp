@@ -23,7 +23,7 @@ u8 bit(bool flag, int n) {
 
 // A body under construction; bytes are addressed as the decoders address them.
 class Body {
-  public:
+public:
     explicit Body(int size) : bytes_(size, '\0') {}
     void set(int k, u8 v) { bytes_[k] = char(v); }
     void orIn(int k, u8 v) { bytes_[k] = char(u8(bytes_[k]) | v); }
@@ -40,7 +40,7 @@ class Body {
         return bytes_;
     }
 
-  private:
+private:
     QByteArray bytes_;
 };
 

@@ -6,7 +6,7 @@
 #include <QString>
 
 class SimOutput {
-  public:
+public:
     ~SimOutput();
 
     // Creates a pseudo-terminal in raw mode. Its slave stays open here so that a program may close
@@ -21,7 +21,7 @@ class SimOutput {
     // Writes one group. False when the output is gone (a closed pipe, a full disk).
     bool write(const QByteArray& bytes, QString* error);
 
-  private:
+private:
     int fd_ = -1;
     int slave_ = -1;
     bool ownsFd_ = false;

@@ -7,7 +7,7 @@
 #include <numbers>
 
 class SimRandom {
-  public:
+public:
     explicit SimRandom(std::uint64_t seed) : state_(seed ^ 0x5EA7E12F00D5EEDULL) {}
 
     std::uint64_t next() {  // splitmix64
@@ -38,7 +38,7 @@ class SimRandom {
         return r * std::cos(2.0 * std::numbers::pi * v);
     }
 
-  private:
+private:
     std::uint64_t state_;
     double spare_ = 0;
     bool haveSpare_ = false;

@@ -17,7 +17,7 @@ struct SimFaults {
 };
 
 class SimStream {
-  public:
+public:
     SimStream(StationModel& model, std::uint64_t seed, SimFaults faults = {});
 
     // Moves the model on by one second and returns what the console sends in that second, one
@@ -27,7 +27,7 @@ class SimStream {
     // The groups due in second k of the schedule, in sending order.
     static std::vector<std::uint8_t> groupsDueAt(std::int64_t second);
 
-  private:
+private:
     QByteArray withFaults(QByteArray group);
 
     StationModel& model_;

@@ -12,7 +12,7 @@
 #include "station/weather_record.h"
 
 class StationModel {
-  public:
+public:
     // The console's clock starts at `start`; the hi/lo memory and the rain total look as if they
     // had been running for a day and a half before it.
     StationModel(std::uint64_t seed, const QDateTime& start);
@@ -24,7 +24,7 @@ class StationModel {
     // The values the console would send now.
     const WeatherRecord& record() const { return record_; }
 
-  private:
+private:
     struct ExtremePair {
         bool valid = false;
         double hi = 0, lo = 0;
