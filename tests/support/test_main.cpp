@@ -11,6 +11,11 @@ using TestApplication = QCoreApplication;
 #endif
 
 int main(int argc, char** argv) {
+#ifdef WETTERPULT_WIDGET_TESTS
+    // Window tests run without a screen, also when CTest lists them before the run.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

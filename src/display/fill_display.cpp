@@ -1,0 +1,214 @@
+#include "display/fill_display.h"
+
+#include <QDate>
+#include <QTime>
+#include <algorithm>
+
+#include "display/display_design.h"
+#include "display/display_texts.h"
+
+std::optional<QString> DisplayRefresh::textOf(const QString& name) const {
+    for (const LabelText& l : labels)
+        if (l.name == name)
+            return l.text;
+    return std::nullopt;
+}
+
+std::optional<int> DisplayRefresh::barOf(const QString& name) const {
+    for (const BarPosition& b : bars)
+        if (b.name == name)
+            return b.value;
+    return std::nullopt;
+}
+
+namespace {
+const QString kDegC = QString::fromUtf8("°C");
+const QString kBlankDegC = QString::fromUtf8(" °C");
+const QString kDegF = QString::fromUtf8("°F");
+
+QString num(qint64 v) {
+    return QString::number(v);
+}
+
+// Builds the refresh step by step, in the order the window is filled.
+class Refresh {
+public:
+    Refresh(const Formats& formats, int year) : formats_(formats), year_(year) {}
+
+    void label(const char* name, const QString& text) {
+        out.labels.push_back({QString::fromLatin1(name), text});
+    }
+    void bar(const char* name, qint64 value) {
+        const QString barName = QString::fromLatin1(name);
+        int lo = 0, hi = 100;
+        for (const GroupBoxDesign& d : groupBoxDesigns())
+            if (d.hasGauge && d.gauge.barName == barName) {
+                lo = d.gauge.minimum;
+                hi = d.gauge.maximum;
+            }
+        out.bars.push_back({barName, int(std::clamp<qint64>(value, lo, hi))});
+    }
+    void extremeTime(const char* name, const StationTime& t) {
+        if (auto text = ExtremeTimeText(t.Minute, t.Hour, t.Day, t.Month, year_, formats_))
+            label(name, *text);
+    }
+    QString tenths(qint64 v) const { return TenthsText(v, formats_); }
+
+    DisplayRefresh out;
+
+private:
+    const Formats& formats_;
+    int year_;
+};
+
+QString alarmText(bool set, qint64 limit, const QString& unit) {
+    return set ? QStringLiteral("Alarm bei ") + num(limit) + unit : kAlarmNotSet;
+}
+
+void humidity(Refresh& r, const HumidityReading& h, const char* current, const char* bar,
+              const char* hi, const char* hiTime, const char* lo, const char* loTime,
+              const char* alarmHi, const char* alarmLo) {
+    const QString pct = QStringLiteral("%");
+    r.label(current,
+            h.OutOfRange ? kOutOfRange : QStringLiteral("Aktuell ") + num(h.Current) + pct);
+    r.bar(bar, h.Current);
+    r.label(hi, QStringLiteral("Hi ") + num(h.Hi.Value) + pct);
+    r.extremeTime(hiTime, h.Hi.Time);
+    r.label(lo, QStringLiteral("Lo ") + num(h.Lo.Value) + pct);
+    r.extremeTime(loTime, h.Lo.Time);
+    r.label(alarmHi, alarmText(h.AlarmHiSet, h.AlarmHi, pct));
+    r.label(alarmLo, alarmText(h.AlarmLoSet, h.AlarmLo, pct));
+}
+
+// Temperatures: the current value and the extremes carry their unit with or without a blank, as
+// the two boxes were designed.
+void temperature(Refresh& r, const TempReading& t, const QString& currentUnit,
+                 const QString& extremeUnit, const char* current, const char* bar, const char* hi,
+                 const char* hiTime, const char* lo, const char* loTime, const char* alarmHi,
+                 const char* alarmLo) {
+    r.label(current, QStringLiteral("Aktuell ") + r.tenths(t.Current) + currentUnit);
+    r.bar(bar, t.Current / 10);
+    r.label(hi, QStringLiteral("Hi ") + r.tenths(t.Hi.Value) + extremeUnit);
+    r.extremeTime(hiTime, t.Hi.Time);
+    r.label(lo, QStringLiteral("Lo ") + r.tenths(t.Lo.Value) + extremeUnit);
+    r.extremeTime(loTime, t.Lo.Time);
+    r.label(alarmHi, alarmText(t.AlarmHiSet, t.AlarmHi, kDegF));
+    r.label(alarmLo, alarmText(t.AlarmLoSet, t.AlarmLo, kDegF));
+}
+
+void dewPoint(Refresh& r, const TempReading& d, bool outOfRange, const char* current,
+              const char* hi, const char* hiTime, const char* lo, const char* loTime,
+              const char* alarm) {
+    r.label(current,
+            outOfRange ? kOutOfRange : QStringLiteral("Aktuell ") + num(d.Current) + kDegC);
+    r.label(hi, QStringLiteral("Hi ") + num(d.Hi.Value) + kBlankDegC);
+    r.extremeTime(hiTime, d.Hi.Time);
+    r.label(lo, QStringLiteral("Lo ") + num(d.Lo.Value) + kBlankDegC);
+    r.extremeTime(loTime, d.Lo.Time);
+    r.label(alarm, alarmText(d.AlarmHiSet, d.AlarmHi, kDegC));
+}
+
+void stationClock(Refresh& r, const StationClock& c, const Formats& formats, const QDateTime& now) {
+    if (c.Time.Month != 0 && c.Time.Day != 0) {
+        const QTime time(c.Time.Hour, c.Time.Minute, c.Time.Second, 0);
+        if (!time.isValid())
+            return;
+        r.label("Label1", formats.longTime(time));
+        const QDate date(now.date().year(), c.Time.Month, c.Time.Day);
+        if (date.isValid())
+            r.label("Label2", formats.shortDate(date));
+    } else {
+        r.label("Label1", formats.longTime(now.time()));
+        r.label("Label2", formats.shortDate(now.date()));
+    }
+}
+
+// The trend and forecast labels show their word after a prefix; a word that is already shown
+// leaves label and picture alone.
+void codedWord(Refresh& r, const char* name, const QString& shownText, const QString& prefix,
+               const QString& word, int code, int pictures, std::optional<int>& picture) {
+    if (shownText.mid(prefix.size()) == word)
+        return;
+    r.label(name, prefix + word);
+    picture = code < pictures ? code : -1;
+}
+}  // namespace
+
+DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
+                           const Formats& formats, const QDateTime& now) {
+    const WeatherRecord& w = data.Record;
+    Refresh r(formats, now.date().year());
+
+    stationClock(r, w.Clock, formats, now);
+    r.label("Label6", w.Clock.AlarmSet ? QStringLiteral("Alarm um ") + num(w.Clock.AlarmHour) +
+                                             QStringLiteral(":") + num(w.Clock.AlarmMinute)
+                                       : kAlarmNotSet);
+
+    humidity(r, w.IndoorHum, "Label8", "ProgressBar1", "Label9", "Label7", "Label10", "Label13",
+             "Label11", "Label12");
+    humidity(r, w.OutdoorHum, "Label5", "ProgressBar2", "Label14", "Label18", "Label15", "Label19",
+             "Label16", "Label17");
+    temperature(r, w.IndoorTemp, kBlankDegC, kDegC, "Label22", "ProgressBar4", "Label23", "Label27",
+                "Label24", "Label28", "Label25", "Label26");
+    temperature(r, w.OutdoorTemp, kDegC, kBlankDegC, "Label29", "ProgressBar3", "Label30",
+                "Label34", "Label31", "Label35", "Label32", "Label33");
+
+    // Barometer
+    r.label("Label37", QStringLiteral("Local: ") + num(w.Barometer.Local) + QStringLiteral(" mb"));
+    r.label("Label38",
+            QStringLiteral("Sealevel: ") + r.tenths(w.Barometer.SeaLevel) + QStringLiteral(" mb"));
+    codedWord(r, "Label39", memory.trendLabel, QStringLiteral("Trend: "),
+              trendName(w.Barometer.Trend), w.Barometer.Trend, kTrendPictures, r.out.trendPicture);
+    codedWord(r, "Label40", memory.forecastLabel, QStringLiteral("Vorhersage: "),
+              forecastName(w.Barometer.Forecast), w.Barometer.Forecast, kForecastPictures,
+              r.out.forecastPicture);
+    r.label("Label41", alarmText(w.Barometer.AlarmSet, w.Barometer.Alarm, QStringLiteral(" mb")));
+
+    dewPoint(r, w.IndoorDew, w.DewStatus.IndoorOutOfRange, "Label42", "Label43", "Label47",
+             "Label44", "Label48", "Label45");
+    dewPoint(r, w.OutdoorDew, w.DewStatus.OutdoorOutOfRange, "Label46", "Label49", "Label52",
+             "Label50", "Label53", "Label51");
+
+    // Rain
+    r.label("Label55", w.Rain.RateOutOfRange
+                           ? kOutOfRange
+                           : QStringLiteral("Rate: ") + num(w.Rain.Rate) + QStringLiteral(" mm/h"));
+    r.label("Label56", QStringLiteral("Gestern: ") + num(w.Rain.Yesterday) + QStringLiteral(" mm"));
+    r.label("Label57", QStringLiteral("Total: ") + num(w.Rain.Total) + QStringLiteral(" mm"));
+    r.label("Label79", Rain24hText(data.Rain24h));
+    r.extremeTime("Label58", w.Rain.TotalSince);
+    r.label("Label64", alarmText(w.Rain.AlarmSet, w.Rain.Alarm, QStringLiteral("inches/h")));
+
+    // Wind
+    const QString deg = QString::fromUtf8("°");
+    const QString ms = QStringLiteral(" m/s - ");
+    r.bar("ProgressBar5", roundHalfEven(w.Wind.GustSpeed / 10.0));
+    r.label("Label66", QStringLiteral("Aktuell: ") + r.tenths(w.Wind.GustSpeed) + ms +
+                           num(w.Wind.GustDir) + deg);
+    r.out.roseSpeed = w.Wind.GustSpeed;
+    r.label("Label67", QStringLiteral("Durchschnitt: ") + r.tenths(w.Wind.AvgSpeed) + ms +
+                           num(w.Wind.AvgDir) + deg);
+    r.label("Label68",
+            QString::fromUtf8("Böe: ") + r.tenths(w.Wind.HiSpeed) + ms + num(w.Wind.HiDir) + deg);
+    std::uint16_t runningMax = 0;
+    for (std::size_t i = 0; i < data.WindMaxRing.size(); ++i) {
+        runningMax = std::max(runningMax, data.WindMaxRing[i]);
+        r.out.windRows[i] = r.tenths(runningMax);
+    }
+    r.label("Label78",
+            QStringLiteral("Max seit 5min: ") + r.tenths(runningMax) + QStringLiteral(" m/s"));
+    r.extremeTime("Label71", w.Wind.HiTime);
+    r.label("Label69", alarmText(w.Wind.AlarmSet, w.Wind.Alarm, kWindAlarmUnit));
+
+    // Wind chill
+    r.label("Label72", QStringLiteral("Aktuell: ") + num(w.Windchill.Current) + kDegC);
+    r.label("Label73", QStringLiteral("Lo: ") + num(w.Windchill.Lo) + kDegC);
+    r.extremeTime("Label74", w.Windchill.LoTime);
+    r.label("Label75", alarmText(w.Windchill.AlarmSet, w.Windchill.Alarm, kWindchillAlarmUnit));
+
+    // Top band
+    r.out.batteryColour = w.Console.BatteryLow ? kBatteryLowColour : kBatteryOkColour;
+    r.label("Label80", w.Console.PowerDC ? QStringLiteral("DC") : QStringLiteral("AC"));
+    r.label("Label83", displayModeName(w.Console.DisplaySection));
+    return r.out;
+}

@@ -1,0 +1,58 @@
+// FillDisplay: everything the main window shows, computed from the weather record and its
+// bookkeeping. The window applies the result by object name and touches only what changed.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "base/formats.h"
+#include "station/weather_record.h"
+
+struct LabelText {
+    QString name;  // objectName of the label
+    QString text;
+};
+
+struct BarPosition {
+    QString name;   // objectName of the bar gauge
+    int value = 0;  // already within the bar's range
+};
+
+// Windows colour numbers of the battery lamp.
+inline constexpr std::uint32_t kBatteryLowColour = 0xFF0000;  // blue
+inline constexpr std::uint32_t kBatteryOkColour = 0x00FF00;   // lime
+
+struct DisplayRefresh {
+    // In refresh order. A label that is not listed keeps its text (an invalid station date, or a
+    // trend / forecast that did not change).
+    std::vector<LabelText> labels;
+    std::vector<BarPosition> bars;
+    // Set when Image1 (trend) / Image2 (forecast) gets a new picture: the index into the picture
+    // list, or -1 for an index outside it (no picture).
+    std::optional<int> trendPicture;
+    std::optional<int> forecastPicture;
+    std::uint32_t batteryColour = kBatteryOkColour;  // Shape1's fill, Windows colour number
+    // Rows 1 to 5 of the "5x Wind" window: the largest of the k oldest per-minute maxima, m/s.
+    std::array<QString, 5> windRows;
+    std::uint16_t roseSpeed = 0;  // gust in tenths of m/s for the wind rose
+
+    // The text given to a label, or empty when the label is not listed.
+    std::optional<QString> textOf(const QString& name) const;
+    std::optional<int> barOf(const QString& name) const;
+};
+
+// The labels' current texts that the refresh reads: the trend and forecast labels compare their
+// word with the new one and are rewritten only when it changed.
+struct DisplayMemory {
+    QString trendLabel = QStringLiteral("Trend");          // Label39
+    QString forecastLabel = QStringLiteral("Vorhersage");  // Label40
+};
+
+// Computes the whole refresh. `now` is the computer's clock: its year completes the station's
+// dates, and its time and date stand in for the station clock until that has arrived.
+DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
+                           const Formats& formats, const QDateTime& now);

@@ -1,0 +1,58 @@
+#include "display/ui/main_menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "display/ui/pictures.h"
+#include "display/ui/vector_icon.h"
+
+namespace {
+QAction* item(QMenu* menu, const char* name, const char* caption, QKeySequence shortcut = {}) {
+    QAction* a = menu->addAction(QString::fromUtf8(caption));
+    a->setObjectName(QString::fromLatin1(name));
+    a->setShortcut(shortcut);
+    return a;
+}
+}  // namespace
+
+MainMenu::MainMenu(QMenuBar* bar) {
+    datei = bar->addMenu(QStringLiteral("&Datei"));
+    datei->setObjectName(QStringLiteral("Datei1"));
+    C1 = item(datei, "C1", "Aktiv", QKeySequence(Qt::Key_F2));
+    C1->setCheckable(true);
+    C1->setIcon(makeVectorIcon(&paintActiveIcon));
+    datei->addSeparator();
+    JETZTerstellen1 = item(datei, "JETZTerstellen1", "JETZT Import erstellen!",
+                           QKeySequence(Qt::CTRL | Qt::Key_I));
+    JETZTReaderstellen1 = item(datei, "JETZTReaderstellen1", "JETZT Read erstellen!",
+                               QKeySequence(Qt::CTRL | Qt::Key_R));
+    JETZTLogupdaten1 =
+        item(datei, "JETZTLogupdaten1", "JETZT Log updaten!", QKeySequence(Qt::CTRL | Qt::Key_L));
+    JETZTAPRSerstellen1 = item(datei, "JETZTAPRSerstellen1", "JETZT APRS erstellen!",
+                               QKeySequence(Qt::CTRL | Qt::Key_A));
+    JETZTASYNOPerstellen1 = datei->addMenu(QStringLiteral("JETZT ASYNOP erstellen!"));
+    JETZTASYNOPerstellen1->setObjectName(QStringLiteral("JETZTASYNOPerstellen1"));
+    NeueDatei = item(JETZTASYNOPerstellen1, "NeueDatei", "Neue Datei");
+    ZeileAnh = item(JETZTASYNOPerstellen1, "ZeileAnh", "Zeile anhängen");
+    Dateieende = item(JETZTASYNOPerstellen1, "Dateieende", "Dateieende");
+    datei->addSeparator();
+    Drucken1 = item(datei, "Drucken1", "&Drucken", QKeySequence(Qt::CTRL | Qt::Key_P));
+    datei->addSeparator();
+    Beenden1 = item(datei, "Beenden1", "&Beenden");
+
+    debug = bar->addMenu(QStringLiteral("Debug"));
+    debug->setObjectName(QStringLiteral("Debug1"));
+    ShowCOMData1 = item(debug, "ShowCOMData1", "Show COM-Data");
+    DumpCOMData1 = item(debug, "DumpCOMData1", "Dump COM-Data to file...");
+    ShowAllChkSums1 = item(debug, "ShowAllChkSums1", "Show All Weather ChkSums");
+    ShowAllChkSums1->setCheckable(true);
+    N5xWind1 = item(debug, "N5xWind1", "5x Wind");
+    N5xWind1->setCheckable(true);
+
+    PopupMenu1 = new QMenu(bar->parentWidget());
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    Zeichen1 = item(PopupMenu1, "Zeichen1", "Zeichen...");
+    Farben2 = item(PopupMenu1, "Farben2", "Farbe...");
+    qsthermo = item(PopupMenu1, "qsthermo", "graphische Anzeige...");
+}

@@ -1,0 +1,35 @@
+#include "display/ui/status_panels.h"
+
+#include <QLabel>
+
+StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
+    setObjectName(QStringLiteral("StatusBar1"));
+    const std::array<const char*, kPanels> design = {"ASYNOP:",      "Import: 123min",
+                                                     "Read: 123min", "Wetterlog: 123min",
+                                                     "APRS: 1min",   "Laufzeit: 12:34"};
+    const std::array<int, kPanels> widths = {100, 100, 100, 100, 100, 50};
+    for (int i = 0; i < kPanels; ++i) {
+        auto* label = new QLabel(QString::fromUtf8(design[std::size_t(i)]), this);
+        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        // The designed widths, or what the longest countdown needs in this font.
+        const int needed =
+            label->fontMetrics().horizontalAdvance(QStringLiteral("Wetterlog: 123:59")) + 8;
+        label->setMinimumWidth(i == kPanels - 1 ? widths[std::size_t(i)]
+                                                : std::max(widths[std::size_t(i)], needed));
+        // The last panel takes the remaining width.
+        addWidget(label, i == kPanels - 1 ? 1 : 0);
+        panels_[std::size_t(i)] = label;
+    }
+}
+
+QString StatusPanels::text(int panel) const {
+    return panels_[std::size_t(panel)]->text();
+}
+
+void StatusPanels::setText(int panel, const QString& text) {
+    QLabel* label = panels_[std::size_t(panel)];
+    if (label->text() != text)
+        label->setText(text);
+}

@@ -1,0 +1,32 @@
+// The band at the top of the main window (CoolBar1): the "Aktiv" tool button and the receive lamp,
+// the station's time and date with the console's alarm ("Letzte Abfrage"), the battery lamp with
+// the power source ("Batterie:") and the console's display mode ("Display:").
+#pragma once
+
+#include <QWidget>
+
+class Lamp;
+class QAction;
+class QLabel;
+class QTimer;
+class QToolButton;
+
+class TopBand : public QWidget {
+    Q_OBJECT
+public:
+    TopBand(QAction* activeAction, QWidget* parent = nullptr);
+
+    QToolButton* activeButton() const { return activeButton_; }
+    Lamp* batteryLamp() const { return battery_; }
+    Lamp* receiveLamp() const { return receive_; }
+    bool receiving() const;
+
+    // Lights the receive lamp; it goes out when no bytes have come for a moment.
+    void bytesReceived();
+
+private:
+    QToolButton* activeButton_;
+    Lamp* receive_;
+    Lamp* battery_;
+    QTimer* receiveOff_;
+};
