@@ -18,5 +18,11 @@ sim=$!
 trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null; rm -f "$fifo"' EXIT
 read -r pty <"$fifo"
 echo "Simulierte Station an $pty"
-"$bin/src/app/wetterpult" --headless --folder "$folder" --port "$pty" --activate \
-  --status-every 10 --show-groups "$@"
+# The main window where there is a screen; without one the program runs headless and prints
+# its status line and every group.
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  "$bin/src/app/wetterpult" --folder "$folder" --port "$pty" --activate "$@"
+else
+  "$bin/src/app/wetterpult" --headless --folder "$folder" --port "$pty" --activate \
+    --status-every 10 --show-groups "$@"
+fi
