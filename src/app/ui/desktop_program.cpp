@@ -1,74 +1,60 @@
 #include "app/ui/desktop_program.h"
 
 #include "base/app_clock.h"
-#include "config/settings_file.h"
 #include "outputs/report_page.h"
 
 DesktopProgram::DesktopProgram(const AppOptions& options, const QString& programFolder)
-    : options_(options),
-      writers_(OutputContext{data_, settings_, asynop_}),
-      input_(data_),
-      links_(input_),
-      host_(form_, links_) {
-    settings_.setProgramFolder(programFolder);
+    : options_(options), folder_(programFolder), host_(form_, program_.links) {
+    program_.useSettingsHost(host_);
+    if (!options_.port.isEmpty())
+        program_.links.overridePort(options_.port);
+    if (!options_.clientHost.isEmpty())
+        program_.links.overrideServer(options_.clientHost, options_.clientPort);
     form_.setActions(this);
     form_.setProgramFolder(programFolder);
 
-    connect(&input_.serialLink(), &SerialLink::bytesReceived, this,
+    StationInput& input = program_.input;
+    connect(&input.serialLink(), &SerialLink::bytesReceived, this,
             [this](const QByteArray& chunk) { form_.bytesReceived(chunk); });
-    connect(&input_, &StationInput::groupChecked, this,
+    connect(&input, &StationInput::groupChecked, this,
             [this](std::uint8_t, int row, bool ok) { form_.checksumResult(row, ok); });
-    connect(&input_, &StationInput::refreshed, this, [this] { form_.FillDisplay(data_); });
-    connect(&input_, &StationInput::lost, this, [this] {
-        // The port or the server went away (the user has been told): the switch goes off.
-        if (active_)
-            toggleActive();
-    });
-
-    links_.toggleActive = [this] { return toggleActive(); };
-    links_.isActive = [this] { return active_; };
-    links_.logIntervalOf = [this] { return logInterval_; };
-    links_.setLogIntervalOf = [this](int ms) { logInterval_ = ms; };
+    connect(&input, &StationInput::refreshed, this, [this] { form_.FillDisplay(program_.data); });
+    // At the end of every tick and after each switch: caption, status panels and the switch.
+    program_.scheduler.onTitleChanged = [this] { showTitle(); };
 }
 
 void DesktopProgram::start() {
-    links_.overridePort(options_.port);
-    LoadSettings(settings_, host_);
-    if (!options_.clientHost.isEmpty()) {
-        input_.client().setAddress(options_.clientHost);
-        input_.client().setPort(options_.clientPort);
-    }
-    // The command line overrides the settings file for this run only.
-    input_.setClientMode(!options_.clientHost.isEmpty() ||
-                         (options_.port.isEmpty() && settings_.ClientActive));
-    form_.setPortName(input_.serialLink().portName());
+    program_.lifecycle.startUp(folder_);
+    form_.setPortName(program_.input.serialLink().portName());
     form_.show();
-    // A station named on the command line is read at once, as the program without windows does.
-    const bool named = !options_.port.isEmpty() || !options_.clientHost.isEmpty();
-    if (named && !active_)
+    if (options_.activate && !program_.scheduler.isActive())
         toggleActive();
+    for (const QString& action : options_.runs)
+        program_.runNow(action);
+}
+
+void DesktopProgram::showTitle() {
+    const TitleBar& title = program_.scheduler.titleBar();
+    const std::array<QString, 6> panels = title.panels();
+    form_.Titelleiste(title.caption(), {panels[1], panels[2], panels[3], panels[4], panels[5]});
+    form_.setAsynopStatus(panels[0]);
+    form_.setActive(program_.scheduler.isActive());
 }
 
 bool DesktopProgram::toggleActive() {
-    active_ = !active_;
-    if (active_)
-        input_.activate();  // a port that does not open has been reported; the switch stays on
-    else
-        input_.deactivate();
-    form_.setActive(active_);
-    return active_;
+    // A port that does not open has been reported; the switch stays where the scheduler put it.
+    program_.links.runAktivCommand();
+    return program_.scheduler.isActive();
 }
 
 void DesktopProgram::printNow() {
-    writers_.writeReport(1);
+    const Settings& settings = program_.settings;
+    program_.outputs.writeReport(1);
     printer_.print(
-        ReportPagePath(settings_, 1),
-        ReadPagePrinter::copyPath(settings_, AppClock::currentDateTime(), Formats::german()));
+        ReportPagePath(settings, 1),
+        ReadPagePrinter::copyPath(settings, AppClock::currentDateTime(), Formats::german()));
 }
 
 bool DesktopProgram::mayClose() {
-    if (!SaveSettings(settings_, host_))
-        return false;
-    input_.shutdown();
-    return true;
+    return program_.lifecycle.shutDown();
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -27,6 +28,7 @@ TEST(DesktopProgram, SimulatedStationFillsEveryLabel) {
 
     AppOptions options;
     options.port = pty;
+    options.activate = true;
     DesktopProgram program(options, dir.path() + "/");
     program.start();
     Form1& form = program.window();
@@ -57,4 +59,58 @@ TEST(DesktopProgram, SimulatedStationFillsEveryLabel) {
     EXPECT_FALSE(saved.contains(pty.toLatin1()));
     sim.terminate();
     sim.waitForFinished(10000);
+}
+
+TEST(DesktopProgram, F2SwitchesAktivAndTheStatusBarCountsDown) {
+    QTemporaryDir dir;
+    RecordingNotifier messages;
+    ScopedNotifier scoped(messages);
+    AppOptions options;
+    options.port = dir.filePath("kein-port");  // a port that cannot be opened
+    DesktopProgram program(options, dir.path() + "/");
+    program.start();
+    Form1& form = program.window();
+    EXPECT_EQ(form.windowTitle(), "Wetterpult - Inactive");
+    EXPECT_EQ(form.statusText(0), "ASYNOP: keine Datei");
+    EXPECT_EQ(form.statusText(5), "Laufzeit: 12:34");
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    QTest::keyClick(&form, Qt::Key_F2);
+    // The port failure is told; the switch stays on as the user set it.
+    EXPECT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(form.isActive());
+    EXPECT_TRUE(program.program().scheduler.isActive());
+    // Nothing else changes at once; the second tick shows the switch and counts on.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.windowTitle() == "Wetterpult - Aktiv"; }, 3000));
+    EXPECT_TRUE(form.statusText(1).startsWith("Import: ")) << form.statusText(1).toStdString();
+    const QString first = form.statusText(5);
+    EXPECT_TRUE(first.startsWith("Laufzeit: 0:00:00:0")) << first.toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.statusText(5) != first; }, 3000));
+
+    QTest::keyClick(&form, Qt::Key_F2);
+    EXPECT_FALSE(form.isActive());
+    EXPECT_EQ(form.windowTitle(), "Wetterpult - Inaktiv");
+    const QString stopped = form.statusText(5);
+    QTest::qWait(1300);
+    EXPECT_EQ(form.statusText(5), stopped);
+}
+
+TEST(DesktopProgram, WindowStaysOpenWhileTheSettingsCannotBeSaved) {
+    QTemporaryDir dir;
+    RecordingNotifier messages;
+    ScopedNotifier scoped(messages);
+    DesktopProgram program(AppOptions{}, dir.path() + "/");
+    program.start();
+    Form1& form = program.window();
+    // A folder in the settings file's place: the file cannot be written.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("wetterpult.ini"));
+    form.close();
+    EXPECT_TRUE(form.isVisible());
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts().first().startsWith("In ")) << messages.texts().first().toStdString();
+    ASSERT_TRUE(QDir(dir.path()).rmdir("wetterpult.ini"));
+    form.close();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(QFile::exists(dir.filePath("wetterpult.ini")));
 }

@@ -1,0 +1,42 @@
+#include "program/station_program.h"
+
+#include "config/schedule_list.h"
+#include "config/settings_file.h"
+
+StationProgram::StationProgram()
+    : outputs(OutputContext{data, settings, asynop}),
+      input(data),
+      control(input),
+      scheduler(data, settings, outputs, control,
+                [this](const QString& list) { return NextScheduleTime(settings, list); }),
+      clock(scheduler),
+      links(settings, input, scheduler),
+      lifecycle(
+          settings, data, scheduler, control, [this] { LoadSettings(settings, *settingsHost_); },
+          [this] { return SaveSettings(settings, *settingsHost_); }) {
+    scheduler.clientMode = [this] { return links.clientMode(); };
+    // A line error takes the switch off; a lost server connection is reported and the switch
+    // stays as it is.
+    QObject::connect(&input.serialLink(), &SerialLink::portLost, &input,
+                     [this] { scheduler.receptionFailed(); });
+}
+
+bool StationProgram::runNow(const QString& action) {
+    if (action == QLatin1String("read"))
+        scheduler.readNow();
+    else if (action == QLatin1String("import"))
+        scheduler.importNow();
+    else if (action == QLatin1String("log"))
+        scheduler.logNow();
+    else if (action == QLatin1String("aprs"))
+        scheduler.aprsNow();
+    else if (action == QLatin1String("asynop-new"))
+        scheduler.asynopNewFile();
+    else if (action == QLatin1String("asynop-line"))
+        scheduler.asynopAppendLine();
+    else if (action == QLatin1String("asynop-end"))
+        scheduler.asynopEndFile();
+    else
+        return false;
+    return true;
+}

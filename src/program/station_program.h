@@ -1,0 +1,44 @@
+// The program's working parts without any window: station data, settings, output writers, the
+// station input, the "Aktiv" switch with its timers, and the order of start-up and shut-down. The
+// program without windows runs this alone; the desktop program puts the main window on top.
+#pragma once
+
+#include <QString>
+
+#include "config/program_lifecycle.h"
+#include "config/settings.h"
+#include "config/station_settings_host.h"
+#include "outputs/asynop_state.h"
+#include "outputs/output_writers.h"
+#include "outputs/scheduler.h"
+#include "outputs/scheduler_clock.h"
+#include "outputs/station_input_control.h"
+#include "station/station_input.h"
+#include "station/weather_record.h"
+
+class StationProgram {
+public:
+    StationProgram();
+
+    // The settings are loaded and saved through this host (the desktop program's host adds the
+    // window's values to the links' ones); by default the links' own host.
+    void useSettingsHost(SettingsHost& host) { settingsHost_ = &host; }
+
+    // Run-now command by its command-line name ("read", "import", "log", "aprs", "asynop-new",
+    // "asynop-line", "asynop-end"); false for an unknown name.
+    bool runNow(const QString& action);
+
+    StationData data;
+    Settings settings;
+    AsynopState asynop;
+    OutputWriters outputs;
+    StationInput input;
+    StationInputControl control;
+    Scheduler scheduler;
+    SchedulerClock clock;
+    StationSettingsHost links;
+    ProgramLifecycle lifecycle;
+
+private:
+    SettingsHost* settingsHost_ = &links;
+};
