@@ -65,6 +65,12 @@ TopBand::TopBand(QAction* activeAction, QWidget* parent) : QWidget(parent) {
     activeButton_->setAutoRaise(true);
     activeButton_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     activeButton_->setIconSize({16, 16});
+    // Pressed in and tinted while active, so the state reads at a glance in every style.
+    activeButton_->setStyleSheet(QStringLiteral(
+        "QToolButton { border: 1px solid transparent; border-radius: 3px; padding: 2px 5px; }"
+        "QToolButton:hover { border-color: #8a9bb0; background: #e4ecf6; }"
+        "QToolButton:checked { border-color: #58805a; background: #c8e4c8; }"
+        "QToolButton:checked:hover { border-color: #3f6a42; background: #b6dcb6; }"));
     row->addWidget(activeButton_);
     row->addWidget(separator(toolBar1));
     receive_ = new Lamp({13, 13}, kReceiveOff, toolBar1);

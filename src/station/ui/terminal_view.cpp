@@ -28,6 +28,8 @@ TerminalView::TerminalView(const TerminalScreen& screen, const HexDump& hex, QWi
     viewport()->setFont(font);
     const QFontMetrics fm(font);
     charWidth_ = std::max(1, fm.horizontalAdvance(QLatin1Char('M')));
+    // A hex line is drawn as one text, whose advance may be fractional per character.
+    hexWidth_ = fm.horizontalAdvance(QString(kHexColumns, QLatin1Char('M'))) + 2;
     lineHeight_ = fm.height();
     ascent_ = fm.ascent();
     QPalette p = viewport()->palette();
@@ -49,7 +51,7 @@ void TerminalView::setHexMode(bool on) {
 }
 
 int TerminalView::hexLineWidth() const {
-    return kHexColumns * charWidth_ + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    return hexWidth_ + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
 }
 
 int TerminalView::visibleRows() const {
@@ -79,8 +81,8 @@ void TerminalView::updateScrollBars() {
     if (follow)
         v->setValue(v->maximum());
     // The hex lines have a fixed width; wrapped text never needs a horizontal bar.
-    const int hexWidth = kHexColumns * charWidth_;
-    horizontalScrollBar()->setRange(0, hex_mode_ ? std::max(0, hexWidth - viewport()->width()) : 0);
+    horizontalScrollBar()->setRange(0,
+                                    hex_mode_ ? std::max(0, hexWidth_ - viewport()->width()) : 0);
     horizontalScrollBar()->setPageStep(viewport()->width());
 }
 

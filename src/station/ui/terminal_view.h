@@ -33,6 +33,7 @@ private:
     const TerminalScreen& screen_;
     const HexDump& hex_;
     bool hex_mode_ = false;
+    int hexWidth_ = 0;
     int charWidth_ = 8;
     int lineHeight_ = 16;
     int ascent_ = 12;
