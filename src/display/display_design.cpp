@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "station/weather_words.h"
+
 namespace {
 LabelDesign shown(const char* name, const char* caption) {
     const QString text = QString::fromUtf8(caption);
@@ -90,9 +92,6 @@ std::vector<GroupBoxDesign> makeDesigns() {
     return boxes;
 }
 
-const std::array<const char*, 5> kTrendNames = {"", "steigend", "gleichbleibend", "", "fallend"};
-const std::array<const char*, 9> kForecastNames = {"", "sonnig", "bewölkt", "",          "bedeckt",
-                                                   "", "",       "",        "regnerisch"};
 const std::array<const char*, 8> kDisplayModes = {
     "Zeit", "Temperatur", "Feuchtigkeit", "Taupunkt", "Barometer", "Wind", "Windchill", "Regen"};
 
@@ -127,10 +126,10 @@ std::vector<LabelDesign> topBandLabels() {
 }
 
 QString trendName(int code) {
-    return nameAt(kTrendNames, code);
+    return code >= 0 && code <= 0xFF ? TrendWord(std::uint8_t(code)) : QString();
 }
 QString forecastName(int code) {
-    return nameAt(kForecastNames, code);
+    return code >= 0 && code <= 0xFF ? ForecastWord(std::uint8_t(code)) : QString();
 }
 QString displayModeName(int section) {
     return nameAt(kDisplayModes, section);

@@ -7,7 +7,7 @@
 #include "config/profile_name.h"
 #include "outputs/mailbox_header.h"
 #include "outputs/station_date_time.h"
-#include "outputs/weather_words.h"
+#include "station/weather_words.h"
 
 namespace {
 

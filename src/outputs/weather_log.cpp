@@ -7,7 +7,7 @@
 #include "base/text_file.h"
 #include "outputs/log_week.h"
 #include "outputs/station_date_time.h"
-#include "outputs/weather_words.h"
+#include "station/weather_words.h"
 
 namespace {
 QString n(qint64 value, int width) {

@@ -1,6 +1,7 @@
 #include "station/group_summary.h"
 
 #include "base/app_clock.h"
+#include "station/weather_words.h"
 
 namespace {
 
@@ -22,34 +23,6 @@ QString stamp(const WeatherRecord& r) {
 
 }  // namespace
 
-QString trendWord(std::uint8_t trend) {
-    switch (trend) {
-        case 1:
-            return QStringLiteral("steigend");
-        case 2:
-            return QStringLiteral("gleichbleibend");
-        case 4:
-            return QStringLiteral("fallend");
-        default:
-            return {};
-    }
-}
-
-QString forecastWord(std::uint8_t forecast) {
-    switch (forecast) {
-        case 1:
-            return QStringLiteral("sonnig");
-        case 2:
-            return QStringLiteral("bewölkt");
-        case 4:
-            return QStringLiteral("bedeckt");
-        case 8:
-            return QStringLiteral("regnerisch");
-        default:
-            return {};
-    }
-}
-
 QString groupSummaryLine(const WeatherRecord& r, std::uint8_t groupByte, const Formats& f) {
     QString text;
     switch (groupByte) {
@@ -64,10 +37,10 @@ QString groupSummaryLine(const WeatherRecord& r, std::uint8_t groupByte, const F
             break;
         case 0xAF: {
             text = QStringLiteral("Luftdruck %1 mb").arg(f.fixed(r.Barometer.SeaLevel, 1));
-            const QString trend = trendWord(r.Barometer.Trend);
+            const QString trend = TrendWord(r.Barometer.Trend);
             if (!trend.isEmpty())
                 text += QLatin1Char(' ') + trend;
-            const QString forecast = forecastWord(r.Barometer.Forecast);
+            const QString forecast = ForecastWord(r.Barometer.Forecast);
             if (!forecast.isEmpty())
                 text += QStringLiteral(", Vorhersage ") + forecast;
             text += QStringLiteral(", Taupunkt innen %1 °C, außen %2 °C")

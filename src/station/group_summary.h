@@ -11,7 +11,3 @@
 
 QString groupSummaryLine(const WeatherRecord& record, std::uint8_t groupByte,
                          const Formats& formats = Formats::german());
-
-// The display words of the barometer codes; empty for a code without a word.
-QString trendWord(std::uint8_t trend);
-QString forecastWord(std::uint8_t forecast);

@@ -1,5 +1,5 @@
-// The words the WinGT pages and the weather log write for the barometer's tendency and forecast
-// codes; codes without a word give an empty text.
+// The words the main window, the WinGT pages and the weather log use for the barometer's tendency
+// and forecast codes; codes without a word give an empty text.
 #pragma once
 
 #include <QString>

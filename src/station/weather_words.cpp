@@ -1,4 +1,4 @@
-#include "outputs/weather_words.h"
+#include "station/weather_words.h"
 
 QString TrendWord(std::uint8_t code) {
     switch (code) {
