@@ -43,6 +43,16 @@ void acceptNextDialog(Dialog* dialog, Prepare prepare) {
     });
 }
 
+// Counts the layout requests that reach the watched widget.
+struct LayoutRequests : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::LayoutRequest)
+            ++count;
+        return false;
+    }
+};
+
 struct RecordingActions : MainWindowActions {
     QStringList calls;
     bool active = false;
@@ -198,6 +208,18 @@ TEST(Form1, FillDisplayWritesTheLabelsAndChangesNothingTheSecondTime) {
     const DisplayMemory shown{text(form, "Label39"), text(form, "Label40")};
     const DisplayRefresh again = FillDisplay(data, shown, Formats::german(), clock.now());
     EXPECT_EQ(form.applyRefresh(again), 0);
+
+    // A refresh with the same values neither relayouts nor repaints the window.
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    LayoutRequests layouts;
+    form.installEventFilter(&layouts);
+    QTest::qWait(100);  // the layout of the first show settles
+    layouts.count = 0;
+    form.FillDisplay(data);
+    QApplication::processEvents();
+    EXPECT_EQ(layouts.count, 0);
+    form.removeEventFilter(&layouts);
 
     data.Record.Barometer.Trend = 1;
     form.FillDisplay(data);
