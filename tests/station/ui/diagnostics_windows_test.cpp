@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFile>
+#include <QFontMetrics>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -85,6 +87,9 @@ TEST(ComDataWindow, ShowsEveryByteAsTextOrHexAndNamesThePort) {
     w->hexAction()->trigger();
     EXPECT_TRUE(w->view()->hexMode());
     w->view()->repaint();  // paints both models without trouble
+    // The window grew so that a whole hex line, as drawn, fits beside the scroll bar.
+    const QFontMetrics fm(w->view()->viewport()->font());
+    EXPECT_LE(fm.horizontalAdvance(w->hexDump().lineText(0)), w->view()->viewport()->width());
     form.menu().ShowCOMData1->trigger();
     EXPECT_FALSE(w->isVisible());
 
