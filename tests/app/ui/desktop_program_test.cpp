@@ -108,7 +108,8 @@ TEST(DesktopProgram, WindowStaysOpenWhileTheSettingsCannotBeSaved) {
     form.close();
     EXPECT_TRUE(form.isVisible());
     ASSERT_EQ(messages.texts().size(), 1);
-    EXPECT_TRUE(messages.texts().first().startsWith("In ")) << messages.texts().first().toStdString();
+    EXPECT_TRUE(messages.texts().first().startsWith("In "))
+        << messages.texts().first().toStdString();
     ASSERT_TRUE(QDir(dir.path()).rmdir("wetterpult.ini"));
     form.close();
     EXPECT_FALSE(form.isVisible());
