@@ -1,6 +1,6 @@
-// wetterpult-decode: reads raw station bytes from a file, standard input or a serial port, runs them
-// through the serial road and prints one JSON line per framed group; or polls a station server over
-// the client road and prints one line per group message.
+// wetterpult-decode: reads raw station bytes from a file, standard input or a serial port, runs
+// them through the serial road and prints one JSON line per framed group; or polls a station server
+// over the client road and prints one line per group message.
 #include <fcntl.h>
 #include <unistd.h>
 #include <QCommandLineParser>
@@ -64,10 +64,11 @@ Options parseOptions(const QCoreApplication& app) {
                       QStringLiteral("N"), QStringLiteral("1")});
     parser.addOption({QStringLiteral("groups"),
                       QStringLiteral("Nach N ausgegebenen Gruppen beenden."), QStringLiteral("N")});
-    parser.addOption({QStringLiteral("serial"),
-                      QStringLiteral("Von einer seriellen Schnittstelle lesen: COM1 (= /dev/ttyS0), "
-                                     "ttyUSB0 oder ein Pfad wie /dev/pts/3. Ende mit Strg-C."),
-                      QStringLiteral("GERÄT")});
+    parser.addOption(
+        {QStringLiteral("serial"),
+         QStringLiteral("Von einer seriellen Schnittstelle lesen: COM1 (= /dev/ttyS0), "
+                        "ttyUSB0 oder ein Pfad wie /dev/pts/3. Ende mit Strg-C."),
+         QStringLiteral("GERÄT")});
     parser.addOption({QStringLiteral("tcp"),
                       QStringLiteral("Einen Station-Server abfragen wie Wetterpult im "
                                      "Client-Betrieb (einmal je Sekunde); ohne Prüfsummentest, "
@@ -158,7 +159,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("wetterpult-decode"));
     const Options options = parseOptions(app);
-    if (!options.serial.isEmpty()) return decodeSerialPort(options.serial, options.groups);
+    if (!options.serial.isEmpty())
+        return decodeSerialPort(options.serial, options.groups);
     if (!options.host.isEmpty())
         return decodeStationServer(options.host, options.port, options.groups, options.counter);
 

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <cstdio>
 
+#include "app/ui/desktop_program.h"
 #include "base/notifier.h"
 #include "base/stop_signals.h"
 #include "config/program_folder.h"
-#include "app/ui/desktop_program.h"
 #include "display/ui/guarded_application.h"
 #include "display/ui/message_box_notifier.h"
 

@@ -10,7 +10,7 @@
 #include "display/status_texts.h"
 
 class TitleBar {
-  public:
+public:
     // Titelleiste: the caption and panels 1 to 5 now show the given values at the moment now.
     // The texts are formatted when they are read, so a refresh every second costs next to nothing.
     void refresh(const StatusInputs& in, const QDateTime& now);
@@ -22,7 +22,7 @@ class TitleBar {
     // Caption and the six panels in one line, separated by " | ".
     QString line() const;
 
-  private:
+private:
     struct Shown {
         StatusInputs inputs;
         QDateTime now;

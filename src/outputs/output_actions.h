@@ -5,7 +5,7 @@
 #include <QString>
 
 class OutputActions {
-  public:
+public:
     virtual ~OutputActions() = default;
 
     // The WinGT page of a report mode: 1 = the Read page, n >= 2 = the Import page of profile n.

@@ -43,8 +43,10 @@ bool TerminalScreen::isSubstitute(std::uint8_t b) {
 }
 
 char16_t TerminalScreen::glyph(std::uint8_t b) {
-    if (isSubstitute(b)) return u'.';
-    if (b < 0x80 || b >= 0xA0) return char16_t(b);  // ASCII and the Latin-1 part of Windows-1252
+    if (isSubstitute(b))
+        return u'.';
+    if (b < 0x80 || b >= 0xA0)
+        return char16_t(b);  // ASCII and the Latin-1 part of Windows-1252
     return kCp1252High[b - 0x80];
 }
 
