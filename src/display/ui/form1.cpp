@@ -51,6 +51,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     for (QLabel* l : findChildren<QLabel*>())
         if (!l->objectName().isEmpty())
             labels_.insert(l->objectName(), l);
+    for (QProgressBar* b : findChildren<QProgressBar*>())
+        bars_.insert(b->objectName(), b);
     for (const auto& [number, box] : columns_->boxes()) {
         box->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(box, &QWidget::customContextMenuRequested, this, [this, box = box](QPoint pos) {
@@ -123,7 +125,7 @@ int Form1::applyRefresh(const DisplayRefresh& r) {
         }
     }
     for (const BarPosition& b : r.bars) {
-        auto* bar = findChild<QProgressBar*>(b.name);
+        QProgressBar* bar = bars_.value(b.name);
         if (bar && bar->value() != b.value) {
             bar->setValue(b.value);
             ++changes;

@@ -20,6 +20,7 @@ class FontChoiceDialog;
 class MainWindowActions;
 class QColorDialog;
 class QLabel;
+class QProgressBar;
 class StatusPanels;
 class TopBand;
 class ValueBox;
@@ -98,7 +99,9 @@ private:
     Wind5Window* wind5_;
     QColorDialog* colorDialog_;
     FontChoiceDialog* fontDialog_;
+    // Looked up by name at every refresh, so found once.
     QHash<QString, QLabel*> labels_;
+    QHash<QString, QProgressBar*> bars_;
     MainWindowActions* actions_ = nullptr;
     QString popupComponent_;
     QString programFolder_;
