@@ -8,6 +8,7 @@
 #include <csignal>
 
 #include "base/text_file.h"
+#include "support/file_bytes.h"
 
 namespace {
 class FileSizeLimit {
@@ -29,10 +30,6 @@ private:
     void (*oldHandler_)(int) = nullptr;
 };
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
 }  // namespace
 
 TEST(TextFileAppend, HalfWrittenAppendIsUndone) {

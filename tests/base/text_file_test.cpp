@@ -6,16 +6,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-namespace {
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-}  // namespace
+#include "support/file_bytes.h"
 
 TEST(TextFile, WritesWindows1252WithCrLf) {
     const QByteArray bytes = textfile::crlfLines({QString::fromUtf8("Empfänger: 21,5 °C"), ""});
-    EXPECT_EQ(bytes, QByteArray("Empf\xE4nger: 21,5 \xB0" "C\r\n\r\n"));
+    EXPECT_EQ(bytes, QByteArray("Empf\xE4nger: 21,5 \xB0"
+                                "C\r\n\r\n"));
     EXPECT_EQ(textfile::fromWindows1252("\xE4\x80"), QString::fromUtf8("ä€"));
     // A character that Windows-1252 cannot hold becomes "?" and never a control byte.
     EXPECT_EQ(textfile::toWindows1252(QString::fromUtf8("a✓b")), QByteArray("a?b"));

@@ -12,23 +12,13 @@
 #include <QTemporaryDir>
 
 #include "station/test_groups.h"
+#include "support/file_bytes.h"
 #include "support/pseudo_terminal.h"
 #include "support/wait.h"
 
 namespace {
 
 const QString kProgram = QStringLiteral(WETTERPULT_BIN_DIR "/src/app/wetterpult");
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 QByteArray firstStartFile(const QString& folder) {
     QByteArray bytes = readAll(QStringLiteral(WETTERPULT_TEST_DATA "/config/first_start.ini"));

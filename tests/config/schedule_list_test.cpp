@@ -8,14 +8,10 @@
 #include "base/app_clock.h"
 #include "base/notifier.h"
 #include "config/settings_file.h"
+#include "support/file_bytes.h"
 #include "support/file_size_limit.h"
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 struct Schedule {
     QTemporaryDir dir;

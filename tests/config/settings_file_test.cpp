@@ -9,20 +9,10 @@
 
 #include "base/notifier.h"
 #include "config/plain_settings_host.h"
+#include "support/file_bytes.h"
 #include "support/file_size_limit.h"
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 QByteArray expectedFile(const char* name) {
     return readAll(QStringLiteral(WETTERPULT_TEST_DATA "/config/") + QLatin1String(name));

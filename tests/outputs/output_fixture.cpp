@@ -1,6 +1,7 @@
 #include "outputs/output_fixture.h"
 
 #include <QFile>
+#include "support/file_bytes.h"
 
 namespace {
 StationTime at(int day, int month, int hour, int minute, int second = 0) {
@@ -81,8 +82,7 @@ StationData FrostyNight() {
 }
 
 QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+    return readAll(path);
 }
 
 QByteArray Expected(const QString& name) {

@@ -20,7 +20,7 @@ StationData MildEvening();
 // No time group yet, -20.6 °C, 100 %, 998.5 mb, 2 mm/h of melted snow, gusts of 30.0 m/s.
 StationData FrostyNight();
 
-// Bytes of a file; "<fehlt>" when it cannot be read.
+// Bytes of a file; "<missing>" when it cannot be read.
 QByteArray ReadBytes(const QString& path);
 // Bytes of an expected file in tests/data/outputs/.
 QByteArray Expected(const QString& name);
