@@ -2,35 +2,12 @@
 // the file as it was before.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 
 #include "base/text_file.h"
 #include "support/file_bytes.h"
-
-namespace {
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-};
-
-}  // namespace
+#include "support/file_size_limit.h"
 
 TEST(TextFileAppend, HalfWrittenAppendIsUndone) {
     QTemporaryDir dir;
@@ -38,7 +15,7 @@ TEST(TextFileAppend, HalfWrittenAppendIsUndone) {
     const QByteArray first(100, 'a');
     ASSERT_TRUE(textfile::append(log, first));
     {
-        FileSizeLimit limit(150);
+        ScopedFileSizeLimit limit(150);
         QString error;
         EXPECT_FALSE(textfile::append(log, QByteArray(100, 'b'), &error));
         EXPECT_FALSE(error.isEmpty());
