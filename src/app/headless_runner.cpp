@@ -8,7 +8,7 @@
 #include "base/notifier.h"
 #include "base/stop_signals.h"
 #include "config/program_folder.h"
-#include "config/station_program.h"
+#include "program/station_program.h"
 #include "station/group_summary.h"
 #include "station/station_input.h"
 

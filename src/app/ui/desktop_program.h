@@ -6,7 +6,7 @@
 #include <QObject>
 
 #include "app/app_options.h"
-#include "config/station_program.h"
+#include "program/station_program.h"
 #include "display/main_window_actions.h"
 #include "display/ui/form1.h"
 #include "display/ui/window_settings_host.h"

@@ -1,4 +1,4 @@
-#include "config/station_program.h"
+#include "program/station_program.h"
 
 #include "config/schedule_list.h"
 #include "config/settings_file.h"

@@ -1,6 +1,6 @@
 // The headless program's settings host: real objects behind the window-held values, and inputs
 // chosen on the command line that the settings file does not remember.
-#include "config/station_settings_host.h"
+#include "program/station_settings_host.h"
 
 #include <gtest/gtest.h>
 

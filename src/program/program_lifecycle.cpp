@@ -1,4 +1,4 @@
-#include "config/program_lifecycle.h"
+#include "program/program_lifecycle.h"
 
 ProgramLifecycle::ProgramLifecycle(Settings& settings, StationData& data, Scheduler& scheduler,
                                    InputControl& input, LoadSettings load, SaveSettings save)

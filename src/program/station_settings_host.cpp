@@ -1,4 +1,4 @@
-#include "config/station_settings_host.h"
+#include "program/station_settings_host.h"
 
 StationSettingsHost::StationSettingsHost(Settings& settings, StationInput& input,
                                          Scheduler& scheduler)

@@ -1,5 +1,5 @@
 // Start-up and shut-down order over fakes of the station input, the outputs and the settings file.
-#include "config/program_lifecycle.h"
+#include "program/program_lifecycle.h"
 
 #include <gtest/gtest.h>
 

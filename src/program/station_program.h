@@ -5,9 +5,9 @@
 
 #include <QString>
 
-#include "config/program_lifecycle.h"
+#include "program/program_lifecycle.h"
 #include "config/settings.h"
-#include "config/station_settings_host.h"
+#include "program/station_settings_host.h"
 #include "outputs/asynop_state.h"
 #include "outputs/output_writers.h"
 #include "outputs/scheduler.h"
