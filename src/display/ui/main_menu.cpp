@@ -37,9 +37,40 @@ MainMenu::MainMenu(QMenuBar* bar) {
     ZeileAnh = item(JETZTASYNOPerstellen1, "ZeileAnh", "Zeile anhängen");
     Dateieende = item(JETZTASYNOPerstellen1, "Dateieende", "Dateieende");
     datei->addSeparator();
+    WetterlogImportieren1 = item(datei, "WetterlogImportieren1", "Wetterlog importieren...");
+    datei->addSeparator();
     Drucken1 = item(datei, "Drucken1", "&Drucken", QKeySequence(Qt::CTRL | Qt::Key_P));
     datei->addSeparator();
     Beenden1 = item(datei, "Beenden1", "&Beenden");
+
+    ansicht = bar->addMenu(QStringLiteral("&Ansicht"));
+    ansicht->setObjectName(QStringLiteral("Ansicht1"));
+    Windrose1 = item(ansicht, "Windrose1", "Windrose", QKeySequence(Qt::Key_F3));
+    Windrose1->setCheckable(true);
+    Alarme1 = item(ansicht, "Alarme1", "Alarme");
+    Alarme1->setCheckable(true);
+    Thermometer1 = ansicht->addMenu(QStringLiteral("Thermometer"));
+    Thermometer1->setObjectName(QStringLiteral("Thermometer1"));
+    Quecksilber1 = item(Thermometer1, "Quecksilber1", "Quecksilber", QKeySequence(Qt::Key_F4));
+    Quecksilber1->setCheckable(true);
+    Digital1 = item(Thermometer1, "Digital1", "Digital");
+    Digital1->setEnabled(false);
+    Explorer1 = item(ansicht, "Explorer1", "Explorer");
+    Sonne1 = item(ansicht, "Sonne1", "Sonne");
+    ansicht->addSeparator();
+    Verlauf1 = item(ansicht, "Verlauf1", "Verlauf", QKeySequence(Qt::Key_F5));
+
+    einstellungen = bar->addMenu(QStringLiteral("&Einstellungen"));
+    einstellungen->setObjectName(QStringLiteral("Einstellungen1"));
+    Allgemein1 = item(einstellungen, "Allgemein1", "Allgemein...");
+    APRS1 = item(einstellungen, "APRS1", "APRS...");
+    WinGT1 = item(einstellungen, "WinGT1", "WinGT...");
+    Wetterlog1 = item(einstellungen, "Wetterlog1", "Wetterlog...");
+    Profile1 = item(einstellungen, "Profile1", "Profile...");
+    COMPort1 = item(einstellungen, "COMPort1", "COM-Port...");
+    Locator1 = item(einstellungen, "Locator1", "Locator...");
+    ASYNOP1 = item(einstellungen, "ASYNOP1", "ASYNOP...");
+    ClientServer1 = item(einstellungen, "ClientServer1", "Client/Server...");
 
     debug = bar->addMenu(QStringLiteral("Debug"));
     debug->setObjectName(QStringLiteral("Debug1"));
@@ -49,6 +80,11 @@ MainMenu::MainMenu(QMenuBar* bar) {
     ShowAllChkSums1->setCheckable(true);
     N5xWind1 = item(debug, "N5xWind1", "5x Wind");
     N5xWind1->setCheckable(true);
+
+    hilfe = bar->addMenu(QStringLiteral("Hilfe"));
+    hilfe->setObjectName(QStringLiteral("Hilfe1"));
+    About1 = item(hilfe, "About1", "About...", QKeySequence(Qt::Key_F1));
+    ReadMe1 = item(hilfe, "ReadMe1", "ReadMe...");
 
     PopupMenu1 = new QMenu(bar->parentWidget());
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));

@@ -1,6 +1,6 @@
-// The main window's menus "&Datei" and "Debug" with their items, object names and shortcuts, and
-// the context menu of the window and its value boxes. The window connects the items to its
-// handlers.
+// The main window's menus "&Datei", "&Ansicht", "&Einstellungen", "Debug" and "Hilfe" with their
+// items, object names and shortcuts, and the context menu of the window and its value boxes. The
+// window and the desktop program connect the items to their handlers.
 #pragma once
 
 #include <QKeySequence>
@@ -22,14 +22,40 @@ struct MainMenu {
     QAction* NeueDatei;
     QAction* ZeileAnh;
     QAction* Dateieende;
+    QAction* WetterlogImportieren1;  // "Wetterlog importieren...": old log files into the archive
     QAction* Drucken1;
     QAction* Beenden1;
+
+    QMenu* ansicht;
+    QAction* Windrose1;  // F3, checked while the wind rose is shown
+    QAction* Alarme1;    // checked while the alarm overview is shown
+    QMenu* Thermometer1;
+    QAction* Quecksilber1;  // F4, checked while the thermometer is shown
+    QAction* Digital1;      // shown disabled
+    QAction* Explorer1;
+    QAction* Sonne1;
+    QAction* Verlauf1;  // F5: the weather archive's charts
+
+    QMenu* einstellungen;
+    QAction* Allgemein1;
+    QAction* APRS1;
+    QAction* WinGT1;
+    QAction* Wetterlog1;
+    QAction* Profile1;
+    QAction* COMPort1;
+    QAction* Locator1;
+    QAction* ASYNOP1;
+    QAction* ClientServer1;
 
     QMenu* debug;
     QAction* ShowCOMData1;
     QAction* DumpCOMData1;
     QAction* ShowAllChkSums1;
     QAction* N5xWind1;
+
+    QMenu* hilfe;
+    QAction* About1;  // F1
+    QAction* ReadMe1;
 
     QMenu* PopupMenu1;
     QAction* Zeichen1;
