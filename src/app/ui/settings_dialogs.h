@@ -1,0 +1,38 @@
+// Every settings dialog of the menu "&Einstellungen", created once at start-up with its model and
+// reused at each opening, and the menu items that open them.
+#pragma once
+
+#include <memory>
+
+#include "config/general_settings_model.h"
+
+class FolderPickerDialog;
+class GeneralDialog;
+class QWidget;
+class SettingsHost;
+class StationProgram;
+struct MainMenu;
+
+class SettingsDialogs {
+public:
+    // The dialogs stand over `parent` (the main window) and change the program's settings, and
+    // through `host` the values the window and the links hold. Declare the holder after the
+    // window it stands over: it deletes its dialogs before the window goes.
+    SettingsDialogs(StationProgram& program, SettingsHost& host, QWidget* parent);
+    ~SettingsDialogs();
+
+    // Each item of "&Einstellungen" opens its dialog.
+    void connectMenu(const MainMenu& menu);
+
+    FolderPickerDialog& folderPicker() const { return *folderPicker_; }
+    GeneralDialog& general() const { return *general_; }
+
+private:
+    StationProgram& program_;
+    SettingsHost& host_;
+
+    GeneralSettingsModel generalModel_;
+
+    std::unique_ptr<GeneralDialog> general_;
+    std::unique_ptr<FolderPickerDialog> folderPicker_;
+};
