@@ -28,6 +28,11 @@ IniFile readFile(const Settings& settings) {
 
 }  // namespace
 
+QString scheduleListFullMessage() {
+    return QStringLiteral("Eine Zeitliste kann höchstens %1 Zeiten enthalten.")
+        .arg(kMaxScheduleTimes);
+}
+
 bool isScheduleTime(const QString& text) {
     if (text.size() != 5 || text.at(2) != QLatin1Char(':'))
         return false;
@@ -75,8 +80,7 @@ bool WriteScheduleList(const Settings& settings, const QStringList& times,
 bool WriteScheduleLists(const Settings& settings, const std::vector<NamedSchedule>& lists) {
     for (const auto& [name, times] : lists) {
         if (times.size() > kMaxScheduleTimes) {
-            reportError(QStringLiteral("Eine Zeitliste kann höchstens %1 Zeiten enthalten.")
-                            .arg(kMaxScheduleTimes));
+            reportError(scheduleListFullMessage());
             return false;
         }
     }

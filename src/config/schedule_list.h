@@ -12,6 +12,9 @@
 // A list holds at most this many times.
 inline constexpr int kMaxScheduleTimes = 255;
 
+// "Eine Zeitliste kann höchstens 255 Zeiten enthalten."
+QString scheduleListFullMessage();
+
 // The next due time of the list "Import" or "Read" as hh:mm: the earliest stored time later than
 // now (AppClock), else the earliest time, due tomorrow; "00:00" when the list holds none. A stored
 // value that is no valid hh:mm is skipped.
