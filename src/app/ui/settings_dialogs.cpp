@@ -16,6 +16,10 @@ SettingsDialogs::SettingsDialogs(StationProgram& program, SettingsHost& host, QW
 
 SettingsDialogs::~SettingsDialogs() = default;
 
+FolderChooser SettingsDialogs::folderChooser() {
+    return [this](QString& folder) { return folderPicker_->choose(folder); };
+}
+
 void SettingsDialogs::connectMenu(const MainMenu& menu) {
     auto opens = [](QAction* item, QDialog* dialog) {
         QObject::connect(item, &QAction::triggered, dialog, [dialog] { dialog->exec(); });

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "config/general_settings_model.h"
+#include "config/ui/folder_picker_dialog.h"
 
-class FolderPickerDialog;
 class GeneralDialog;
 class QWidget;
 class SettingsHost;
@@ -28,6 +28,9 @@ public:
     GeneralDialog& general() const { return *general_; }
 
 private:
+    // What a dialog's "Durchsuchen..." calls: the one folder picker of the program.
+    FolderChooser folderChooser();
+
     StationProgram& program_;
     SettingsHost& host_;
 

@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "base/ui/dialog_parts.h"
 #include "config/general_settings_model.h"
-#include "config/ui/dialog_parts.h"
 
 GeneralDialog::GeneralDialog(GeneralSettingsModel& model, QWidget* parent)
     : SettingsDialog(model, QStringLiteral("Allgemein"), parent), model_(model) {

@@ -2,7 +2,7 @@
 // the rain gauge and the time zone.
 #pragma once
 
-#include "config/ui/settings_dialog.h"
+#include "base/ui/settings_dialog.h"
 
 class GeneralSettingsModel;
 class QCheckBox;

@@ -1,4 +1,4 @@
-#include "config/ui/dialog_parts.h"
+#include "base/ui/dialog_parts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "config/dialog_model.h"
+#include "base/dialog_model.h"
 
 #include <limits>
 

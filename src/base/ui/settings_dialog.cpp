@@ -1,4 +1,4 @@
-#include "config/ui/settings_dialog.h"
+#include "base/ui/settings_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -8,8 +8,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "base/dialog_model.h"
 #include "base/notifier.h"
-#include "config/dialog_model.h"
 
 SettingsDialog::SettingsDialog(DialogModel& model, const QString& caption, QWidget* parent)
     : QDialog(parent), model_(model) {
