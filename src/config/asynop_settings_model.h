@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-#include "config/dialog_model.h"
+#include "base/dialog_model.h"
 #include "config/settings.h"
 
 // What the dialog reaches beyond the settings: the subject the report keeps in memory, and the

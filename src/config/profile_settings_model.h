@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-#include "config/dialog_model.h"
+#include "base/dialog_model.h"
 #include "config/settings.h"
 
 class ProfileSettingsModel : public DialogModel {

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "config/dialog_model.h"
+#include "base/dialog_model.h"
 #include "config/settings.h"
 
 // What the dialog reaches in the scheduler: the next due times it shows, and their new
@@ -46,7 +46,7 @@ public:
     // "=>": the page's entry hhmm goes into its list as hh:mm, in sorted place; the entry is
     // emptied either way. Returns kTimeWarning when the entry is not four digits of a time of day
     // (hours 00 ... 23, minutes 00 ... 59), a message when the list is full, else empty.
-    QString addTime(Page& page);
+    static QString addTime(Page& page);
     // "löschen": removes the time at `index`; returns the index of the time now in its place, or
     // -1 when the list has none there (or `index` was no time).
     static int removeTime(Page& page, int index);

@@ -66,9 +66,26 @@ QString LocatorWindowModel::decimalText(double absolute, QChar hemisphere) const
     return digits + QLatin1Char(' ') + hemisphere;
 }
 
-QString LocatorWindowModel::fill(const QString& myLocator) {
-    setOwnLocator(myLocator);
-    return toCoordinates();
+void LocatorWindowModel::fill() {
+    setOwnLocator(settings_.MyLocator);
+    fillMessage = toCoordinates();
+}
+
+std::vector<FieldProblem> LocatorWindowModel::problems() const {
+    if (!isLocatorText(own_))
+        return {{QString::fromLatin1(kOwnField), kInvalidInput}};
+    return {};
+}
+
+std::optional<FieldProblem> LocatorWindowModel::apply() {
+    const std::optional<LocatorTakeOver> t = takeOver();
+    if (!t)
+        return FieldProblem{QString::fromLatin1(kOwnField), kInvalidInput};
+    settings_.MyLocator = t->MyLocator;
+    settings_.ASYNOPLat = t->ASYNOPLat;
+    settings_.ASYNOPLong = t->ASYNOPLong;
+    settings_.ASYNOPErdquadrant = t->ASYNOPErdquadrant;
+    return std::nullopt;
 }
 
 QString LocatorWindowModel::toCoordinates() {

@@ -1,31 +1,45 @@
-#include <gtest/gtest.h>
-
 #include "geo/locator_window_model.h"
 
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Locator {
+    QString myLocator = "JO30XN";
+    QString lat = "505";
+    QString lon = "080";
+    std::uint8_t quadrant = 1;
+    LocatorWindowModel model{{myLocator, lat, lon, quadrant}};
+
+    explicit Locator(const QString& locator = "JO30XN") : myLocator(locator) { model.fill(); }
+};
+
+}  // namespace
+
 TEST(LocatorWindow, ShowsTheOwnLocatorInBothRowsAndTakesItOver) {
-    LocatorWindowModel m;
-    EXPECT_EQ(m.fill("jo30xn"), "");
+    Locator l("jo30xn");
+    LocatorWindowModel& m = l.model;
+    EXPECT_EQ(m.fillMessage, "");
     EXPECT_EQ(m.ownLocator(), "JO30XN");
     EXPECT_EQ(m.latitudeDecimal, "50,5625 N");
     EXPECT_TRUE(m.longitudeDecimal.startsWith("7,95833")) << m.longitudeDecimal.toStdString();
     EXPECT_TRUE(m.longitudeDecimal.endsWith(" E"));
     EXPECT_EQ(m.latitudeDegrees, "50.34.25 N");
     EXPECT_EQ(m.longitudeDegrees, "7.57.83 E");
-    const auto t = m.takeOver();
-    ASSERT_TRUE(t);
-    EXPECT_EQ(t->MyLocator, "JO30XN");
-    EXPECT_EQ(t->ASYNOPLat, "505");
-    EXPECT_EQ(t->ASYNOPLong, "0079");
-    EXPECT_EQ(t->ASYNOPErdquadrant, 1);
+    EXPECT_FALSE(m.take());
+    EXPECT_EQ(l.myLocator, "JO30XN");
+    EXPECT_EQ(l.lat, "505");
+    EXPECT_EQ(l.lon, "0079");
+    EXPECT_EQ(l.quadrant, 1);
 
     m.setOwnLocator("aa00aa");
-    const auto sw = m.takeOver();
-    ASSERT_TRUE(sw);
+    EXPECT_FALSE(m.take());
     EXPECT_EQ(m.longitudeDegrees.right(2), " W");
     EXPECT_EQ(m.latitudeDegrees.right(2), " S");
-    EXPECT_EQ(sw->ASYNOPLat, "899");
-    EXPECT_EQ(sw->ASYNOPLong, "1799");
-    EXPECT_EQ(sw->ASYNOPErdquadrant, 5);
+    EXPECT_EQ(l.myLocator, "AA00AA");
+    EXPECT_EQ(l.lat, "899");
+    EXPECT_EQ(l.lon, "1799");
+    EXPECT_EQ(l.quadrant, 5);
 }
 
 TEST(LocatorWindow, QuadrantFollowsTheFieldLetters) {
@@ -34,27 +48,33 @@ TEST(LocatorWindow, QuadrantFollowsTheFieldLetters) {
         int quadrant;
     } rows[] = {{"JJ00AA", 1}, {"JI00XX", 3}, {"II99XX", 5}, {"IJ00AA", 7}};
     for (const auto& row : rows) {
-        LocatorWindowModel m;
-        m.setOwnLocator(row.locator);
-        EXPECT_EQ(m.takeOver()->ASYNOPErdquadrant, row.quadrant) << row.locator;
+        Locator l(row.locator);
+        EXPECT_FALSE(l.model.take());
+        EXPECT_EQ(l.quadrant, row.quadrant) << row.locator;
     }
 }
 
 TEST(LocatorWindow, BadLocatorKeepsTheFieldsAndTakesNothing) {
-    LocatorWindowModel m;
-    m.fill("JO30XN");
+    Locator stored("JO3");
+    EXPECT_EQ(stored.model.fillMessage, LocatorWindowModel::kInvalidInput);
+
+    Locator l;
     for (const QString bad : {"JO30X", "JOX0XN"}) {
-        m.setOwnLocator(bad);
-        EXPECT_EQ(m.toCoordinates(), LocatorWindowModel::kInvalidInput);
-        EXPECT_EQ(m.latitudeDecimal, "50,5625 N");
-        EXPECT_FALSE(m.takeOver());
-        EXPECT_EQ(m.distanceMessage(), LocatorWindowModel::kInvalidInput);
+        l.model.setOwnLocator(bad);
+        EXPECT_EQ(l.model.toCoordinates(), LocatorWindowModel::kInvalidInput);
+        EXPECT_EQ(l.model.latitudeDecimal, "50,5625 N");
+        const auto problem = l.model.take();
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(*problem, (FieldProblem{"Locator", "Ungültige Eingabe"}));
+        EXPECT_EQ(l.myLocator, "JO30XN");
+        EXPECT_EQ(l.lon, "080");
+        EXPECT_EQ(l.model.distanceMessage(), LocatorWindowModel::kInvalidInput);
     }
 }
 
 TEST(LocatorWindow, DistanceIsTruncatedToOneDecimal) {
-    LocatorWindowModel m;
-    m.fill("JO30XN");
+    Locator l;
+    LocatorWindowModel& m = l.model;
     EXPECT_EQ(m.distanceMessage(), "Distanz JO30XN - JO30XP: 9,2 km");
     m.setTargetLocator("jo62qm");
     EXPECT_EQ(m.distanceMessage(), "Distanz JO30XN - JO62QM: 434,2 km");
@@ -65,8 +85,8 @@ TEST(LocatorWindow, DistanceIsTruncatedToOneDecimal) {
 }
 
 TEST(LocatorWindow, DecimalCoordinatesGiveTheLocator) {
-    LocatorWindowModel m;
-    m.fill("JO30XN");
+    Locator l;
+    LocatorWindowModel& m = l.model;
     m.latitudeDecimal = "33,92 S";
     m.longitudeDecimal = "18.42";
     EXPECT_EQ(m.toLocator(), "");
