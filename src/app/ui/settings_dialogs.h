@@ -4,10 +4,18 @@
 
 #include <memory>
 
+#include "config/asynop_settings_model.h"
 #include "config/general_settings_model.h"
+#include "config/profile_settings_model.h"
 #include "config/ui/folder_picker_dialog.h"
+#include "config/wingt_settings_model.h"
+#include "geo/locator_window_model.h"
 
+class AsynopDialog;
 class GeneralDialog;
+class LocatorWindow;
+class ProfileDialog;
+class WinGTDialog;
 class QWidget;
 class SettingsHost;
 class StationProgram;
@@ -26,6 +34,10 @@ public:
 
     FolderPickerDialog& folderPicker() const { return *folderPicker_; }
     GeneralDialog& general() const { return *general_; }
+    ProfileDialog& profiles() const { return *profiles_; }
+    WinGTDialog& wingt() const { return *wingt_; }
+    LocatorWindow& locator() const { return *locator_; }
+    AsynopDialog& asynop() const { return *asynop_; }
 
 private:
     // What a dialog's "Durchsuchen..." calls: the one folder picker of the program.
@@ -35,7 +47,15 @@ private:
     SettingsHost& host_;
 
     GeneralSettingsModel generalModel_;
+    ProfileSettingsModel profileModel_;
+    WinGTSettingsModel wingtModel_;
+    LocatorWindowModel locatorModel_;
+    AsynopSettingsModel asynopModel_;
 
     std::unique_ptr<GeneralDialog> general_;
+    std::unique_ptr<ProfileDialog> profiles_;
     std::unique_ptr<FolderPickerDialog> folderPicker_;
+    std::unique_ptr<WinGTDialog> wingt_;
+    std::unique_ptr<LocatorWindow> locator_;
+    std::unique_ptr<AsynopDialog> asynop_;
 };
