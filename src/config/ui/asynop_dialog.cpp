@@ -80,7 +80,7 @@ QWidget* AsynopDialog::filePage(FolderChooser chooseFolder) {
     fixed.setStyleHint(QFont::Monospace);
     workingFile_->setFont(fixed);
     workingFile_->setMinimumSize(
-        workingFile_->fontMetrics().horizontalAdvance(QString(64, QLatin1Char('0'))), 120);
+        workingFile_->fontMetrics().horizontalAdvance(QString(74, QLatin1Char('0'))), 120);
     (new QVBoxLayout(file))->addWidget(workingFile_);
 
     QGroupBox* archive = groupBox(QStringLiteral("Archivieren"), "GroupArchivieren");
@@ -179,6 +179,7 @@ void AsynopDialog::showFields() {
     weekFolders_->setChecked(model_.weekFolders);
     workingFile_->setPlainText(model_.workingFile);
     archive_->setChecked(model_.archive);
+    (pages_->currentIndex() == 0 ? fileName_ : sender_)->setFocus();
 }
 
 void AsynopDialog::readFields() {

@@ -133,6 +133,7 @@ void ProfileDialog::showFields() {
     (model_.wieWinGT ? likeImport_ : daily_)->setChecked(true);
     time_->setText(model_.uhrzeit);
     time_->setEnabled(!model_.wieWinGT);
+    names_->setFocus();
 }
 
 void ProfileDialog::readFields() {

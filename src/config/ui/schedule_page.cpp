@@ -68,7 +68,7 @@ SchedulePage::SchedulePage(const QString& name, const QString& folderTitle,
     times_ = new QListWidget;
     times_->setObjectName(name + QStringLiteral("Zeiten"));
     times_->setAccessibleName(QStringLiteral("Zeitplan"));
-    times_->setMinimumWidth(times_->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) * 3);
+    times_->setFixedWidth(times_->fontMetrics().horizontalAdvance(QStringLiteral("00:00")) * 3);
 
     auto* entryColumn = new QVBoxLayout;
     entryColumn->addWidget(buddyLabel(QStringLiteral("Zeit (hhmm)"), entry_));

@@ -50,6 +50,7 @@ void WinGTDialog::showFields() {
     import_->showFields();
     read_->showFields();
     showReadBoxes();
+    (pages_->currentIndex() == 0 ? import_ : read_)->tabOrder().first()->setFocus();
 }
 
 void WinGTDialog::readFields() {
