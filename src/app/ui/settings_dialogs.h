@@ -3,22 +3,32 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
+#include "config/aprs_settings_model.h"
 #include "config/asynop_settings_model.h"
+#include "config/client_server_settings_model.h"
 #include "config/general_settings_model.h"
 #include "config/profile_settings_model.h"
 #include "config/ui/folder_picker_dialog.h"
+#include "config/weather_log_settings_model.h"
 #include "config/wingt_settings_model.h"
 #include "geo/locator_window_model.h"
+#include "station/serial_setup_model.h"
 
+class AprsDialog;
 class AsynopDialog;
+class QDialog;
+class ClientServerDialog;
 class GeneralDialog;
 class LocatorWindow;
 class ProfileDialog;
 class WinGTDialog;
 class QWidget;
+class SerialSetupDialog;
 class SettingsHost;
 class StationProgram;
+class WeatherLogDialog;
 struct MainMenu;
 
 class SettingsDialogs {
@@ -32,8 +42,15 @@ public:
     // Each item of "&Einstellungen" opens its dialog.
     void connectMenu(const MainMenu& menu);
 
+    // Every dialog, in the order they were created.
+    std::vector<QDialog*> all() const;
+
     FolderPickerDialog& folderPicker() const { return *folderPicker_; }
     GeneralDialog& general() const { return *general_; }
+    AprsDialog& aprs() const { return *aprs_; }
+    WeatherLogDialog& weatherLog() const { return *weatherLog_; }
+    ClientServerDialog& clientServer() const { return *clientServer_; }
+    SerialSetupDialog& serialSetup() const { return *serialSetup_; }
     ProfileDialog& profiles() const { return *profiles_; }
     WinGTDialog& wingt() const { return *wingt_; }
     LocatorWindow& locator() const { return *locator_; }
@@ -47,15 +64,23 @@ private:
     SettingsHost& host_;
 
     GeneralSettingsModel generalModel_;
+    AprsSettingsModel aprsModel_;
+    WeatherLogSettingsModel weatherLogModel_;
     ProfileSettingsModel profileModel_;
     WinGTSettingsModel wingtModel_;
     LocatorWindowModel locatorModel_;
     AsynopSettingsModel asynopModel_;
+    ClientServerSettingsModel clientServerModel_;
+    SerialSetupModel serialSetupModel_;
 
     std::unique_ptr<GeneralDialog> general_;
+    std::unique_ptr<AprsDialog> aprs_;
+    std::unique_ptr<WeatherLogDialog> weatherLog_;
     std::unique_ptr<ProfileDialog> profiles_;
     std::unique_ptr<FolderPickerDialog> folderPicker_;
     std::unique_ptr<WinGTDialog> wingt_;
     std::unique_ptr<LocatorWindow> locator_;
     std::unique_ptr<AsynopDialog> asynop_;
+    std::unique_ptr<ClientServerDialog> clientServer_;
+    std::unique_ptr<SerialSetupDialog> serialSetup_;
 };

@@ -22,18 +22,6 @@
 #include "support/qt_printers.h"
 
 namespace {
-template <typename W>
-W* child(QWidget& parent, const char* name) {
-    W* w = parent.findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-// Clicks a check box or radio button on its box, as a user does.
-void click(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
 void typeZone(QComboBox* zone, const QString& text) {
     zone->lineEdit()->selectAll();
     QTest::keyClicks(zone->lineEdit(), text);
@@ -57,8 +45,8 @@ TEST(GeneralDialog, MenuOpensItAndEnterTakesTheFields) {
         EXPECT_TRUE(child<QRadioButton>(dialog, "NormalRegen")->isChecked());
         auto* zone = child<QComboBox>(dialog, "Zeitzone");
         EXPECT_EQ(zone->currentText(), "+01");
-        click(child<QCheckBox>(dialog, "autoLog"));
-        click(child<QRadioButton>(dialog, "UmbauRegen"));
+        clickBox(child<QCheckBox>(dialog, "autoLog"));
+        clickBox(child<QRadioButton>(dialog, "UmbauRegen"));
         typeZone(zone, "-03");
         QTest::keyClick(zone, Qt::Key_Return);
         EXPECT_FALSE(dialog.isVisible());
@@ -88,7 +76,7 @@ TEST(GeneralDialog, BadZoneKeepsTheDialogOpenAndEscapeChangesNothing) {
     program.start();
     GeneralDialog& dialog = program.settingsDialogs().general();
     whenShown(dialog, [&] {
-        click(child<QCheckBox>(dialog, "autoRead"));
+        clickBox(child<QCheckBox>(dialog, "autoRead"));
         auto* zone = child<QComboBox>(dialog, "Zeitzone");
         typeZone(zone, "+13");
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);

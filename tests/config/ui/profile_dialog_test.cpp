@@ -18,30 +18,10 @@
 #include "config/profile_table.h"
 #include "config/ui/new_profile_dialog.h"
 #include "display/ui/main_menu.h"
+#include "support/dialog_typing.h"
 #include "support/file_bytes.h"
 #include "support/modal_dialog.h"
 #include "support/qt_printers.h"
-
-namespace {
-// Focus moves (and with them the default button) only inside the active window.
-void activate(QWidget& window) {
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-}
-
-template <typename W>
-W* child(QWidget& parent, const char* name) {
-    W* w = parent.findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-void retype(QLineEdit* field, const QString& text) {
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-}  // namespace
 
 TEST(ProfileDialog, EditsTheTableAtOnceAndStoresTheShownProfile) {
     QTemporaryDir dir;

@@ -17,28 +17,12 @@
 #include "app/ui/desktop_program.h"
 #include "base/notifier.h"
 #include "display/ui/main_menu.h"
+#include "support/dialog_typing.h"
 #include "support/file_bytes.h"
 #include "support/modal_dialog.h"
 #include "support/qt_printers.h"
 
 namespace {
-// Focus moves (and with them the default button) only inside the active window.
-void activate(QWidget& window) {
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-}
-
-template <typename W>
-W* child(QWidget& parent, const char* name) {
-    W* w = parent.findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-void click(QAbstractButton* box) {
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-}
-
 void enterTime(QLineEdit* entry, const QString& hhmm) {
     entry->setFocus();
     QTest::keyClicks(entry, hhmm);
@@ -73,10 +57,10 @@ TEST(WinGTDialog, AddsTimesWithEnterAndWritesBothListsOnOk) {
         auto* manual = child<QCheckBox>(dialog, "ReadManuell");
         auto* everyMinute = child<QCheckBox>(dialog, "ReadMinute");
         EXPECT_TRUE(manual->isChecked());
-        click(everyMinute);
+        clickBox(everyMinute);
         EXPECT_FALSE(everyMinute->isChecked());
-        click(manual);
-        click(everyMinute);
+        clickBox(manual);
+        clickBox(everyMinute);
         EXPECT_TRUE(everyMinute->isChecked());
         enterTime(child<QLineEdit>(dialog, "ReadZeit"), "0600");
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
