@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace {
@@ -49,6 +50,13 @@ QLabel* buddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
         buddy->setAccessibleName(name.trimmed());
     }
     return l;
+}
+
+QPushButton* commandButton(const QString& text, const char* objectName, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(objectName));
+    b->setAutoDefault(false);
+    return b;
 }
 
 void chainTabOrder(std::initializer_list<QWidget*> widgets) {

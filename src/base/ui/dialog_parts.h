@@ -9,6 +9,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class QWidget;
 
@@ -23,6 +24,10 @@ QLineEdit* lineEdit(const char* objectName, const QString& accessibleName,
 // A label with this text naming `buddy`: the buddy's accessible name becomes the label's text
 // (without "&" and a trailing ":") unless it has one already.
 QLabel* buddyLabel(const QString& text, QWidget* buddy, QWidget* parent = nullptr);
+
+// A push button with this text and object name that stays out of the default-button game: the
+// focus on it does not make it the button Enter presses.
+QPushButton* commandButton(const QString& text, const char* objectName, QWidget* parent = nullptr);
 
 // Tab order through the widgets in the order given.
 void chainTabOrder(std::initializer_list<QWidget*> widgets);

@@ -55,9 +55,7 @@ QWidget* AsynopDialog::filePage(FolderChooser chooseFolder) {
 
     QGroupBox* target = groupBox(QStringLiteral("Zielordner für ASYNOP-Datei"), "GroupZielordner");
     folder_ = lineEdit("Zielordner", QStringLiteral("Zielordner für ASYNOP-Datei"));
-    auto* browse = new QPushButton(QStringLiteral("Durchsuchen..."));
-    browse->setObjectName(QStringLiteral("Durchsuchen"));
-    browse->setAutoDefault(false);
+    QPushButton* browse = commandButton(QStringLiteral("Durchsuchen..."), "Durchsuchen");
     auto* targetLayout = new QHBoxLayout(target);
     targetLayout->addWidget(folder_, 1);
     targetLayout->addWidget(browse);

@@ -30,13 +30,6 @@ QPlainTextEdit* textField(const char* objectName) {
     return t;
 }
 
-QPushButton* pushButton(const QString& text, const char* objectName) {
-    auto* b = new QPushButton(text);
-    b->setObjectName(QString::fromLatin1(objectName));
-    b->setAutoDefault(false);
-    return b;
-}
-
 }  // namespace
 
 ProfileDialog::ProfileDialog(ProfileSettingsModel& model, QWidget* parent)
@@ -50,8 +43,8 @@ ProfileDialog::ProfileDialog(ProfileSettingsModel& model, QWidget* parent)
     names_->setObjectName(QStringLiteral("Profilname"));
     names_->setAccessibleName(QStringLiteral("Profil wählen"));
     names_->setMinimumWidth(180);
-    QPushButton* add = pushButton(QStringLiteral("&Neu..."), "Neu");
-    QPushButton* remove = pushButton(QStringLiteral("&Löschen"), "Loeschen");
+    QPushButton* add = commandButton(QStringLiteral("&Neu..."), "Neu");
+    QPushButton* remove = commandButton(QStringLiteral("&Löschen"), "Loeschen");
     chooseLayout->addWidget(names_, 1);
     chooseLayout->addWidget(add);
     chooseLayout->addWidget(remove);
@@ -99,7 +92,7 @@ ProfileDialog::ProfileDialog(ProfileSettingsModel& model, QWidget* parent)
 
     content()->addWidget(choose);
     content()->addWidget(fields);
-    QPushButton* save = pushButton(QStringLiteral("&Speichern"), "Speichern");
+    QPushButton* save = commandButton(QStringLiteral("&Speichern"), "Speichern");
     buttonRow()->addButton(save, QDialogButtonBox::ActionRole);
     setMinimumWidth(420);
 

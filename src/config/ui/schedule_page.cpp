@@ -15,17 +15,6 @@
 #include "base/notifier.h"
 #include "base/ui/dialog_parts.h"
 
-namespace {
-
-QPushButton* pageButton(const QString& text, const QString& objectName) {
-    auto* b = new QPushButton(text);
-    b->setObjectName(objectName);
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
-
 SchedulePage::SchedulePage(const QString& name, const QString& folderTitle,
                            WinGTSettingsModel::Page& page, FolderChooser chooseFolder,
                            QPushButton* okButton, QWidget* parent)
@@ -36,7 +25,7 @@ SchedulePage::SchedulePage(const QString& name, const QString& folderTitle,
     QGroupBox* folderGroup = groupBox(folderTitle, id("Verzeichnis").constData());
     auto* folderLayout = new QHBoxLayout(folderGroup);
     folder_ = lineEdit(id("Ordner").constData(), folderTitle);
-    browse_ = pageButton(QStringLiteral("Durchsuchen..."), name + QStringLiteral("Durchsuchen"));
+    browse_ = commandButton(QStringLiteral("Durchsuchen..."), id("Durchsuchen").constData());
     folderLayout->addWidget(folder_, 1);
     folderLayout->addWidget(browse_);
 
@@ -62,9 +51,9 @@ SchedulePage::SchedulePage(const QString& name, const QString& folderTitle,
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), entry_));
     entry_->setMaxLength(4);
     entry_->installEventFilter(this);
-    add_ = pageButton(QStringLiteral("=>"), name + QStringLiteral("Hinzu"));
+    add_ = commandButton(QStringLiteral("=>"), id("Hinzu").constData());
     add_->setAccessibleName(QStringLiteral("Zeit hinzufügen"));
-    remove_ = pageButton(QStringLiteral("löschen"), name + QStringLiteral("Loeschen"));
+    remove_ = commandButton(QStringLiteral("löschen"), id("Loeschen").constData());
     times_ = new QListWidget;
     times_->setObjectName(name + QStringLiteral("Zeiten"));
     times_->setAccessibleName(QStringLiteral("Zeitplan"));

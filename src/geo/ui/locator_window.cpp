@@ -17,13 +17,6 @@
 
 namespace {
 
-QPushButton* commandButton(const QString& text, const char* objectName) {
-    auto* b = new QPushButton(text);
-    b->setObjectName(QString::fromLatin1(objectName));
-    b->setAutoDefault(false);
-    return b;
-}
-
 // A locator field: letters turn into capitals as they are typed.
 QLineEdit* locatorField(const char* objectName, const QString& accessibleName) {
     QLineEdit* e = lineEdit(objectName, accessibleName);
