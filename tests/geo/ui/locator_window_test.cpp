@@ -50,7 +50,6 @@ TEST(LocatorWindow, MeasuresConvertsAndTakesOverThePosition) {
         retype(child<QLineEdit>(window, "LaengeDezimal"), "13,40 E");
         QTest::mouseClick(child<QPushButton>(window, "zuLocator"), Qt::LeftButton);
         EXPECT_EQ(own->text(), "JO62QM");
-        EXPECT_EQ(child<QLineEdit>(window, "BreiteDezimal")->text().left(7), "52,5208");
         QTest::keyClick(own, Qt::Key_Return);  // "zu Koordinaten", after which "OK" is the default
         QTest::keyClick(own, Qt::Key_Return);
         EXPECT_FALSE(window.isVisible());
