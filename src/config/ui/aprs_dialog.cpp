@@ -66,7 +66,7 @@ AprsDialog::AprsDialog(AprsSettingsModel& model, FolderChooser chooseFolder, QWi
     grid->addWidget(frameGroup, 3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     content()->addLayout(grid);
-    setMinimumWidth(480);
+    setMinimumWidth(560);
 
     connect(browse_, &QPushButton::clicked, this, [this] {
         QString chosen = folder_->text();

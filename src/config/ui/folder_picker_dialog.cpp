@@ -1,6 +1,7 @@
 #include "config/ui/folder_picker_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -61,15 +62,21 @@ FolderPickerDialog::FolderPickerDialog(QWidget* parent) : QDialog(parent) {
     resize(560, 400);
 
     connect(places_, &QListWidget::currentRowChanged, this, &FolderPickerDialog::showPlace);
+    listPlaces();
+    selectFolder(QDir::homePath());
 }
 
-bool FolderPickerDialog::choose(QString& folder) {
-    // The mounted media may have changed since the last opening.
+void FolderPickerDialog::listPlaces() {
     placeEntries_ = folderPlaces();
     const QSignalBlocker quiet(places_);
     places_->clear();
     for (const FolderPlace& p : placeEntries_)
         places_->addItem(p.name);
+}
+
+bool FolderPickerDialog::choose(QString& folder) {
+    // The mounted media may have changed since the last opening.
+    listPlaces();
     selectFolder(folder);
     if (exec() != QDialog::Accepted)
         return false;
@@ -80,11 +87,6 @@ bool FolderPickerDialog::choose(QString& folder) {
 }
 
 void FolderPickerDialog::selectFolder(const QString& folder) {
-    if (placeEntries_.empty()) {
-        placeEntries_ = folderPlaces();
-        for (const FolderPlace& p : placeEntries_)
-            places_->addItem(p.name);
-    }
     const QString start = nearestExistingFolder(folder);
     const int row = placeHolding(placeEntries_, start);
     {

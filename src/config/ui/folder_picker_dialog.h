@@ -36,6 +36,8 @@ public:
     QTreeView* folderTree() const { return tree_; }
 
 private:
+    // Lists the places anew (media come and go).
+    void listPlaces();
     // The tree shows the whole file system; a place only moves its selection there.
     void showPlace(int row);
     void showFolder(const QString& folder);
