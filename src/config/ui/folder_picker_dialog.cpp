@@ -6,12 +6,25 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 #include "config/folder_path.h"
+
+QPushButton* browseButton(QLineEdit* folder, FolderChooser choose) {
+    auto* button = new QPushButton(QStringLiteral("Durchsuchen..."));
+    button->setObjectName(QStringLiteral("Durchsuchen"));
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, folder, [folder, choose = std::move(choose)] {
+        QString chosen = folder->text();
+        if (choose && choose(chosen))
+            folder->setText(chosen);
+    });
+    return button;
+}
 
 FolderPickerDialog::FolderPickerDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FolderPicker"));
