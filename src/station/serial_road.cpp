@@ -27,6 +27,8 @@ void SerialRoad::GroupCheck(const GroupScanner::Candidate& candidate) {
     data_.GroupSeen[static_cast<std::size_t>(group.index)] = true;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(candidate.body.data());
     group.decode(GroupBody(bytes, static_cast<std::size_t>(candidate.body.size())), data_.Record);
+    if (group.groupByte == 0xBF)
+        data_.rainGroupDecoded();
     if (onDecoded)
         onDecoded(group.groupByte);
 }

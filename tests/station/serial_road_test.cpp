@@ -91,3 +91,17 @@ TEST(SerialRoad, GroupSeenFillsPerKindInRowOrder) {
     EXPECT_EQ(p.data.Record.Wind.GustSpeed, 156);
     EXPECT_EQ(p.data.Record.MinuteWindMax, 156);
 }
+
+TEST(SerialRoad, FirstGoodRainGroupIsTheReferenceOfTheDaysRain) {
+    WeatherRecord values = testing_groups::sampleRecord();
+    RoadProbe p;
+    values.Rain.Total = 143;
+    p.road.feed(testing_groups::frameWithBadChecksum(0xBF, testing_groups::bodyBF(values)));
+    EXPECT_FALSE(p.data.RainReferenceTaken);  // a bad group is no reference
+    p.road.feed(testing_groups::group(0xBF, values));
+    EXPECT_TRUE(p.data.RainReferenceTaken);
+    EXPECT_EQ(p.data.RainReference, 143);
+    values.Rain.Total = 150;
+    p.road.feed(testing_groups::group(0xBF, values));
+    EXPECT_EQ(p.data.RainReference, 143);  // taken once; the day's minute renews it
+}
