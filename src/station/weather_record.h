@@ -158,6 +158,15 @@ struct StationData {
             takeRainReference();
     }
 
+    // The highest gust of the last five minutes: the completed minutes of the ring and the minute
+    // in progress, tenths of m/s.
+    std::uint16_t fiveMinuteGust() const {
+        std::uint16_t highest = Record.MinuteWindMax;
+        for (std::uint16_t minute : WindMaxRing)
+            highest = minute > highest ? minute : highest;
+        return highest;
+    }
+
     bool allGroupsSeen() const {
         for (bool seen : GroupSeen)
             if (!seen)
