@@ -7,17 +7,6 @@
 #include "station/group_scanner.h"
 
 #include <algorithm>
-#include <array>
-
-namespace {
-
-// Per byte value: 1 + the index of the group it starts, or 0 for a byte that is no group byte.
-constexpr std::array<std::uint8_t, 256> kGroupOfByte = [] {
-    std::array<std::uint8_t, 256> table{};
-    for (const GroupInfo& g : kGroups)
-        table[g.groupByte] = static_cast<std::uint8_t>(g.index + 1);
-    return table;
-}();
 
 static_assert([] {
     for (const GroupInfo& g : kGroups)
@@ -25,8 +14,6 @@ static_assert([] {
             return false;
     return true;
 }());
-
-}  // namespace
 
 bool groupChecksumMatches(std::uint8_t groupByte, const std::uint8_t* body, std::size_t bodySize) {
     if (bodySize == 0)
@@ -60,7 +47,7 @@ std::size_t GroupScanner::scan(const std::uint8_t* data, std::size_t n, std::uin
     return n;
 }
 
-void GroupScanner::feed(QByteArrayView chunk) {
+void GroupScanner::feedChunk(QByteArrayView chunk) {
     const auto* data = reinterpret_cast<const std::uint8_t*>(chunk.data());
     const auto n = static_cast<std::size_t>(chunk.size());
     if (n == 0)
@@ -78,6 +65,7 @@ void GroupScanner::feed(QByteArrayView chunk) {
             // Still waiting inside the kept bytes: then the whole chunk was taken (a candidate
             // has fewer than kLongestGroup bytes), and the waiting start stays at the front.
             carry_.erase(carry_.begin(), carry_.begin() + static_cast<std::ptrdiff_t>(stop));
+            waitingFor_ = kGroups[kGroupOfByte[carry_.front()] - 1].bodySize + 1;
             return;
         }
         carry_.clear();
@@ -85,4 +73,5 @@ void GroupScanner::feed(QByteArrayView chunk) {
     }
     const std::size_t stop = from + scan(data + from, n - from, chunkOffset + from);
     carry_.assign(data + stop, data + n);
+    waitingFor_ = carry_.empty() ? 0 : kGroups[kGroupOfByte[carry_.front()] - 1].bodySize + 1;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -32,17 +33,40 @@ public:
     std::function<void(const Candidate&)> onCandidate;
 
     // Appends a chunk of any length and scans as far as the bytes allow.
-    void feed(QByteArrayView chunk);
+    void feed(QByteArrayView chunk) {
+        // One byte at a time is how a port often delivers: a byte that completes nothing is
+        // settled here without a scan.
+        if (chunk.size() == 1) {
+            const auto b = static_cast<std::uint8_t>(chunk.front());
+            if (carry_.empty() ? kGroupOfByte[b] == 0 : carry_.size() + 1 < waitingFor_) {
+                if (!carry_.empty())
+                    carry_.push_back(b);
+                ++fed_;
+                return;
+            }
+        }
+        feedChunk(chunk);
+    }
 
     // Bytes kept for the next chunk: a group byte at the front whose group is not complete yet,
     // so always fewer than kLongestGroup.
     std::size_t buffered() const { return carry_.size(); }
 
 private:
+    // Per byte value: 1 + the index of the group it starts, or 0 for a byte that is no group byte.
+    static constexpr std::array<std::uint8_t, 256> kGroupOfByte = [] {
+        std::array<std::uint8_t, 256> table{};
+        for (const GroupInfo& g : kGroups)
+            table[g.groupByte] = static_cast<std::uint8_t>(g.index + 1);
+        return table;
+    }();
+
+    void feedChunk(QByteArrayView chunk);
     // Scans data[0, n), whose first byte has the stream offset `offset`, and returns where the
     // scan stopped: n, or the start of a candidate that needs more bytes than there are.
     std::size_t scan(const std::uint8_t* data, std::size_t n, std::uint64_t offset);
 
     std::vector<std::uint8_t> carry_;
-    std::uint64_t fed_ = 0;  // bytes fed so far: the stream offset of the next chunk
+    std::size_t waitingFor_ = 0;  // the full length of the group the kept bytes begin, or 0
+    std::uint64_t fed_ = 0;       // bytes fed so far: the stream offset of the next chunk
 };
