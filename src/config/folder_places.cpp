@@ -26,7 +26,9 @@ std::vector<FolderPlace> folderPlaces() {
     places.push_back({QStringLiteral("/"), QStringLiteral("/")});
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QString root = shownFolder(volume.rootPath());
-        if (!volume.isValid() || !volume.isReady() || !isMediaMount(root))
+        // Disks and sticks are block devices; memory and bind mounts of the system are not.
+        if (!volume.isValid() || !volume.isReady() || !isMediaMount(root) ||
+            !volume.device().startsWith("/dev/"))
             continue;
         const QString label = volume.displayName();
         places.push_back({label == root ? root : QStringLiteral("%1 (%2)").arg(label, root), root});

@@ -48,8 +48,7 @@ QStringList BuildAprsLines(const StationData& station, const Settings& settings,
         const float mm = settings.NormalRegen ? float(count) : float(count) / 5.5225f;
         return ZeroPad(toHundredthsInch(mm), 3);
     };
-    const std::uint16_t gust =
-        *std::max_element(station.WindMaxRing.begin(), station.WindMaxRing.end());
+    const std::uint16_t gust = station.fiveMinuteGust();
     // APRS writes 100 % humidity as "00": the field has two figures.
     const int humidity = r.OutdoorHum.Current >= 100 ? 0 : r.OutdoorHum.Current;
 

@@ -19,14 +19,20 @@ struct Switches {
                 [this] { calls << "closeClient"; }};
     }
 };
+
+// A host with the default server, its dialog model, and the switches it calls.
+struct ClientServer : testing::Test {
+    ClientServer() {
+        host.address = "127.0.0.1";
+        host.serverPort = 6980;
+    }
+    PlainSettingsHost host;
+    Switches switches;
+    ClientServerSettingsModel model{host, switches.functions()};
+};
 }  // namespace
 
-TEST(ClientServerSettingsModel, ClientAktivOpensTheConnectionWhileInactive) {
-    PlainSettingsHost host;
-    host.address = "127.0.0.1";
-    host.serverPort = 6980;
-    Switches switches;
-    ClientServerSettingsModel model(host, switches.functions());
+TEST_F(ClientServer, ClientAktivOpensTheConnectionWhileInactive) {
     model.fill();
     EXPECT_FALSE(model.clientActive);
     EXPECT_TRUE(model.serverFieldsEnabled());
@@ -38,13 +44,9 @@ TEST(ClientServerSettingsModel, ClientAktivOpensTheConnectionWhileInactive) {
     EXPECT_FALSE(host.aktiv);
 }
 
-TEST(ClientServerSettingsModel, SerialPortThatFailsLeavesTheClientAlone) {
-    PlainSettingsHost host;
+TEST_F(ClientServer, SerialPortThatFailsLeavesTheClientAlone) {
     host.client = true;
-    host.serverPort = 6980;
-    Switches switches;
     switches.serialOpens = false;
-    ClientServerSettingsModel model(host, switches.functions());
     model.fill();
     model.clientActive = false;
     model.take();
@@ -55,12 +57,7 @@ TEST(ClientServerSettingsModel, SerialPortThatFailsLeavesTheClientAlone) {
     EXPECT_EQ(switches.calls, (QStringList{"openSerial", "closeClient"}));
 }
 
-TEST(ClientServerSettingsModel, OtherServerIsConnectedAnewAndBadPortTakesNothing) {
-    PlainSettingsHost host;
-    host.address = "127.0.0.1";
-    host.serverPort = 6980;
-    Switches switches;
-    ClientServerSettingsModel model(host, switches.functions());
+TEST_F(ClientServer, OtherServerIsConnectedAnewAndBadPortTakesNothing) {
     model.fill();
     model.clientActive = true;
     model.address = " 10.0.0.7 ";

@@ -46,24 +46,6 @@ TEST(GeneralSettingsModel, ChosenZoneGivesOffsetAndPosition) {
     EXPECT_EQ(settings.ZeitzoneIndex, 12);
 }
 
-TEST(GeneralSettingsModel, OkWithoutChangesKeepsEverySetting) {
-    Settings settings;
-    settings.regnBeheizt = true;
-    settings.NormalRegen = false;
-    settings.autoLog = false;
-    settings.EOFKennung = true;
-    GeneralSettingsModel model(settings);
-    model.fill();
-    EXPECT_TRUE(model.heatedGauge);
-    EXPECT_FALSE(model.normalGauge);
-    EXPECT_EQ(model.take(), std::nullopt);
-    EXPECT_TRUE(settings.regnBeheizt);
-    EXPECT_FALSE(settings.NormalRegen);
-    EXPECT_FALSE(settings.autoLog);
-    EXPECT_TRUE(settings.EOFKennung);
-    EXPECT_TRUE(settings.autoImport);
-}
-
 TEST(GeneralSettingsModel, TypedZoneOutsideTheListTakesNothing) {
     Settings settings;
     GeneralSettingsModel model(settings);

@@ -14,9 +14,7 @@
 #include "config/aprs_settings_model.h"
 
 AprsDialog::AprsDialog(AprsSettingsModel& model, FolderChooser chooseFolder, QWidget* parent)
-    : SettingsDialog(model, QStringLiteral("APRS "), parent),
-      model_(model),
-      chooseFolder_(std::move(chooseFolder)) {
+    : SettingsDialog(model, QStringLiteral("APRS "), parent), model_(model) {
     setObjectName(QStringLiteral("APRS"));
 
     QGroupBox* nameGroup = groupBox(QStringLiteral("Dateiname"), "GroupDateiname");
@@ -26,9 +24,7 @@ AprsDialog::AprsDialog(AprsSettingsModel& model, FolderChooser chooseFolder, QWi
     QGroupBox* folderGroup =
         groupBox(QStringLiteral("Zielordner für APRS-Datei"), "GroupZielordner");
     folder_ = lineEdit("APRSOrdner", QStringLiteral("Zielordner für APRS-Datei"));
-    browse_ = new QPushButton(QStringLiteral("Durchsuchen..."));
-    browse_->setObjectName(QStringLiteral("Durchsuchen"));
-    browse_->setAutoDefault(false);
+    browse_ = browseButton(folder_, std::move(chooseFolder));
     auto* folderLayout = new QHBoxLayout(folderGroup);
     folderLayout->addWidget(folder_, 1);
     folderLayout->addWidget(browse_);
@@ -66,13 +62,8 @@ AprsDialog::AprsDialog(AprsSettingsModel& model, FolderChooser chooseFolder, QWi
     grid->addWidget(frameGroup, 3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     content()->addLayout(grid);
-    setMinimumWidth(480);
+    setMinimumWidth(560);
 
-    connect(browse_, &QPushButton::clicked, this, [this] {
-        QString chosen = folder_->text();
-        if (chooseFolder_ && chooseFolder_(chosen))
-            folder_->setText(chosen);
-    });
     chainTabOrder({fileName_, folder_, browse_, stationTime_, computerTime_, interval_, frame_,
                    okButton(), cancelButton()});
 }

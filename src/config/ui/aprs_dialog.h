@@ -22,7 +22,6 @@ protected:
 
 private:
     AprsSettingsModel& model_;
-    FolderChooser chooseFolder_;
     QLineEdit* fileName_;
     QLineEdit* folder_;
     QPushButton* browse_;

@@ -1,16 +1,30 @@
 #include "config/ui/folder_picker_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 #include "config/folder_path.h"
+
+QPushButton* browseButton(QLineEdit* folder, FolderChooser choose) {
+    auto* button = new QPushButton(QStringLiteral("Durchsuchen..."));
+    button->setObjectName(QStringLiteral("Durchsuchen"));
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, folder, [folder, choose = std::move(choose)] {
+        QString chosen = folder->text();
+        if (choose && choose(chosen))
+            folder->setText(chosen);
+    });
+    return button;
+}
 
 FolderPickerDialog::FolderPickerDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FolderPicker"));
@@ -61,15 +75,21 @@ FolderPickerDialog::FolderPickerDialog(QWidget* parent) : QDialog(parent) {
     resize(560, 400);
 
     connect(places_, &QListWidget::currentRowChanged, this, &FolderPickerDialog::showPlace);
+    listPlaces();
+    selectFolder(QDir::homePath());
 }
 
-bool FolderPickerDialog::choose(QString& folder) {
-    // The mounted media may have changed since the last opening.
+void FolderPickerDialog::listPlaces() {
     placeEntries_ = folderPlaces();
     const QSignalBlocker quiet(places_);
     places_->clear();
     for (const FolderPlace& p : placeEntries_)
         places_->addItem(p.name);
+}
+
+bool FolderPickerDialog::choose(QString& folder) {
+    // The mounted media may have changed since the last opening.
+    listPlaces();
     selectFolder(folder);
     if (exec() != QDialog::Accepted)
         return false;
@@ -80,11 +100,6 @@ bool FolderPickerDialog::choose(QString& folder) {
 }
 
 void FolderPickerDialog::selectFolder(const QString& folder) {
-    if (placeEntries_.empty()) {
-        placeEntries_ = folderPlaces();
-        for (const FolderPlace& p : placeEntries_)
-            places_->addItem(p.name);
-    }
     const QString start = nearestExistingFolder(folder);
     const int row = placeHolding(placeEntries_, start);
     {

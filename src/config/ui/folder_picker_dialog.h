@@ -10,6 +10,7 @@
 #include "config/folder_places.h"
 
 class QFileSystemModel;
+class QLineEdit;
 class QListWidget;
 class QTreeView;
 class QPushButton;
@@ -17,6 +18,10 @@ class QPushButton;
 // How a dialog's "Durchsuchen..." asks for a folder: true and the chosen folder in `folder` after
 // "OK", false with `folder` unchanged after "Abbrechen".
 using FolderChooser = std::function<bool(QString& folder)>;
+
+// A button "Durchsuchen..." (object name "Durchsuchen") that opens the chooser on the folder text
+// of `folder` and puts the chosen folder there; it never becomes the dialog's default button.
+QPushButton* browseButton(QLineEdit* folder, FolderChooser choose);
 
 class FolderPickerDialog : public QDialog {
     Q_OBJECT
@@ -36,6 +41,8 @@ public:
     QTreeView* folderTree() const { return tree_; }
 
 private:
+    // Lists the places anew (media come and go).
+    void listPlaces();
     // The tree shows the whole file system; a place only moves its selection there.
     void showPlace(int row);
     void showFolder(const QString& folder);

@@ -16,16 +16,12 @@
 
 WeatherLogDialog::WeatherLogDialog(WeatherLogSettingsModel& model, FolderChooser chooseFolder,
                                    QWidget* parent)
-    : SettingsDialog(model, QStringLiteral("Wetterlog Einstellungen"), parent),
-      model_(model),
-      chooseFolder_(std::move(chooseFolder)) {
+    : SettingsDialog(model, QStringLiteral("Wetterlog Einstellungen"), parent), model_(model) {
     setObjectName(QStringLiteral("Wetterlog"));
 
     QGroupBox* folderGroup = groupBox(QStringLiteral("Ordner für Wetterlog"), "GroupOrdner");
     folder_ = lineEdit("LogOrdner", QStringLiteral("Ordner für Wetterlog"));
-    browse_ = new QPushButton(QStringLiteral("Durchsuchen..."));
-    browse_->setObjectName(QStringLiteral("Durchsuchen"));
-    browse_->setAutoDefault(false);
+    browse_ = browseButton(folder_, std::move(chooseFolder));
     // The group's title is the check box "Logdateien zusammenfasssen".
     combine_ = groupBox(QStringLiteral("Logdateien zusammenfasssen"), "LogUnterordner");
     combine_->setCheckable(true);
@@ -73,11 +69,6 @@ WeatherLogDialog::WeatherLogDialog(WeatherLogSettingsModel& model, FolderChooser
     content()->addLayout(grid);
     setMinimumWidth(420);
 
-    connect(browse_, &QPushButton::clicked, this, [this] {
-        QString chosen = folder_->text();
-        if (chooseFolder_ && chooseFolder_(chosen))
-            folder_->setText(chosen);
-    });
     connect(combine_, &QGroupBox::clicked, this, [this] { enableFolderOptions(); });
     chainTabOrder({folder_, browse_, combine_, weekFolders_, monthFolders_, newFile_[0],
                    newFile_[1], newFile_[2], minutes_, catchPeak_, okButton(), cancelButton()});

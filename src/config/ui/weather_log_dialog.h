@@ -28,7 +28,6 @@ private:
     void enableFolderOptions();
 
     WeatherLogSettingsModel& model_;
-    FolderChooser chooseFolder_;
     QLineEdit* folder_;
     QPushButton* browse_;
     QGroupBox* combine_;

@@ -4,10 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QGroupBox>
+#include <QImage>
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/ui/desktop_program.h"
 #include "base/notifier.h"
@@ -59,4 +65,42 @@ TEST(SettingsDialogs, EveryControlHasAnAccessibleName) {
         }
     }
     EXPECT_EQ(nameless, QStringList());
+}
+
+// Shown at their own size, no text of any dialog is cut. With WETTERPULT_SHOTS set to a folder,
+// each dialog is also saved there as <objectName>.png (scripts/dialog-shots.sh).
+TEST(SettingsDialogs, NoTextIsCutAtTheDialogsOwnSize) {
+    QTemporaryDir dir;
+    RecordingNotifier messages;
+    ScopedNotifier scoped(messages);
+    DesktopProgram program(AppOptions{}, dir.path() + "/");
+    program.start();
+    const QString shots = qEnvironmentVariable("WETTERPULT_SHOTS");
+    QStringList cut;
+    int shotNumber = 0;
+    for (QDialog* dialog : program.settingsDialogs().all()) {
+        dialog->show();
+        QApplication::processEvents();
+        for (QWidget* w : dialog->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->window() != dialog ||
+                !(qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                  qobject_cast<QGroupBox*>(w)))
+                continue;
+            const QSize need = w->minimumSizeHint();
+            if (w->width() < need.width() || w->height() < need.height())
+                cut << dialog->objectName() + "/" + w->objectName() + "/" +
+                           w->metaObject()->className();
+        }
+        if (!shots.isEmpty()) {
+            // The file list of a folder tree fills in the background.
+            QTest::qWait(300);
+            QImage shot = dialog->grab().toImage();
+            shot.setText("Title", dialog->windowTitle());
+            const QString name =
+                QStringLiteral("%1-%2.png").arg(++shotNumber).arg(dialog->objectName());
+            EXPECT_TRUE(shot.save(QDir(shots).filePath(name)));
+        }
+        dialog->hide();
+    }
+    EXPECT_EQ(cut, QStringList());
 }
