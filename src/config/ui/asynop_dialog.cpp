@@ -55,15 +55,10 @@ QWidget* AsynopDialog::filePage(FolderChooser chooseFolder) {
 
     QGroupBox* target = groupBox(QStringLiteral("Zielordner für ASYNOP-Datei"), "GroupZielordner");
     folder_ = lineEdit("Zielordner", QStringLiteral("Zielordner für ASYNOP-Datei"));
-    QPushButton* browse = commandButton(QStringLiteral("Durchsuchen..."), "Durchsuchen");
+    QPushButton* browse = browseButton(folder_, std::move(chooseFolder));
     auto* targetLayout = new QHBoxLayout(target);
     targetLayout->addWidget(folder_, 1);
     targetLayout->addWidget(browse);
-    connect(browse, &QPushButton::clicked, this, [this, chooseFolder] {
-        QString folder = folder_->text();
-        if (chooseFolder && chooseFolder(folder))
-            folder_->setText(folder);
-    });
 
     QGroupBox* file = groupBox(QStringLiteral("ASYNOP-Datei"), "GroupAsynopDatei");
     workingFile_ = new QPlainTextEdit;

@@ -18,14 +18,15 @@
 SchedulePage::SchedulePage(const QString& name, const QString& folderTitle,
                            WinGTSettingsModel::Page& page, FolderChooser chooseFolder,
                            QPushButton* okButton, QWidget* parent)
-    : QWidget(parent), page_(page), chooseFolder_(std::move(chooseFolder)), ok_(okButton) {
+    : QWidget(parent), page_(page), ok_(okButton) {
     setObjectName(name + QStringLiteral("Seite"));
     const auto id = [&](const char* part) { return (name + QLatin1String(part)).toLatin1(); };
 
     QGroupBox* folderGroup = groupBox(folderTitle, id("Verzeichnis").constData());
     auto* folderLayout = new QHBoxLayout(folderGroup);
     folder_ = lineEdit(id("Ordner").constData(), folderTitle);
-    browse_ = commandButton(QStringLiteral("Durchsuchen..."), id("Durchsuchen").constData());
+    browse_ = browseButton(folder_, std::move(chooseFolder));
+    browse_->setObjectName(name + QStringLiteral("Durchsuchen"));
     folderLayout->addWidget(folder_, 1);
     folderLayout->addWidget(browse_);
 
@@ -75,11 +76,6 @@ SchedulePage::SchedulePage(const QString& name, const QString& folderTitle,
     layout->addWidget(folderGroup);
     layout->addWidget(schedule, 1);
 
-    connect(browse_, &QPushButton::clicked, this, [this] {
-        QString folder = folder_->text();
-        if (chooseFolder_ && chooseFolder_(folder))
-            folder_->setText(folder);
-    });
     connect(add_, &QPushButton::clicked, this, &SchedulePage::addTime);
     connect(remove_, &QPushButton::clicked, this, &SchedulePage::removeTime);
 }

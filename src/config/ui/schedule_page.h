@@ -43,7 +43,6 @@ private:
     void showTimes(int selected);
 
     WinGTSettingsModel::Page& page_;
-    FolderChooser chooseFolder_;
     QPushButton* ok_;
     QLineEdit* folder_;
     QPushButton* browse_;
