@@ -14,11 +14,18 @@ DISPLAY=$screen openbox >/dev/null 2>&1 &
 sleep 1
 DISPLAY=$screen QT_QPA_PLATFORM=xcb WETTERPULT_SHOTS=$shots \
     "$build/tests/wetterpult_ui_tests" --gtest_filter='SettingsDialogs.NoTextIsCut*'
-# One tile per dialog, captioned with its window title (kept in each PNG as "Title").
+# One tile per dialog, captioned with its window title (kept in each PNG as "Title"), each tile
+# as large as the largest dialog so that none is scaled.
 set --
+width=0
+height=0
 for shot in "$shots"/*.png; do
     set -- "$@" -label "$(identify -format '%[Title]' "$shot")" "$shot"
+    w=$(identify -format '%w' "$shot")
+    h=$(identify -format '%h' "$shot")
+    [ "$w" -gt "$width" ] && width=$w
+    [ "$h" -gt "$height" ] && height=$h
 done
-montage -font DejaVu-Sans -pointsize 13 "$@" -tile 3x -geometry '600x440>+14+14' -background '#e4e4e4' \
-    docs/settings-dialogs.png
+montage -font DejaVu-Sans -pointsize 13 "$@" -tile 3x -geometry "${width}x${height}>+14+14" \
+    -background '#e4e4e4' docs/settings-dialogs.png
 echo "docs/settings-dialogs.png: $(ls "$shots" | wc -l) dialogs"

@@ -80,6 +80,7 @@ TEST(SettingsDialogs, NoTextIsCutAtTheDialogsOwnSize) {
     int shotNumber = 0;
     for (QDialog* dialog : program.settingsDialogs().all()) {
         dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
         QApplication::processEvents();
         for (QWidget* w : dialog->findChildren<QWidget*>()) {
             if (!w->isVisible() || w->window() != dialog ||
@@ -96,8 +97,9 @@ TEST(SettingsDialogs, NoTextIsCutAtTheDialogsOwnSize) {
             QTest::qWait(300);
             QImage shot = dialog->grab().toImage();
             shot.setText("Title", dialog->windowTitle());
-            const QString name =
-                QStringLiteral("%1-%2.png").arg(++shotNumber).arg(dialog->objectName());
+            const QString name = QStringLiteral("%1-%2.png")
+                                     .arg(++shotNumber, 2, 10, QLatin1Char('0'))
+                                     .arg(dialog->objectName());
             EXPECT_TRUE(shot.save(QDir(shots).filePath(name)));
         }
         dialog->hide();
