@@ -17,7 +17,7 @@ float toFahrenheit(float celsius) {
     return celsius * 9.0f / 5.0f + 32.0f;
 }
 float toHundredthsInch(float mm) {
-    return (mm * 0.04f) * 100.0f;
+    return mm * 100.0f / 25.4f;
 }
 
 QString forecastWord(std::uint8_t code) {
@@ -43,10 +43,11 @@ QStringList BuildAprsLines(const StationData& station, const Settings& settings,
     const QDateTime stamp =
         settings.APRSRechnerZeit ? now : StationDateTime(t.Day, t.Month, t.Hour, t.Minute, now);
 
-    // A rebuilt gauge counts 5.5225 times as much as a normal one.
+    // A rebuilt gauge counts 5.5225 times as much as a normal one. The three figures hold at most
+    // 9.99 inches: more is written as 999, since a fourth figure would shift every field behind it.
     auto rain = [&](std::uint16_t count) {
         const float mm = settings.NormalRegen ? float(count) : float(count) / 5.5225f;
-        return ZeroPad(toHundredthsInch(mm), 3);
+        return ZeroPad(std::min(toHundredthsInch(mm), 999.0f), 3);
     };
     const std::uint16_t gust =
         *std::max_element(station.WindMaxRing.begin(), station.WindMaxRing.end());

@@ -41,18 +41,33 @@ TEST_F(AprsFile, RainFields) {
     station.Record.Rain.Yesterday = 55;
     station.Rain24h = 127;
     EXPECT_EQ(weatherLine(station, settings, clock.now()),
-              QStringLiteral("225/008g018t042h81b10132r044P220p508m/wolkig"));
+              QStringLiteral("225/008g018t042h81b10132r043P217p500m/wolkig"));
     settings.NormalRegen = false;  // the rebuilt gauge: counts divided by 5.5225
     EXPECT_EQ(weatherLine(station, settings, clock.now()),
-              QStringLiteral("225/008g018t042h81b10132r008P040p092m/wolkig"));
+              QStringLiteral("225/008g018t042h81b10132r008P039p091m/wolkig"));
     station.Record.Rain.RateOutOfRange = true;
     EXPECT_EQ(weatherLine(station, settings, clock.now()),
-              QStringLiteral("225/008g018t042h81b10132r000P040p092m/wolkig"));
+              QStringLiteral("225/008g018t042h81b10132r000P039p091m/wolkig"));
     station.Record.Barometer.Forecast = 3;
-    EXPECT_TRUE(weatherLine(station, settings, clock.now()).endsWith(QStringLiteral("p092m/")));
+    EXPECT_TRUE(weatherLine(station, settings, clock.now()).endsWith(QStringLiteral("p091m/")));
     station.Record.Barometer.Forecast = 4;
     EXPECT_TRUE(
         weatherLine(station, settings, clock.now()).endsWith(QString::fromUtf8("m/bewölkt")));
+}
+
+TEST_F(AprsFile, RainInHundredthsOfAnInchUpToWhatThreeFiguresHold) {
+    // 25.4 mm to the inch; four figures would shift every field behind them.
+    const std::pair<std::uint16_t, QString> cases[] = {
+        {0, "000"}, {127, "500"}, {250, "984"}, {9999, "999"}};
+    for (const auto& [mm, figures] : cases) {
+        station.Record.Rain.Yesterday = mm;
+        station.Rain24h = mm;
+        EXPECT_TRUE(weatherLine(station, settings, clock.now())
+                        .endsWith("P" + figures + "p" + figures + "m/wolkig"))
+            << mm;
+    }
+    station.Record.Rain.Rate = 998;  // the most the gauge measures: 39.29 inches an hour
+    EXPECT_TRUE(weatherLine(station, settings, clock.now()).contains("r999P"));
 }
 
 TEST_F(AprsFile, UnwritableFileIsReportedAndTheOldFileStays) {
