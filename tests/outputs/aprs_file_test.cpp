@@ -20,8 +20,9 @@ TEST_F(AprsFile, ComputerClockStamp) {
 }
 
 TEST_F(AprsFile, FrostFullHumidityLowPressureAndStrongGusts) {
-    // -20.6 °C is "t-05", 100 % is "h00", 998.5 mb is "b09985", a 30.0 m/s minute is "g067"; the
-    // station clock is asked for but has not arrived, so the computer's clock stamps the file.
+    // -20.6 °C is "t-05", 100 % (beyond the hygrometer's 97 %) is "h..", 998.5 mb is "b09985", a
+    // 30.0 m/s minute is "g067"; the station clock is asked for but has not arrived, so the
+    // computer's clock stamps the file.
     station = FrostyNight();
     settings.APRSRechnerZeit = false;
     settings.APRSDatei = path("wx/aprs-wetter.txt");
