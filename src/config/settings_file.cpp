@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/notifier.h"
+#include "base/text_file.h"
 #include "config/comma_text.h"
 
 namespace {
@@ -256,14 +257,14 @@ bool SaveSettings(const Settings& settings, const SettingsHost& host) {
     // The keys are written into the file as it stands now, so that every line the program does not
     // own survives. A file that exists but cannot be read is left alone rather than replaced.
     IniFile ini;
-    if (!ini.load(path)) {
-        reportError(cannotWriteMessage(path));
-        return false;
+    QString reason;
+    bool saved = ini.load(path, &reason);
+    if (saved) {
+        storeSettings(ini, settings, host);
+        saved = ini.save(path, &reason);
     }
-    storeSettings(ini, settings, host);
-    if (!ini.save(path)) {
-        reportError(cannotWriteMessage(path));
-        return false;
-    }
-    return true;
+    if (!saved)
+        notify(QStringLiteral("Wetterpult"), cannotWriteMessage(path), MessageButtons::Ok,
+               textfile::failureDetails(path, reason));
+    return saved;
 }

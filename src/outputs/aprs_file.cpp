@@ -83,7 +83,9 @@ QStringList BuildAprsLines(const StationData& station, const Settings& settings,
 void WriteAprsFile(const OutputContext& context) {
     const QStringList lines = BuildAprsLines(context.station, context.settings,
                                              AppClock::currentDateTime(), context.formats);
-    if (!textfile::replaceWhole(context.settings.APRSDatei, textfile::crlfLines(lines)))
+    const QString& path = context.settings.APRSDatei;
+    QString reason;
+    if (!textfile::replaceWhole(path, textfile::crlfLines(lines), &reason))
         notify(QStringLiteral("APRS"), QStringLiteral("Fehler beim Erstellen der APRS-Datei"),
-               MessageButtons::OkCancel);
+               MessageButtons::OkCancel, textfile::failureDetails(path, reason));
 }

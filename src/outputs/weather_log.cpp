@@ -83,21 +83,26 @@ void WriteWeatherLog(const OutputContext& context) {
     const QDateTime now = AppClock::currentDateTime();
     const QString path = WeatherLogPath(context.settings, now.date(), context.formats);
     bool written = false;
+    QString details = context.settings.LogOrdner + QStringLiteral(": kein Dateiname (LogUpdate)");
     if (!path.isEmpty()) {
         const QFileInfo info(path);
         const QString folder = info.absolutePath();
-        if (QFileInfo::exists(folder) || textfile::makeFolder(folder)) {
+        QString reason;
+        if (QFileInfo::exists(folder) || textfile::makeFolder(folder, &reason)) {
             QStringList lines;
             // Only a new file gets the header; whether it is new is a look at the folder entry.
             if (!info.exists())
                 lines << WeatherLogHeader();
             lines << WeatherLogLine(context.station.Record, now, context.formats);
-            written = textfile::append(path, textfile::crlfLines(lines));
+            written = textfile::append(path, textfile::crlfLines(lines), &reason);
+            details = textfile::failureDetails(path, reason);
+        } else {
+            details = textfile::failureDetails(folder, reason);
         }
     }
     if (!written)
         notify(
             QStringLiteral("Wetterlog"),
             QString::fromUtf8("Fehler beim erstellen oder beim Anhängen von Daten des Wetterlogs"),
-            MessageButtons::OkCancel);
+            MessageButtons::OkCancel, details);
 }

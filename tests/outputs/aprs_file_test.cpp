@@ -80,6 +80,7 @@ TEST_F(AprsFile, UnwritableFileIsReportedAndTheOldFileStays) {
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_EQ(notifier.messages[0].caption, QStringLiteral("APRS"));
     EXPECT_EQ(notifier.messages[0].text, QStringLiteral("Fehler beim Erstellen der APRS-Datei"));
+    EXPECT_TRUE(notifier.messages[0].details.startsWith(path("blocker/aprs.txt") + ": "));
     EXPECT_EQ(ReadBytes(path("aprs.txt")), before);
 }
 
