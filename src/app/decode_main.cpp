@@ -59,7 +59,7 @@ Options parseOptions(const QCoreApplication& app) {
                                                 "Standardeingabe."),
                                  QStringLiteral("[DATEI|-]"));
     parser.addOption({QStringLiteral("chunk"),
-                      QStringLiteral("Bytes je Portion, die den Rahmenerkennern übergeben wird "
+                      QStringLiteral("Bytes je Portion, die der Gruppensuche übergeben wird "
                                      "(Vorgabe 1)."),
                       QStringLiteral("N"), QStringLiteral("1")});
     parser.addOption({QStringLiteral("groups"),

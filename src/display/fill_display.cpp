@@ -195,8 +195,9 @@ DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
         runningMax = std::max(runningMax, data.WindMaxRing[i]);
         r.out.windRows[i] = r.tenths(runningMax);
     }
-    r.label("Label78",
-            QStringLiteral("Max seit 5min: ") + r.tenths(runningMax) + QStringLiteral(" m/s"));
+    // The label counts the minute in progress too; the "5x Wind" rows show completed minutes.
+    r.label("Label78", QStringLiteral("Max seit 5min: ") + r.tenths(data.fiveMinuteGust()) +
+                           QStringLiteral(" m/s"));
     r.extremeTime("Label71", w.Wind.HiTime);
     r.label("Label69", alarmText(w.Wind.AlarmSet, w.Wind.Alarm, kWindAlarmUnit));
 

@@ -55,8 +55,7 @@ QStringList BuildAprsLines(const StationData& station, const Settings& settings,
         const float mm = settings.NormalRegen ? float(count) : float(count) / 5.5225f;
         return field(range, count, std::min(toHundredthsInch(mm), 999.0f), 3);
     };
-    const std::uint16_t gust =
-        *std::max_element(station.WindMaxRing.begin(), station.WindMaxRing.end());
+    const std::uint16_t gust = station.fiveMinuteGust();
     const auto& wind = r.Wind;
     const auto temp = r.OutdoorTemp.Current;
 

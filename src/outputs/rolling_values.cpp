@@ -9,9 +9,9 @@ void advanceWindRing(StationData& data) {
 }
 
 void updateRain24h(StationData& data, bool takeReference) {
-    const std::uint16_t total = data.Record.Rain.Total;
     if (takeReference)
-        data.RainReference = total;
+        data.takeRainReference();
+    const std::uint16_t total = data.Record.Rain.Total;
     // A plain 16-bit difference would turn a reset total into some 65000 mm of rain.
     if (total < data.RainReference)
         data.RainReference = 0;

@@ -49,7 +49,7 @@ void Scheduler::activationRun() {
     if (!data_.allGroupsSeen() || !data_.FirstRoundPending)
         return;
     data_.FirstRoundPending = false;
-    data_.RainReference = data_.Record.Rain.Total;
+    data_.takeRainReference();
     if (settings_.autoImport) {
         const int count = std::min<int>(settings_.ProfileCount, kProfileSlots);
         for (int n = 1; n <= count; ++n)

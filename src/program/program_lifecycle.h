@@ -22,8 +22,8 @@ public:
     ProgramLifecycle(Settings& settings, StationData& data, Scheduler& scheduler,
                      InputControl& input, LoadSettings load, SaveSettings save);
 
-    // The start-up steps, in order. The packet framers received their group bytes when the serial
-    // road was built; the port and the client connection stay closed until the settings ask for
+    // The start-up steps, in order. The serial road's scanner knows the group bytes from the
+    // start; the port and the client connection stay closed until the settings ask for
     // "Aktiv". A port that cannot be opened is reported and the start goes on.
     void startUp(const QString& programFolder);
 

@@ -109,8 +109,12 @@ void StationClient::ClientSocket1Read() {
     const QByteArray read = socket_->readAll();
     if (read.isEmpty())
         return;
-    for (const QByteArray& message : assembler_.feed(read))
-        emit messageHandled(DispatchTcpMessage(message, data_.Record));
+    for (const QByteArray& message : assembler_.feed(read)) {
+        const std::uint8_t group = DispatchTcpMessage(message, data_.Record);
+        if (group == 0xBF)
+            data_.rainGroupDecoded();
+        emit messageHandled(group);
+    }
 }
 
 void StationClient::onError(QAbstractSocket::SocketError error) {

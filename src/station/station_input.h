@@ -1,6 +1,6 @@
-// The program's one way in for station data: the serial road (port, framers, group check) and the
-// client road (connection to a station server). Which one is open, and the client's requests, are
-// the "Aktiv" switch's business; whoever shows data listens to refreshed().
+// The program's one way in for station data: the serial road (port, group scanner, group check) and
+// the client road (connection to a station server). Which one is open, and the client's requests,
+// are the "Aktiv" switch's business; whoever shows data listens to refreshed().
 #pragma once
 
 #include <QObject>

@@ -143,10 +143,34 @@ struct StationData {
     std::array<std::uint16_t, 5> WindMaxRing{};
     std::uint16_t Rain24h = 0;
     std::uint16_t RainReference = 0;
+    // A reference for Rain24h has been taken: by the first rain group of the run, an activation
+    // run or the daily reference minute. Until then RainReference means nothing.
+    bool RainReferenceTaken = false;
+
+    void takeRainReference() {
+        RainReference = Record.Rain.Total;
+        RainReferenceTaken = true;
+    }
+    // After a rain group was decoded: while no reference has been taken, its total becomes the
+    // reference, so that the station's whole total never counts as the rain of one day.
+    void rainGroupDecoded() {
+        if (!RainReferenceTaken)
+            takeRainReference();
+    }
+
+    // The highest gust of the last five minutes: the completed minutes of the ring and the minute
+    // in progress, tenths of m/s.
+    std::uint16_t fiveMinuteGust() const {
+        std::uint16_t highest = Record.MinuteWindMax;
+        for (std::uint16_t minute : WindMaxRing)
+            highest = minute > highest ? minute : highest;
+        return highest;
+    }
 
     bool allGroupsSeen() const {
         for (bool seen : GroupSeen)
-            if (!seen) return false;
+            if (!seen)
+                return false;
         return true;
     }
 };

@@ -188,6 +188,13 @@ TEST(FillDisplay, FiveMinuteRowsShowTheRunningMaximum) {
 
     data.WindMaxRing = {300, 0, 0, 0, 0};  // a minute above 25.5 m/s is kept whole
     EXPECT_EQ(text(refresh(data), "Label78"), "Max seit 5min: 30 m/s");
+
+    // The minute in progress counts for the label, not for the rows of completed minutes.
+    data.WindMaxRing = {};
+    data.Record.MinuteWindMax = 400;
+    r = refresh(data);
+    EXPECT_EQ(text(r, "Label78"), "Max seit 5min: 40 m/s");
+    EXPECT_EQ(r.windRows, (std::array<QString, 5>{"0", "0", "0", "0", "0"}));
 }
 
 TEST(FillDisplay, RainBarometerConsoleAndUnitsLeftToUs) {

@@ -37,6 +37,13 @@ TEST_F(AprsFile, StationClockStamp) {
               QStringLiteral("Dez 07 2026 21:28"));
 }
 
+TEST_F(AprsFile, GustCountsTheMinuteInProgress) {
+    station.WindMaxRing = {};  // just started: no minute completed yet
+    station.Record.MinuteWindMax = 400;
+    EXPECT_TRUE(
+        weatherLine(station, settings, clock.now()).startsWith(QStringLiteral("225/008g089t")));
+}
+
 TEST_F(AprsFile, RainFields) {
     station.Record.Rain.Rate = 11;
     station.Record.Rain.Yesterday = 55;

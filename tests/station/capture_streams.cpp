@@ -52,14 +52,14 @@ QByteArray cleanRoundsCapture() {
 QByteArray noisyStreamCapture() {
     const WeatherRecord first = roundRecord(0);
     QByteArray out = QByteArray::fromHex("1234") + "abc";
-    // Status byte 31 of the 0x8F group holds 0x9F: the 0x9F framer starts a false packet there
-    // and misses the real 0x9F group that follows.
+    // Status byte 31 of the 0x8F group holds 0x9F: inside an accepted group it starts nothing,
+    // and the real 0x9F group that follows is found.
     out += frame(0x8F, withByte(body8F(first), 31, 0x9F));
     out += group(0x9F, first);
     out += frameWithBadChecksum(0xAF, bodyAF(first));
-    out += group(0xBF, first).first(6);  // cut off; the 0xBF framer fills it with 0xCF bytes
+    out += group(0xBF, first).first(6);  // cut off: fails, the 0xCF group behind it is found
     out += group(0xCF, first);
-    out += QByteArray(1100, 'w');  // no group byte: every framer empties its buffer
+    out += QByteArray(1100, 'w');  // no group byte: skipped, nothing kept
     WeatherRecord second = roundRecord(1);
     second.Rain.Yesterday = 61;  // body byte 2 becomes 0x61, a lower-case 'a'
     out += fullRound(second);

@@ -92,35 +92,16 @@ TEST(SerialRoad, GroupSeenFillsPerKindInRowOrder) {
     EXPECT_EQ(p.data.Record.MinuteWindMax, 156);
 }
 
-TEST(SerialRoad, GroupByteInsideAnotherGroupStartsAFalseCandidate) {
-    // Byte 31 of the 0x8F body holds status bits; 0x9F there starts a 0x9F candidate that takes
-    // the rest of the 0x8F group and the start of the real 0x9F group behind it.
-    const WeatherRecord values = testing_groups::sampleRecord();
-    QByteArray body8F = testing_groups::body8F(values);
-    body8F[31] = static_cast<char>(0x9F);
-    const QByteArray stream = testing_groups::frame(0x8F, body8F) +
-                              testing_groups::group(0x9F, values) +
-                              testing_groups::group(0xBF, values);
+TEST(SerialRoad, FirstGoodRainGroupIsTheReferenceOfTheDaysRain) {
+    WeatherRecord values = testing_groups::sampleRecord();
     RoadProbe p;
-    for (qsizetype i = 0; i < stream.size(); ++i)
-        p.road.feed(QByteArrayView(stream).sliced(i, 1));
-
-    QList<QString> seen;
-    for (const Check& c : p.checks)
-        seen.append(QString::number(c.row) + c.text);
-    EXPECT_EQ(seen, (QList<QString>{"1OK!", "2Error!", "4OK!"}));
-    EXPECT_FALSE(p.data.GroupSeen[1]);  // the real 0x9F group was missed
-    EXPECT_EQ(p.data.Record.IndoorTemp.Current, 0);
-}
-
-TEST(SerialRoad, EveryFramerSeesTheWholeChunkInGroupOrder) {
-    // One chunk with the groups in reverse order: the framers run 0x8F first, so the checks come
-    // in framer order, not in stream order.
-    const WeatherRecord values = testing_groups::sampleRecord();
-    QByteArray chunk;
-    for (std::uint8_t g : {0xCF, 0xBF, 0xAF, 0x9F, 0x8F})
-        chunk += testing_groups::group(g, values);
-    RoadProbe p;
-    p.road.feed(chunk);
-    EXPECT_EQ(p.decoded, (QList<std::uint8_t>{0x8F, 0x9F, 0xAF, 0xBF, 0xCF}));
+    values.Rain.Total = 143;
+    p.road.feed(testing_groups::frameWithBadChecksum(0xBF, testing_groups::bodyBF(values)));
+    EXPECT_FALSE(p.data.RainReferenceTaken);  // a bad group is no reference
+    p.road.feed(testing_groups::group(0xBF, values));
+    EXPECT_TRUE(p.data.RainReferenceTaken);
+    EXPECT_EQ(p.data.RainReference, 143);
+    values.Rain.Total = 150;
+    p.road.feed(testing_groups::group(0xBF, values));
+    EXPECT_EQ(p.data.RainReference, 143);  // taken once; the day's minute renews it
 }

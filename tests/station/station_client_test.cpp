@@ -131,6 +131,12 @@ TEST(StationClientTest, MessagesGoIntoTheRecordWithoutGroupSeen) {
     net.send(QByteArray("A"));
     ASSERT_TRUE(waitUntil([&] { return handled.count() == 2; }));
     EXPECT_EQ(handled[1][0].value<std::uint8_t>(), 0);
+
+    // The first rain message is the reference of the day's rain, as on the serial road.
+    net.send(encodeGroup(0xBF, sent));
+    ASSERT_TRUE(waitUntil([&] { return handled.count() == 3; }));
+    EXPECT_TRUE(net.data.RainReferenceTaken);
+    EXPECT_EQ(net.data.RainReference, sent.Rain.Total);
 }
 
 TEST(StationClientTest, ShortMessageIsCompletedByTheNextRead) {

@@ -31,20 +31,32 @@ std::vector<std::uint8_t> SimStream::groupsDueAt(std::int64_t second) {
 
 std::vector<QByteArray> SimStream::nextSecond() {
     std::vector<QByteArray> out;
+    for (SentGroup& sent : nextSecondSent())
+        out.push_back(std::move(sent.bytes));
+    return out;
+}
+
+std::vector<SentGroup> SimStream::nextSecondSent() {
+    std::vector<SentGroup> out;
     for (std::uint8_t groupByte : groupsDueAt(second_))
-        out.push_back(withFaults(encodeGroup(groupByte, model_.record())));
+        out.push_back(withFaults(groupByte, encodeGroup(groupByte, model_.record())));
     ++second_;
     model_.advance(1.0);
     return out;
 }
 
-QByteArray SimStream::withFaults(QByteArray group) {
+SentGroup SimStream::withFaults(std::uint8_t groupByte, QByteArray group) {
+    SentGroup sent;
+    sent.groupByte = groupByte;
     if (faults_.badChecksums > 0 && rng_.uniform() < faults_.badChecksums) {
         const int last = int(group.size()) - 1;
         group[last] = char(std::uint8_t(group[last]) + 1 + rng_.below(255));
+        sent.intact = false;
     }
-    if (faults_.cut > 0 && rng_.uniform() < faults_.cut)
+    if (faults_.cut > 0 && rng_.uniform() < faults_.cut) {
         group.truncate(1 + rng_.below(int(group.size()) - 1));
+        sent.intact = false;
+    }
     if (faults_.noise > 0 && rng_.uniform() < faults_.noise) {
         // Line noise: a few bytes that are not group bytes, so that only the stray bytes are lost.
         QByteArray stray;
@@ -58,6 +70,8 @@ QByteArray SimStream::withFaults(QByteArray group) {
                 stray.append(char(b));
         }
         group.prepend(stray);
+        sent.strayBytes = int(stray.size());
     }
-    return group;
+    sent.bytes = std::move(group);
+    return sent;
 }

@@ -16,6 +16,14 @@ struct SimFaults {
     double cut = 0;           // fraction of groups cut short
 };
 
+// One group as sent, with what was done to it: the stray bytes in front, a cut, a wrong checksum.
+struct SentGroup {
+    QByteArray bytes;  // stray bytes first, then the group (whole or cut)
+    std::uint8_t groupByte = 0;
+    int strayBytes = 0;
+    bool intact = true;  // full length and the right checksum
+};
+
 class SimStream {
 public:
     SimStream(StationModel& model, std::uint64_t seed, SimFaults faults = {});
@@ -23,12 +31,14 @@ public:
     // Moves the model on by one second and returns what the console sends in that second, one
     // entry per group (stray bytes included in front of their group).
     std::vector<QByteArray> nextSecond();
+    // The same, with what was done to each group.
+    std::vector<SentGroup> nextSecondSent();
 
     // The groups due in second k of the schedule, in sending order.
     static std::vector<std::uint8_t> groupsDueAt(std::int64_t second);
 
 private:
-    QByteArray withFaults(QByteArray group);
+    SentGroup withFaults(std::uint8_t groupByte, QByteArray group);
 
     StationModel& model_;
     SimRandom rng_;

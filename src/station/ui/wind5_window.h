@@ -1,5 +1,6 @@
 // The five-minute wind window ("5x Wind"): row k shows the largest of the k oldest per-minute gust
-// maxima of the last five minutes, in m/s; row 5 is the five-minute maximum of the main window.
+// maxima of the last five completed minutes, in m/s (the main window's five-minute maximum also
+// counts the minute in progress).
 #pragma once
 
 #include <array>
