@@ -28,6 +28,11 @@ IniFile readFile(const Settings& settings) {
 
 }  // namespace
 
+QString scheduleListFullMessage() {
+    return QStringLiteral("Eine Zeitliste kann höchstens %1 Zeiten enthalten.")
+        .arg(kMaxScheduleTimes);
+}
+
 bool isScheduleTime(const QString& text) {
     if (text.size() != 5 || text.at(2) != QLatin1Char(':'))
         return false;
@@ -69,10 +74,15 @@ QStringList ReadScheduleList(const Settings& settings, const QString& listName) 
 
 bool WriteScheduleList(const Settings& settings, const QStringList& times,
                        const QString& listName) {
-    if (times.size() > kMaxScheduleTimes) {
-        reportError(QStringLiteral("Eine Zeitliste kann höchstens %1 Zeiten enthalten.")
-                        .arg(kMaxScheduleTimes));
-        return false;
+    return WriteScheduleLists(settings, {{listName, times}});
+}
+
+bool WriteScheduleLists(const Settings& settings, const std::vector<NamedSchedule>& lists) {
+    for (const auto& [name, times] : lists) {
+        if (times.size() > kMaxScheduleTimes) {
+            reportError(scheduleListFullMessage());
+            return false;
+        }
     }
     const QString path = settingsFilePath(settings);
     IniFile ini;
@@ -80,11 +90,13 @@ bool WriteScheduleList(const Settings& settings, const QStringList& times,
         reportError(cannotWriteMessage(path));
         return false;
     }
-    const QString section = sectionOf(listName);
-    ini.eraseSection(section);
-    for (int n = 0; n < times.size(); ++n) {
-        if (!times.at(n).isEmpty())
-            ini.writeString(section, QStringLiteral("Time%1").arg(n), times.at(n));
+    for (const auto& [name, times] : lists) {
+        const QString section = sectionOf(name);
+        ini.eraseSection(section);
+        for (int n = 0; n < times.size(); ++n) {
+            if (!times.at(n).isEmpty())
+                ini.writeString(section, QStringLiteral("Time%1").arg(n), times.at(n));
+        }
     }
     if (!ini.save(path)) {
         reportError(cannotWriteMessage(path));

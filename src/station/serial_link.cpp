@@ -64,13 +64,8 @@ bool SerialLink::open(QString* failure) {
         return true;
     const QString path = devicePath(portName_);
     port_->setPortName(path);
-    port_->setBaudRate(QSerialPort::Baud9600);
-    port_->setDataBits(QSerialPort::Data8);
-    port_->setParity(QSerialPort::NoParity);
-    port_->setStopBits(QSerialPort::OneStop);
-    port_->setFlowControl(QSerialPort::NoFlowControl);
-
     configuring_ = true;
+    applyLineSettings();
     const bool opened = port_->open(QIODevice::ReadWrite);
     if (!opened) {
         const int err = openErrorNumber(path, port_->error());
@@ -84,13 +79,52 @@ bool SerialLink::open(QString* failure) {
             reportError(text);
         return false;
     }
-    // A device without modem lines (a pseudo-terminal) refuses these; that is not a line error.
-    port_->setDataTerminalReady(true);
-    port_->setRequestToSend(false);
+    if (line_.flow != FlowChoice::None) {
+        // A device without modem lines (a pseudo-terminal) refuses these; not a line error.
+        port_->setDataTerminalReady(true);
+        if (line_.flow != FlowChoice::Hardware)
+            port_->setRequestToSend(false);
+    }
     port_->clearError();
     configuring_ = false;
     lineErrorPending_ = false;
     return true;
+}
+
+bool SerialLink::applyLineSettings() {
+    QSerialPort::FlowControl flow = QSerialPort::NoFlowControl;
+    if (line_.flow == FlowChoice::Hardware)
+        flow = QSerialPort::HardwareControl;
+    else if (line_.flow == FlowChoice::Software)
+        flow = QSerialPort::SoftwareControl;
+    // Every setter runs, so that one refusal does not leave the others unapplied.
+    const bool baud = port_->setBaudRate(line_.baudRate);
+    const bool data = port_->setDataBits(line_.dataBits);
+    const bool parity = port_->setParity(line_.parity);
+    const bool stop = port_->setStopBits(line_.stopBits);
+    const bool handshake = port_->setFlowControl(flow);
+    return baud && data && parity && stop && handshake;
+}
+
+bool SerialLink::setup(const QString& name, const SerialLineSettings& line) {
+    const bool renamed = name != portName_;
+    portName_ = name;
+    line_ = line;
+    if (!port_->isOpen())
+        return true;
+    bool ok = false;
+    if (renamed) {
+        close();
+        QString failure;
+        ok = open(&failure);
+    } else {
+        configuring_ = true;
+        ok = applyLineSettings();
+        configuring_ = false;
+    }
+    if (!ok)
+        losePort();
+    return ok;
 }
 
 void SerialLink::close() {
@@ -124,6 +158,10 @@ void SerialLink::onError(QSerialPort::SerialPortError error) {
 void SerialLink::handleLineError() {
     if (!port_->isOpen())
         return;  // closed meanwhile on purpose: nothing to report
+    losePort();
+}
+
+void SerialLink::losePort() {
     close();
     port_->clearError();
     notify(QStringLiteral("Comport belegt"),

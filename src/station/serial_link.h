@@ -1,5 +1,6 @@
-// The station's serial port (the main window's ComPort1): fixed line settings 9600 8N1 without
-// flow control, DTR on and RTS off, every received chunk handed on in order. A line error or a port
+// The station's serial port (the main window's ComPort1): line settings 9600 8N1 without flow
+// control, DTR on and RTS off (unless the setup dialog changes them for the run), every received
+// chunk handed on in order. A line error or a port
 // that disappears closes the port and tells the user that the port cannot be used.
 #pragma once
 
@@ -7,6 +8,8 @@
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
+
+#include "station/serial_line_settings.h"
 
 class SerialLink : public QObject {
     Q_OBJECT
@@ -33,6 +36,14 @@ public:
     // The same, but a failure's text goes to *failure instead of the error handler (for quiet
     // retries of a port that has gone).
     bool open(QString* failure);
+    // The line settings the port opens with; the station's 9600 8N1 until the setup dialog
+    // changes them for this run.
+    const SerialLineSettings& lineSettings() const { return line_; }
+    // The setup dialog's "OK": takes the name and the line settings. An open port is opened again
+    // under a new name, or given the new settings at once. A port that then fails is handled as a
+    // line error (closed, the message told, portLost) and false is returned.
+    bool setup(const QString& name, const SerialLineSettings& line);
+
     // Closes the port if it is open. Nothing is reported.
     void close();
     bool isOpen() const;
@@ -47,10 +58,15 @@ signals:
 private:
     void onError(QSerialPort::SerialPortError error);
     void handleLineError();
+    // The line settings into the port; false when the port refuses one of them.
+    bool applyLineSettings();
+    // Closes the port, tells the user it cannot be used, and emits portLost.
+    void losePort();
     void onReadyRead();
 
     QSerialPort* port_;
     QString portName_ = QString::fromLatin1(kBuiltInPortName);
+    SerialLineSettings line_;
     bool configuring_ = false;       // modem-line errors while opening are not line errors
     bool lineErrorPending_ = false;  // one report per lost port, however many errors follow
 };

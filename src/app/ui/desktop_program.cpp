@@ -25,6 +25,9 @@ DesktopProgram::DesktopProgram(const AppOptions& options, const QString& program
 
 void DesktopProgram::start() {
     program_.lifecycle.startUp(folder_);
+    // The secondary windows come after the start-up steps, each once for the whole run.
+    dialogs_ = std::make_unique<SettingsDialogs>(program_, host_, &form_);
+    dialogs_->connectMenu(form_.menu());
     form_.setPortName(program_.input.serialLink().portName());
     form_.show();
     if (options_.activate && !program_.scheduler.isActive())

@@ -4,13 +4,15 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 
 #include "app/app_options.h"
-#include "program/station_program.h"
+#include "app/ui/settings_dialogs.h"
 #include "display/main_window_actions.h"
 #include "display/ui/form1.h"
 #include "display/ui/window_settings_host.h"
 #include "outputs/read_page_print.h"
+#include "program/station_program.h"
 
 class DesktopProgram : public QObject, public MainWindowActions {
     Q_OBJECT
@@ -23,6 +25,8 @@ public:
     Form1& window() { return form_; }
     const StationData& station() const { return program_.data; }
     StationProgram& program() { return program_; }
+    // The settings dialogs, created by start().
+    SettingsDialogs& settingsDialogs() { return *dialogs_; }
 
     bool toggleActive() override;
     void writeImportNow() override { program_.scheduler.importNow(); }
@@ -44,4 +48,5 @@ private:
     ReadPagePrinter printer_;
     Form1 form_;
     WindowSettingsHost host_;
+    std::unique_ptr<SettingsDialogs> dialogs_;
 };

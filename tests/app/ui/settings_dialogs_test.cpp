@@ -1,0 +1,106 @@
+// The settings dialogs as a whole: each menu item opens its dialog, every dialog is created once,
+// and every control in them has a name a screen reader can announce.
+#include "app/ui/settings_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/ui/desktop_program.h"
+#include "base/notifier.h"
+#include "display/ui/main_menu.h"
+#include "support/modal_dialog.h"
+#include "support/qt_printers.h"
+
+TEST(SettingsDialogs, EachMenuItemOpensItsDialogAgainAndAgain) {
+    QTemporaryDir dir;
+    RecordingNotifier messages;
+    ScopedNotifier scoped(messages);
+    DesktopProgram program(AppOptions{}, dir.path() + "/");
+    program.start();
+    const MainMenu& menu = program.window().menu();
+    const std::pair<QAction*, const char*> items[] = {
+        {menu.Allgemein1, "Allgemein"},       {menu.APRS1, "APRS "},
+        {menu.WinGT1, "WinGT Einstellungen"}, {menu.Wetterlog1, "Wetterlog Einstellungen"},
+        {menu.Profile1, "Profile"},           {menu.COMPort1, "Setup"},
+        {menu.Locator1, "Locator"},           {menu.ASYNOP1, "ASYNOP"},
+        {menu.ClientServer1, "Client/Server"}};
+    QStringList opened;
+    for (int round = 0; round < 2; ++round)
+        for (const auto& [item, caption] : items) {
+            for (QDialog* dialog : program.settingsDialogs().all())
+                if (dialog->windowTitle() == QString::fromUtf8(caption))
+                    whenShown(*dialog, [&opened, dialog] { opened << dialog->windowTitle(); });
+            item->trigger();
+        }
+    EXPECT_EQ(opened.size(), 18) << opened.join('|').toStdString();
+    EXPECT_EQ(opened.mid(0, 9), opened.mid(9));
+}
+
+TEST(SettingsDialogs, EveryControlHasAnAccessibleName) {
+    QTemporaryDir dir;
+    DesktopProgram program(AppOptions{}, dir.path() + "/");
+    program.start();
+    QStringList nameless;
+    for (QDialog* dialog : program.settingsDialogs().all()) {
+        for (QWidget* w : dialog->findChildren<QWidget*>()) {
+            const auto* group = qobject_cast<QGroupBox*>(w);
+            const bool control = w->focusPolicy() != Qt::NoFocus || (group && group->isCheckable());
+            // A list's drop-down is a window of its own, announced through the list.
+            if (!control || !w->isEnabledTo(dialog) || w->focusProxy() || w->window() != dialog)
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+                nameless << dialog->objectName() + "/" + w->metaObject()->className() + "/" +
+                                w->objectName();
+        }
+    }
+    EXPECT_EQ(nameless, QStringList());
+}
+
+// Shown at their own size, no text of any dialog is cut. With WETTERPULT_SHOTS set to a folder,
+// each dialog is also saved there as <objectName>.png (scripts/dialog-shots.sh).
+TEST(SettingsDialogs, NoTextIsCutAtTheDialogsOwnSize) {
+    QTemporaryDir dir;
+    RecordingNotifier messages;
+    ScopedNotifier scoped(messages);
+    DesktopProgram program(AppOptions{}, dir.path() + "/");
+    program.start();
+    const QString shots = qEnvironmentVariable("WETTERPULT_SHOTS");
+    QStringList cut;
+    int shotNumber = 0;
+    for (QDialog* dialog : program.settingsDialogs().all()) {
+        dialog->show();
+        QApplication::processEvents();
+        for (QWidget* w : dialog->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->window() != dialog ||
+                !(qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                  qobject_cast<QGroupBox*>(w)))
+                continue;
+            const QSize need = w->minimumSizeHint();
+            if (w->width() < need.width() || w->height() < need.height())
+                cut << dialog->objectName() + "/" + w->objectName() + "/" +
+                           w->metaObject()->className();
+        }
+        if (!shots.isEmpty()) {
+            // The file list of a folder tree fills in the background.
+            QTest::qWait(300);
+            QImage shot = dialog->grab().toImage();
+            shot.setText("Title", dialog->windowTitle());
+            const QString name =
+                QStringLiteral("%1-%2.png").arg(++shotNumber).arg(dialog->objectName());
+            EXPECT_TRUE(shot.save(QDir(shots).filePath(name)));
+        }
+        dialog->hide();
+    }
+    EXPECT_EQ(cut, QStringList());
+}
