@@ -17,11 +17,16 @@ FolderLock::FolderLock(const QString& programFolder)
 FolderLock::Outcome FolderLock::lock() {
     if (file_.tryLock(0))
         return Outcome::Locked;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    // A lock file without a process in it (cut short by a power failure) would keep every later
+    // start out. It is removed unless a running program still holds it.
+    if (file_.error() == QLockFile::LockFailedError &&
+        !file_.getLockInfo(&pid, &host, &application) && file_.removeStaleLockFile() &&
+        file_.tryLock(0))
+        return Outcome::Locked;
     if (file_.error() == QLockFile::LockFailedError) {
-        qint64 pid = 0;
-        QString host;
-        QString application;
-        file_.getLockInfo(&pid, &host, &application);
         QString folder = folder_;
         if (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
             folder.chop(1);

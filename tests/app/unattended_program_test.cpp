@@ -52,6 +52,9 @@ TEST(UnattendedProgram, OneProgramPerFolderAndAStaleLockIsTakenOver) {
     EXPECT_EQ(runOnce(dir.path(), &errors), 0) << qPrintable(errors);
     EXPECT_TRUE(QFile::exists(dir.filePath("wetterpult.ini")));
     EXPECT_FALSE(QFile::exists(dir.filePath("wetterpult.lock")));
+    // So is an empty lock, as a power failure may leave it.
+    writeAll(dir.filePath("wetterpult.lock"), "");
+    EXPECT_EQ(runOnce(dir.path(), &errors), 0) << qPrintable(errors);
 }
 
 TEST(UnattendedProgram, AClosedTerminalSavesTheSettingsAndEnds) {
