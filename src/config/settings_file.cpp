@@ -112,6 +112,11 @@ QString cannotWriteMessage(const QString& path) {
     return QStringLiteral("In %1 kann nicht geschrieben werden").arg(path);
 }
 
+void reportCannotWrite(const QString& path, const QString& reason) {
+    notify(QStringLiteral("Wetterpult"), cannotWriteMessage(path), MessageButtons::Ok,
+           textfile::failureDetails(path, reason));
+}
+
 void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
     Settings d;  // the defaults, with the paths of this program folder
     d.setProgramFolder(s.ProgramFolder);
@@ -303,7 +308,6 @@ bool SaveSettings(const Settings& settings, const SettingsHost& host) {
         saved = ini.save(path, &reason);
     }
     if (!saved)
-        notify(QStringLiteral("Wetterpult"), cannotWriteMessage(path), MessageButtons::Ok,
-               textfile::failureDetails(path, reason));
+        reportCannotWrite(path, reason);
     return saved;
 }
