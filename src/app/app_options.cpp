@@ -27,15 +27,17 @@ const char* const kAppHelp =
     "                          abfragen (z. B. 127.0.0.1:6980)\n"
     "  --show-groups           jede empfangene Gruppe als Zeile ausgeben\n"
     "  --replay DATEI          nach dem Start eine Aufzeichnung (rohe Stationsbytes) durch die\n"
-    "                          serielle Strecke schicken\n"
+    "                          serielle Strecke schicken, Stück für Stück (auch ein Gerät\n"
+    "                          ohne Ende); --activate, --run und --quit folgen danach\n"
     "  --run AKTION            einen JETZT-Befehl ausführen (mehrfach möglich, in dieser\n"
     "                          Reihenfolge): read, import, log, aprs, asynop-new, asynop-line,\n"
     "                          asynop-end\n"
     "  --quit                  danach geordnet beenden\n"
     "  --help                  diese Hilfe\n"
     "\n"
-    "Strg-C oder SIGTERM beenden das Programm geordnet: Einstellungen speichern, Schnittstelle\n"
-    "schließen, ein Server bekommt \"-Disconnect\".\n";
+    "Strg-C, SIGTERM oder SIGHUP (Terminal geschlossen) beenden das Programm geordnet:\n"
+    "Einstellungen speichern, Schnittstelle schließen, ein Server bekommt \"-Disconnect\".\n"
+    "Ein zweites Wetterpult mit demselben Ordner startet nicht.\n";
 
 const QStringList& runActions() {
     static const QStringList actions = {QStringLiteral("read"),       QStringLiteral("import"),

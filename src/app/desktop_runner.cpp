@@ -6,6 +6,7 @@
 #include "app/ui/desktop_program.h"
 #include "base/notifier.h"
 #include "base/stop_signals.h"
+#include "config/folder_lock.h"
 #include "config/program_folder.h"
 #include "display/ui/guarded_application.h"
 #include "display/ui/message_box_notifier.h"
@@ -33,11 +34,16 @@ int runDesktop(int& argc, char** argv) {
     }
     MessageBoxNotifier messages;
     Notifier::install(&messages);
+    FolderLock lock(folder);
+    if (!lock.lockOrReport()) {
+        Notifier::install(nullptr);
+        return 1;
+    }
     int result = 0;
     {
         DesktopProgram program(options, folder);
         StopSignals stop;
-        // Ctrl-C and SIGTERM close the window as its close box does (settings saved first).
+        // Ctrl-C, SIGTERM and SIGHUP close the window as its close box does (settings saved first).
         QObject::connect(&stop, &StopSignals::stopRequested, &program.window(), &QWidget::close);
         program.start();
         // --quit: the start-up steps, then at once the shut-down steps.

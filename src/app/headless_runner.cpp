@@ -1,13 +1,14 @@
 #include "headless_runner.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QTimer>
 #include <cstdio>
 
 #include "base/notifier.h"
 #include "base/stop_signals.h"
+#include "config/folder_lock.h"
 #include "config/program_folder.h"
+#include "program/capture_replay.h"
 #include "program/station_program.h"
 #include "station/group_summary.h"
 #include "station/station_input.h"
@@ -17,18 +18,6 @@ namespace {
 void printLine(const QString& line) {
     std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
     std::fflush(stdout);
-}
-
-// Feeds a capture of raw station bytes through the serial road, as if the port had sent them.
-bool replay(StationInput& input, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportError(QStringLiteral("Die Aufzeichnung %1 kann nicht gelesen werden: %2")
-                        .arg(path, file.errorString()));
-        return false;
-    }
-    input.road().feed(file.readAll());
-    return true;
 }
 
 }  // namespace
@@ -41,6 +30,9 @@ int runHeadless(const AppOptions& options) {
         reportError(error);
         return 1;
     }
+    FolderLock lock(folder);
+    if (!lock.lockOrReport())
+        return 1;
 
     StationProgram program;
     if (!options.port.isEmpty())
@@ -59,15 +51,31 @@ int runHeadless(const AppOptions& options) {
     Scheduler& scheduler = program.scheduler;
     lifecycle.startUp(folder);
 
-    if (!options.replay.isEmpty() && !replay(program.input, options.replay))
-        return 1;
-    if (options.activate && !scheduler.isActive())
-        program.links.runAktivCommand();
-    for (const QString& action : options.runs)
-        program.runNow(action);
-    if (options.quit) {
-        // One-shot use: a settings file that cannot be written ends the run with an error code.
-        return lifecycle.shutDown() ? 0 : 1;
+    // After the start-up (and a replayed capture): "Aktiv", the run-now commands, and for one-shot
+    // use the shut-down steps; a settings file that cannot be written then ends with an error code.
+    auto commandLineSteps = [&] {
+        if (options.activate && !scheduler.isActive())
+            program.links.runAktivCommand();
+        for (const QString& action : options.runs)
+            program.runNow(action);
+        return !options.quit || lifecycle.shutDown();
+    };
+    CaptureReplay replay([&program](QByteArrayView chunk) { program.input.road().feed(chunk); });
+    if (options.replay.isEmpty()) {
+        const bool saved = commandLineSteps();
+        if (options.quit)
+            return saved ? 0 : 1;
+    } else {
+        QString failure;
+        if (!replay.start(options.replay, &failure)) {
+            reportError(failure);
+            return 1;
+        }
+        QObject::connect(&replay, &CaptureReplay::finished, &replay, [&] {
+            const bool saved = commandLineSteps();
+            if (options.quit)
+                QCoreApplication::exit(saved ? 0 : 1);
+        });
     }
 
     QTimer status;
@@ -77,8 +85,8 @@ int runHeadless(const AppOptions& options) {
         status.start(options.statusEvery * 1000);
     }
 
-    // Ctrl-C or SIGTERM: the shut-down steps. When the settings cannot be saved the program goes on
-    // (the message says why) and a second signal tries again.
+    // Ctrl-C, SIGTERM or SIGHUP: the shut-down steps. When the settings cannot be saved the program
+    // goes on (the message says why) and a second signal tries again.
     StopSignals stop;
     QObject::connect(&stop, &StopSignals::stopRequested, &stop, [&lifecycle] {
         if (lifecycle.shutDown())

@@ -17,18 +17,28 @@ MessageAnswer firstButton(MessageButtons buttons) {
 }
 }  // namespace
 
-Notifier& Notifier::current() { return installed ? *installed : stderrNotifier; }
-
-void Notifier::install(Notifier* notifier) { installed = notifier; }
-
-MessageAnswer notify(const QString& caption, const QString& text, MessageButtons buttons) {
-    return Notifier::current().show(Message{caption, text, buttons});
+Notifier& Notifier::current() {
+    return installed ? *installed : stderrNotifier;
 }
 
-void reportError(const QString& text) { notify(QStringLiteral("Wetterpult"), text); }
+void Notifier::install(Notifier* notifier) {
+    installed = notifier;
+}
+
+MessageAnswer notify(const QString& caption, const QString& text, MessageButtons buttons,
+                     const QString& details) {
+    return Notifier::current().show(Message{caption, text, buttons, details});
+}
+
+void reportError(const QString& text) {
+    notify(QStringLiteral("Wetterpult"), text);
+}
 
 MessageAnswer StderrNotifier::show(const Message& message) {
-    const QByteArray line = (message.caption + QStringLiteral(": ") + message.text).toUtf8();
+    QString text = message.caption + QStringLiteral(": ") + message.text;
+    if (!message.details.isEmpty())
+        text += QStringLiteral(" (") + message.details + QLatin1Char(')');
+    const QByteArray line = text.toUtf8();
     std::fprintf(stderr, "%s\n", line.constData());
     std::fflush(stderr);
     return firstButton(message.buttons);
@@ -41,6 +51,7 @@ MessageAnswer RecordingNotifier::show(const Message& message) {
 
 QStringList RecordingNotifier::texts() const {
     QStringList out;
-    for (const auto& m : messages) out << m.text;
+    for (const auto& m : messages)
+        out << m.text;
     return out;
 }

@@ -13,6 +13,9 @@ struct Message {
     QString caption;
     QString text;
     MessageButtons buttons = MessageButtons::Ok;
+    // What failed and why, e.g. "/home/wx/aprs.txt: Platte voll": the message box's details, the
+    // end of the standard-error line. Empty when the text says it all.
+    QString details;
 };
 
 class Notifier {
@@ -28,11 +31,12 @@ public:
 
 // Shows a message through the current notifier.
 MessageAnswer notify(const QString& caption, const QString& text,
-                     MessageButtons buttons = MessageButtons::Ok);
+                     MessageButtons buttons = MessageButtons::Ok, const QString& details = {});
 // The general error handler: a message box with the error text, captioned with the program name.
 void reportError(const QString& text);
 
-// Writes "caption: text" to standard error and answers with the first button.
+// Writes "caption: text" to standard error, followed by " (details)" when there are details, and
+// answers with the first button.
 class StderrNotifier : public Notifier {
 public:
     MessageAnswer show(const Message& message) override;

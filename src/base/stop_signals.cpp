@@ -8,6 +8,7 @@
 
 namespace {
 int pipeFds[2] = {-1, -1};
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 extern "C" void writeSignalByte(int signalNumber) {
     const char byte = char(signalNumber);
@@ -24,13 +25,14 @@ StopSignals::StopSignals(QObject* parent) : QObject(parent) {
     action.sa_handler = writeSignalByte;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    // SIGHUP too: a closed terminal must not lose the settings.
+    for (int signalNumber : kStopSignals)
+        ::sigaction(signalNumber, &action, nullptr);
 }
 
 StopSignals::~StopSignals() {
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
+    for (int signalNumber : kStopSignals)
+        std::signal(signalNumber, SIG_DFL);
     delete notifier_;
     notifier_ = nullptr;
     for (int& fd : pipeFds) {

@@ -1,11 +1,14 @@
 #include "base/text_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <cerrno>
+#include <filesystem>
+
+#include "base/system_reason.h"
 
 namespace textfile {
 
@@ -54,7 +57,7 @@ bool replaceWhole(const QString& path, const QByteArray& bytes, QString* error,
                   WriteFailure* failure) {
     auto fail = [&](const QString& reason, WriteFailure step) {
         if (error)
-            *error = reason;
+            *error = germanReason(reason);
         if (failure)
             *failure = step;
         return false;
@@ -87,14 +90,14 @@ bool appendBytes(const QString& path, const QByteArray& bytes, bool mayCreate, Q
         mode |= QIODevice::ExistingOnly;
     if (!file.open(mode)) {
         if (error)
-            *error = file.errorString();
+            *error = germanReason(file.errorString());
         return false;
     }
     const qint64 before = file.size();
     if (file.write(bytes) == bytes.size())
         return true;
     if (error)
-        *error = file.errorString();
+        *error = germanReason(file.errorString());
     if (existed) {
         file.resize(before);
     } else {
@@ -121,15 +124,26 @@ bool copyReplacing(const QString& source, const QString& target, QString* error)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = in.errorString();
+            *error = germanReason(in.errorString());
         return false;
     }
     const QByteArray bytes = in.readAll();
     return replaceWhole(target, bytes, error);
 }
 
-bool makeFolder(const QString& path) {
-    return QDir().mkpath(path);
+bool makeFolder(const QString& path, QString* error) {
+    std::error_code failure;
+    std::filesystem::create_directories(
+        std::filesystem::path(QFile::encodeName(path).toStdString()), failure);
+    if (!failure && QFileInfo(path).isDir())
+        return true;
+    if (error)
+        *error = failure ? germanReason(failure.value()) : germanReason(ENOTDIR);
+    return false;
+}
+
+QString failureDetails(const QString& path, const QString& reason) {
+    return reason.isEmpty() ? path : path + QStringLiteral(": ") + reason;
 }
 
 }  // namespace textfile

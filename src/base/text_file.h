@@ -22,7 +22,8 @@ QByteArray crlfLines(const QStringList& lines);
 enum class WriteFailure { None, Create, Write };
 
 // Replaces the file with these bytes, all or nothing. On failure returns false, the old file is
-// untouched, *error (when given) holds the system's reason and *failure (when given) the step.
+// untouched, *error (when given) holds the system's reason in German (system_reason.h) and
+// *failure (when given) the step. The other functions give their reasons in the same way.
 bool replaceWhole(const QString& path, const QByteArray& bytes, QString* error = nullptr,
                   WriteFailure* failure = nullptr);
 
@@ -38,7 +39,11 @@ bool appendExisting(const QString& path, const QByteArray& bytes, QString* error
 // changes nothing and succeeds.
 bool copyReplacing(const QString& source, const QString& target, QString* error = nullptr);
 
-// Creates a folder with all missing parents; true when it exists afterwards.
-bool makeFolder(const QString& path);
+// Creates a folder with all missing parents; true when it exists afterwards. On failure *error
+// (when given) holds the system's reason.
+bool makeFolder(const QString& path, QString* error = nullptr);
+
+// The details a failure message adds: the path and the system's reason, "<path>: <reason>".
+QString failureDetails(const QString& path, const QString& reason);
 
 }  // namespace textfile

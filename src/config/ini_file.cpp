@@ -3,6 +3,7 @@
 #include <QFile>
 #include <cstdint>
 
+#include "base/system_reason.h"
 #include "base/text_file.h"
 
 namespace {
@@ -95,7 +96,7 @@ bool IniFile::load(const QString& path, QString* error) {
         return true;
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = file.errorString();
+            *error = germanReason(file.errorString());
         return false;
     }
     *this = fromBytes(file.readAll());

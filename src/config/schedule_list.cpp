@@ -86,8 +86,9 @@ bool WriteScheduleLists(const Settings& settings, const std::vector<NamedSchedul
     }
     const QString path = settingsFilePath(settings);
     IniFile ini;
-    if (!ini.load(path)) {
-        reportError(cannotWriteMessage(path));
+    QString reason;
+    if (!ini.load(path, &reason)) {
+        reportCannotWrite(path, reason);
         return false;
     }
     for (const auto& [name, times] : lists) {
@@ -98,8 +99,8 @@ bool WriteScheduleLists(const Settings& settings, const std::vector<NamedSchedul
                 ini.writeString(section, QStringLiteral("Time%1").arg(n), times.at(n));
         }
     }
-    if (!ini.save(path)) {
-        reportError(cannotWriteMessage(path));
+    if (!ini.save(path, &reason)) {
+        reportCannotWrite(path, reason);
         return false;
     }
     return true;

@@ -1,8 +1,10 @@
 #include "config/settings_file.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "base/notifier.h"
+#include "base/text_file.h"
 #include "config/comma_text.h"
 
 namespace {
@@ -53,20 +55,51 @@ void readProfile(const IniFile& ini, const QString& name, Profile& p) {
     p.Uhrzeit = ini.readString(name, QStringLiteral("Uhrzeit"), defaults.Uhrzeit);
 }
 
-void readProfiles(const IniFile& ini, Settings& s) {
-    s.ProfileCount = std::uint8_t(ini.readInteger(kProfile, QStringLiteral("MaxProfil"), 0));
-    // The count is 8 bits wide but the table has 100 slots: a larger count never reaches past them.
-    s.ProfileCount = std::min<std::uint8_t>(s.ProfileCount, kProfileSlots);
-    if (!ini.hasKeys(kProfile))
-        return;
+// The profiles Profil1 ... Profil<MaxProfil>. A profile without a name (its key deleted or empty)
+// cannot stand as a section and would be written back as "[]": it is dropped, the profiles behind
+// it move up, and one message says how many were dropped.
+void readProfiles(const IniFile& ini, Settings& s, const QString& path) {
+    // A count beyond the table (or one that does not fit 8 bits) never reaches past its 100 slots.
+    const int count =
+        std::clamp(ini.readInteger(kProfile, QStringLiteral("MaxProfil"), 0), 0, kProfileSlots);
     int last = 0;
-    for (int n = 1; n <= s.ProfileCount; ++n) {
-        if (!ini.hasKey(kProfile, profileKey(n)))
-            continue;  // the slot keeps what it held
-        readProfile(ini, ini.readString(kProfile, profileKey(n), QString()), s.profile(n));
-        last = n;
+    for (int n = 1; n <= count; ++n)
+        if (ini.hasKey(kProfile, profileKey(n)))
+            last = n;
+    int kept = 0;
+    for (int n = 1; n <= last; ++n) {
+        const QString name = ini.readString(kProfile, profileKey(n), QString());
+        if (!name.isEmpty())
+            readProfile(ini, name, s.profile(++kept));
     }
-    s.ProfileCount = std::uint8_t(last > 0 ? last : 1);
+    for (int n = kept + 1; n <= kProfileSlots; ++n)
+        s.profile(n) = Profile{};
+    s.ProfileCount = std::uint8_t(kept);
+    const int dropped = last - kept;
+    if (dropped == 1)
+        reportError(
+            QStringLiteral("In %1 steht 1 Profil ohne Namen; es wird übergangen.").arg(path));
+    else if (dropped > 1)
+        reportError(QStringLiteral("In %1 stehen %2 Profile ohne Namen; sie werden übergangen.")
+                        .arg(path)
+                        .arg(dropped));
+}
+
+// The log timer's period: 0 switches it off; any other period is at least a minute (a period of
+// a millisecond wrote thousands of lines a second).
+int logIntervalFrom(int milliseconds) {
+    constexpr int kMinute = 60000;
+    return milliseconds == 0 ? 0 : std::max(milliseconds, kMinute);
+}
+
+// Hours local time is ahead of UTC: -12 ... +12; anything else counts as 0, with a message.
+int timeZoneFrom(int hours, const QString& path) {
+    if (hours >= -12 && hours <= 12)
+        return hours;
+    reportError(QString::fromUtf8("Zeitzone=%1 in %2 liegt nicht zwischen -12 und +12; es gilt 0.")
+                    .arg(hours)
+                    .arg(path));
+    return 0;
 }
 
 }  // namespace
@@ -77,6 +110,11 @@ QString settingsFilePath(const Settings& settings) {
 
 QString cannotWriteMessage(const QString& path) {
     return QStringLiteral("In %1 kann nicht geschrieben werden").arg(path);
+}
+
+void reportCannotWrite(const QString& path, const QString& reason) {
+    notify(QStringLiteral("Wetterpult"), cannotWriteMessage(path), MessageButtons::Ok,
+           textfile::failureDetails(path, reason));
 }
 
 void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
@@ -109,8 +147,8 @@ void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
     s.LogUpdate =
         std::uint8_t(ini.readInteger(kWetterlog, QStringLiteral("LogUpdate"), d.LogUpdate));
     s.LogOrdner = ini.readString(kWetterlog, QStringLiteral("LogOrdner"), d.LogOrdner);
-    host.setLogInterval(
-        ini.readInteger(kWetterlog, QStringLiteral("LogInterval"), kDefaultLogInterval));
+    host.setLogInterval(logIntervalFrom(
+        ini.readInteger(kWetterlog, QStringLiteral("LogInterval"), kDefaultLogInterval)));
 
     s.ASYNOPArchiv = ini.readBool(kAsynop, QStringLiteral("ASYNOPArchiv"), d.ASYNOPArchiv);
     s.ASYNOPErdquadrant = std::uint8_t(
@@ -140,14 +178,15 @@ void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
             n, ini.readInteger(kSchriften, panelKey(n, "Color"), kDefaultFontColor));
     }
 
-    readProfiles(ini, s);
+    readProfiles(ini, s, settingsFilePath(s));
 
     host.setPortName(ini.readString(kAlles, QStringLiteral("Comport"), kDefaultComport));
     s.MyLocator = ini.readString(kAlles, QStringLiteral("MyLocator"), d.MyLocator);
     s.APRSDatei = ini.readString(kAlles, QStringLiteral("APRSDatei"), d.APRSDatei);
     s.APRSIntervall =
         std::uint16_t(ini.readInteger(kAlles, QStringLiteral("APRSIntervall"), d.APRSIntervall));
-    s.Zeitzone = ini.readInteger(kAlles, QStringLiteral("Zeitzone"), d.Zeitzone);
+    s.Zeitzone = timeZoneFrom(ini.readInteger(kAlles, QStringLiteral("Zeitzone"), d.Zeitzone),
+                              settingsFilePath(s));
     s.ZeitzoneIndex =
         std::uint8_t(ini.readInteger(kAlles, QStringLiteral("ZeitzoneIndex"), d.ZeitzoneIndex));
     s.CatchPeak = ini.readBool(kAlles, QStringLiteral("CatchPeak"), d.CatchPeak);
@@ -227,10 +266,16 @@ void storeSettings(IniFile& ini, const Settings& s, const SettingsHost& host) {
         ini.writeInteger(kSchriften, panelKey(n, "Color"), host.panelFontColor(n));
     }
 
-    ini.writeInteger(kProfile, QStringLiteral("MaxProfil"), s.ProfileCount);
-    for (int n = 1; n <= std::min<int>(s.ProfileCount, kProfileSlots); ++n) {
-        const Profile& p = s.profile(n);
-        ini.writeString(kProfile, profileKey(n), p.Name);
+    // Only named profiles are written, numbered without gaps: a nameless one would come back as
+    // "Profil<n>=" with an empty "[]" section.
+    std::vector<const Profile*> named;
+    for (int n = 1; n <= std::min<int>(s.ProfileCount, kProfileSlots); ++n)
+        if (!s.profile(n).Name.isEmpty())
+            named.push_back(&s.profile(n));
+    ini.writeInteger(kProfile, QStringLiteral("MaxProfil"), int(named.size()));
+    for (std::size_t i = 0; i < named.size(); ++i) {
+        const Profile& p = *named[i];
+        ini.writeString(kProfile, profileKey(int(i) + 1), p.Name);
         ini.writeString(p.Name, empfaengerKey(), p.Empfaenger);
         ini.writeString(p.Name, QStringLiteral("Absender"), p.Absender);
         ini.writeString(p.Name, QStringLiteral("Betreff"), p.Betreff);
@@ -256,14 +301,13 @@ bool SaveSettings(const Settings& settings, const SettingsHost& host) {
     // The keys are written into the file as it stands now, so that every line the program does not
     // own survives. A file that exists but cannot be read is left alone rather than replaced.
     IniFile ini;
-    if (!ini.load(path)) {
-        reportError(cannotWriteMessage(path));
-        return false;
+    QString reason;
+    bool saved = ini.load(path, &reason);
+    if (saved) {
+        storeSettings(ini, settings, host);
+        saved = ini.save(path, &reason);
     }
-    storeSettings(ini, settings, host);
-    if (!ini.save(path)) {
-        reportError(cannotWriteMessage(path));
-        return false;
-    }
-    return true;
+    if (!saved)
+        reportCannotWrite(path, reason);
+    return saved;
 }

@@ -15,6 +15,8 @@ QString settingsFilePath(const Settings& settings);
 
 // "In <path> kann nicht geschrieben werden": the message of a settings file that cannot be written.
 QString cannotWriteMessage(const QString& path);
+// Shows that message with the path and the system's reason as its details.
+void reportCannotWrite(const QString& path, const QString& reason);
 
 // Takes every key from the file into the settings and the host, in the load order; a missing key
 // gives its default. The last step may carry out the "Aktiv" command.

@@ -1,5 +1,7 @@
 #include "display/status_texts.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr qint64 kSecondsPerDay = 24 * 60 * 60;
@@ -83,10 +85,12 @@ StatusTexts statusTexts(const StatusInputs& in, const QDateTime& now) {
         t.panels[2] = QStringLiteral("Read: ") + ss;
     else
         t.panels[2] = QStringLiteral("Read: ") + remainingTimeText(in.nextReadTime, nowTime);
-    t.panels[3] = QStringLiteral("Wetterlog: ") + QString::number(in.logMinutesLeft - 1) +
-                  QLatin1Char(':') + ss;
-    t.panels[4] =
-        QStringLiteral("APRS: ") + QString::number(in.aprsMinutesLeft - 1) + QLatin1Char(':') + ss;
+    // Whole minutes left before the seconds; a countdown that has run out shows 0, never -1.
+    auto countdown = [&ss](int minutesLeft) {
+        return QString::number(std::max(minutesLeft - 1, 0)) + QLatin1Char(':') + ss;
+    };
+    t.panels[3] = QStringLiteral("Wetterlog: ") + countdown(in.logMinutesLeft);
+    t.panels[4] = QStringLiteral("APRS: ") + countdown(in.aprsMinutesLeft);
     t.panels[5] = QStringLiteral("Laufzeit: ") + RunTimeText(in.activationTime, now);
     if (in.logIntervalMs == 0)
         t.panels[3] = QStringLiteral("Kein Log");

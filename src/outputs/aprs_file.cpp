@@ -17,7 +17,13 @@ float toFahrenheit(float celsius) {
     return celsius * 9.0f / 5.0f + 32.0f;
 }
 float toHundredthsInch(float mm) {
-    return (mm * 0.04f) * 100.0f;
+    return mm * 100.0f / 25.4f;
+}
+
+// A field of `width` figures, or as many dots (APRS for "no value") when the value lies outside
+// what the console can measure.
+QString field(const MeasuringRange& range, std::int64_t raw, double value, int width) {
+    return ZeroPadMeasured(range, raw, value, width, QLatin1Char('.'));
 }
 
 QString forecastWord(std::uint8_t code) {
@@ -43,25 +49,31 @@ QStringList BuildAprsLines(const StationData& station, const Settings& settings,
     const QDateTime stamp =
         settings.APRSRechnerZeit ? now : StationDateTime(t.Day, t.Month, t.Hour, t.Minute, now);
 
-    // A rebuilt gauge counts 5.5225 times as much as a normal one.
-    auto rain = [&](std::uint16_t count) {
+    // A rebuilt gauge counts 5.5225 times as much as a normal one. The three figures hold at most
+    // 9.99 inches: more is written as 999, since a fourth figure would shift every field behind it.
+    auto rain = [&](const MeasuringRange& range, std::uint16_t count) {
         const float mm = settings.NormalRegen ? float(count) : float(count) / 5.5225f;
-        return ZeroPad(toHundredthsInch(mm), 3);
+        return field(range, count, std::min(toHundredthsInch(mm), 999.0f), 3);
     };
     const std::uint16_t gust = station.fiveMinuteGust();
-    // APRS writes 100 % humidity as "00": the field has two figures.
-    const int humidity = r.OutdoorHum.Current >= 100 ? 0 : r.OutdoorHum.Current;
+    const auto& wind = r.Wind;
+    const auto temp = r.OutdoorTemp.Current;
 
     QString line;
-    line += ZeroPad(r.Wind.AvgDir, 3);
-    line += QLatin1Char('/') + ZeroPad(toMph(float(r.Wind.AvgSpeed) / 10.0f), 3);
-    line += QLatin1Char('g') + ZeroPad(toMph(float(gust) / 10.0f), 3);
-    line += QLatin1Char('t') + ZeroPad(toFahrenheit(float(r.OutdoorTemp.Current) / 10.0f), 3);
-    line += QLatin1Char('h') + ZeroPad(humidity, 2);
-    line += QLatin1Char('b') + ZeroPad(r.Barometer.SeaLevel, 5);
-    line += QLatin1Char('r') + rain(r.Rain.RateOutOfRange ? 0 : r.Rain.Rate);
-    line += QLatin1Char('P') + rain(r.Rain.Yesterday);
-    line += QLatin1Char('p') + rain(station.Rain24h);
+    line += field(measuring::kWindDirection, wind.AvgDir, wind.AvgDir, 3);
+    line += QLatin1Char('/') +
+            field(measuring::kWindSpeed, wind.AvgSpeed, toMph(float(wind.AvgSpeed) / 10.0f), 3);
+    line += QLatin1Char('g') + field(measuring::kWindSpeed, gust, toMph(float(gust) / 10.0f), 3);
+    line += QLatin1Char('t') +
+            field(measuring::kOutdoorTemp, temp, toFahrenheit(float(temp) / 10.0f), 3);
+    line += QLatin1Char('h') +
+            field(measuring::kHumidity, r.OutdoorHum.Current, r.OutdoorHum.Current, 2);
+    line += QLatin1Char('b') +
+            field(measuring::kSeaLevelPressure, r.Barometer.SeaLevel, r.Barometer.SeaLevel, 5);
+    line += QLatin1Char('r') + (r.Rain.RateOutOfRange ? QStringLiteral("000")
+                                                      : rain(measuring::kRainRate, r.Rain.Rate));
+    line += QLatin1Char('P') + rain(measuring::kRainAmount, r.Rain.Yesterday);
+    line += QLatin1Char('p') + rain(measuring::kRainAmount, station.Rain24h);
     line += QStringLiteral("m/") + forecastWord(r.Barometer.Forecast);
 
     return {formats.dateTime(QStringLiteral("mmm dd yyyy hh:nn"), stamp), line};
@@ -70,7 +82,9 @@ QStringList BuildAprsLines(const StationData& station, const Settings& settings,
 void WriteAprsFile(const OutputContext& context) {
     const QStringList lines = BuildAprsLines(context.station, context.settings,
                                              AppClock::currentDateTime(), context.formats);
-    if (!textfile::replaceWhole(context.settings.APRSDatei, textfile::crlfLines(lines)))
+    const QString& path = context.settings.APRSDatei;
+    QString reason;
+    if (!textfile::replaceWhole(path, textfile::crlfLines(lines), &reason))
         notify(QStringLiteral("APRS"), QStringLiteral("Fehler beim Erstellen der APRS-Datei"),
-               MessageButtons::OkCancel);
+               MessageButtons::OkCancel, textfile::failureDetails(path, reason));
 }

@@ -11,7 +11,8 @@
 #include "station/weather_record.h"
 
 // The two lines of the file: "mmm dd yyyy hh:nn" from the computer's clock or the station clock,
-// then the weather fields, e.g. "225/008g018t042h81b10132r000P000p000m/wolkig".
+// then the weather fields, e.g. "225/008g018t042h81b10132r000P000p000m/wolkig". A value the console
+// cannot measure fills its field with dots ("h.."), as APRS writes a missing value.
 QStringList BuildAprsLines(const StationData& station, const Settings& settings,
                            const QDateTime& now, const Formats& formats);
 

@@ -23,7 +23,8 @@ QStringList AsynopHeadLines(const Settings& settings, const QDateTime& now, cons
 
 // One report line of SYNOP groups, e.g. "QQ9ZZ  07121 99505 10071 36/// /2203 10053 29081 40132
 // 52///=": day and hour in UTC, position, precipitation indicator, wind in whole m/s, temperature,
-// humidity, sea-level pressure without its thousands figure, forecast and rain rate.
+// humidity, sea-level pressure without its thousands figure, forecast and rain rate. A value the
+// console cannot measure is written as slashes ("29///"), as SYNOP writes what was not observed.
 QString AsynopReportLine(const WeatherRecord& record, const Settings& settings,
                          const QDateTime& now);
 

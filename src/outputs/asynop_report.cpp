@@ -11,8 +11,8 @@
 namespace {
 const QString kCaption = QStringLiteral("ASYNOP");
 
-bool failed(const char* text) {
-    notify(kCaption, QString::fromUtf8(text));
+bool failed(const char* text, const QString& details) {
+    notify(kCaption, QString::fromUtf8(text), MessageButtons::Ok, details);
     return false;
 }
 
@@ -25,6 +25,39 @@ QString archiveFolder(const Settings& settings, const QDate& today, const Format
         folder += QStringLiteral("Woche ") + QString::number(LogWeek(today)) + QLatin1Char('/');
     return folder;
 }
+
+// The lines of the working file; false when it cannot be read (it does not exist).
+bool readWorkingFile(const QString& path, QStringList* lines) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QString text = textfile::fromWindows1252(file.readAll());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    *lines = text.split(QLatin1Char('\n'));
+    if (text.endsWith(QLatin1Char('\n')))
+        lines->removeLast();
+    return true;
+}
+
+// Why a report line or the end part cannot go into the working file now: it has not been started,
+// or it has its end part already (a line or a second end behind it would break the message).
+// Empty when it may.
+QString refusalReason(const QString& path) {
+    QStringList lines;
+    if (!readWorkingFile(path, &lines))
+        return QString::fromUtf8("noch nicht begonnen (\"Neue Datei\")");
+    if (lines.contains(QStringLiteral("/QAM/")))
+        return QString::fromUtf8("schon beendet (\"/QAM/\"); zuerst \"Neue Datei\"");
+    return {};
+}
+
+// Copies the finished file; a failure gets its message and does not stop the other copy.
+void deliver(const QString& working, const QString& target, const char* failureText) {
+    QString reason;
+    if (!textfile::copyReplacing(working, target, &reason))
+        failed(failureText, textfile::failureDetails(target, reason));
+}
 }  // namespace
 
 QString AsynopWorkingFile(const Settings& settings) {
@@ -36,27 +69,39 @@ bool AsynopNewFile(const OutputContext& context) {
     const Settings& settings = context.settings;
     context.asynop.AsynopSubject = AsynopSubjectText(settings, now, context.formats);
     const QByteArray bytes = textfile::crlfLines(AsynopHeadLines(settings, now, context.formats));
-    if (!textfile::replaceWhole(AsynopWorkingFile(settings), bytes))
-        return failed("ASYNOP-Datei konnte nicht eröffnet werden");
+    const QString path = AsynopWorkingFile(settings);
+    QString reason;
+    if (!textfile::replaceWhole(path, bytes, &reason))
+        return failed("ASYNOP-Datei konnte nicht eröffnet werden",
+                      textfile::failureDetails(path, reason));
     return true;
 }
 
 bool AsynopAppendLine(const OutputContext& context) {
+    const char* failure = "Konnte Zeile nicht in ASYNOP-Datei einfügen";
     Settings& settings = context.settings;
+    const QString path = AsynopWorkingFile(settings);
+    QString reason = refusalReason(path);
+    if (!reason.isEmpty())
+        return failed(failure, textfile::failureDetails(path, reason));
     if (settings.ASYNOPAbsender.size() < 6)
         settings.ASYNOPAbsender = settings.ASYNOPAbsender.leftJustified(6);
     const QString line =
         AsynopReportLine(context.station.Record, settings, AppClock::currentDateTime());
-    if (!textfile::appendExisting(AsynopWorkingFile(settings), textfile::crlfLines({line})))
-        return failed("Konnte Zeile nicht in ASYNOP-Datei einfügen");
+    if (!textfile::appendExisting(path, textfile::crlfLines({line}), &reason))
+        return failed(failure, textfile::failureDetails(path, reason));
     return true;
 }
 
 bool AsynopEndFile(const OutputContext& context) {
+    const char* failure = "ASYNOP-Datei konnte nicht beendet werden";
     const Settings& settings = context.settings;
-    if (!textfile::appendExisting(AsynopWorkingFile(settings),
-                                  textfile::crlfLines(AsynopEndLines(settings))))
-        return failed("ASYNOP-Datei konnte nicht beendet werden");
+    const QString path = AsynopWorkingFile(settings);
+    QString reason = refusalReason(path);
+    if (!reason.isEmpty())
+        return failed(failure, textfile::failureDetails(path, reason));
+    if (!textfile::appendExisting(path, textfile::crlfLines(AsynopEndLines(settings)), &reason))
+        return failed(failure, textfile::failureDetails(path, reason));
     return true;
 }
 
@@ -81,25 +126,25 @@ void AsynopHourlyCheck(const OutputContext& context) {
         return;
 
     const QString working = AsynopWorkingFile(settings);
-    textfile::copyReplacing(working, settings.ASYNOPDatei);
+    deliver(working, settings.ASYNOPDatei, "ASYNOP-Datei konnte nicht kopiert werden");
     if (settings.ASYNOPArchiv) {
+        const char* archiveFailure = "ASYNOP-Datei konnte nicht archiviert werden";
         const QString folder = archiveFolder(settings, now.date(), context.formats);
-        textfile::makeFolder(folder);
-        textfile::copyReplacing(
-            working, folder + context.formats.dateTime(QStringLiteral("yyyy.mm.dd. - hh-nn"), now) +
-                         QStringLiteral(".txt"));
+        QString reason;
+        if (!textfile::makeFolder(folder, &reason)) {
+            failed(archiveFailure, textfile::failureDetails(folder, reason));
+            return;
+        }
+        deliver(working,
+                folder + context.formats.dateTime(QStringLiteral("yyyy.mm.dd. - hh-nn"), now) +
+                    QStringLiteral(".txt"),
+                archiveFailure);
     }
 }
 
 QString AsynopStatusText(const Settings& settings) {
-    QFile file(AsynopWorkingFile(settings));
-    if (!file.open(QIODevice::ReadOnly))
+    QStringList lines;
+    if (!readWorkingFile(AsynopWorkingFile(settings), &lines))
         return QStringLiteral("ASYNOP: keine Datei");
-    QString text = textfile::fromWindows1252(file.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (text.endsWith(QLatin1Char('\n')))
-        lines.removeLast();
     return AsynopStatusFromLines(lines, settings.ASYNOPAbsender);
 }

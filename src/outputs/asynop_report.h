@@ -15,15 +15,17 @@ QString AsynopWorkingFile(const Settings& settings);
 bool AsynopNewFile(const OutputContext& context);
 
 // Appends one report line for the present moment. A sender shorter than six characters is filled
-// with blanks to six in the settings for the rest of the run. The file must exist.
+// with blanks to six in the settings for the rest of the run. A working file that was never started
+// or already has its end part is refused with the step's message and left as it is.
 bool AsynopAppendLine(const OutputContext& context);
 
-// Appends the end part. The file must exist.
+// Appends the end part; refused like a report line.
 bool AsynopEndFile(const OutputContext& context);
 
 // Runs the steps due at this minute (full hour at 00, 06, 12 or 18 UTC) and delivers a finished
 // file to ASYNOPDatei and the archive. Stops at a step that failed, so no unfinished file is
-// delivered.
+// delivered; a copy that fails gets its own message. Every message names the path and the reason
+// in its details.
 void AsynopHourlyCheck(const OutputContext& context);
 
 // "ASYNOP: " and one "X" per report line of the working file; "ASYNOP: keine Datei" while there is

@@ -181,15 +181,17 @@ void WriteWeatherReport(const OutputContext& context, int reportMode) {
 
     const QString path = ReportPagePath(settings, reportMode);
     textfile::WriteFailure failure = textfile::WriteFailure::Create;
+    QString reason;
     const bool written = textfile::replaceWhole(
         path,
         textfile::crlfLines(BuildReportLines(context.station.Record, settings, reportMode,
                                              AppClock::currentDateTime(), context.formats)),
-        nullptr, &failure);
+        &reason, &failure);
     if (written)
         return;
     // A file that cannot be created cannot take the lines either: both messages are shown.
+    const QString details = textfile::failureDetails(path, reason);
     if (failure == textfile::WriteFailure::Create)
-        notify(caption, createText, MessageButtons::OkCancel);
-    notify(QStringLiteral("Import"), insertText, MessageButtons::OkCancel);
+        notify(caption, createText, MessageButtons::OkCancel, details);
+    notify(QStringLiteral("Import"), insertText, MessageButtons::OkCancel, details);
 }

@@ -7,14 +7,18 @@
 #include "base/text_file.h"
 #include "outputs/log_week.h"
 #include "outputs/station_date_time.h"
+#include "station/measuring_ranges.h"
 #include "station/weather_words.h"
 
 namespace {
-QString n(qint64 value, int width) {
-    return QString::number(value).rightJustified(width);
+// A value the console cannot measure leaves its field empty: blanks keep the columns in place.
+QString n(const MeasuringRange& range, qint64 value, int width) {
+    return range.contains(value) ? QString::number(value).rightJustified(width)
+                                 : QString(width, QLatin1Char(' '));
 }
-QString r(qint64 tenthsValue, int width) {
-    return Formats::fixedPoint(tenthsValue, 1).rightJustified(width);
+QString r(const MeasuringRange& range, qint64 tenthsValue, int width) {
+    return range.contains(tenthsValue) ? Formats::fixedPoint(tenthsValue, 1).rightJustified(width)
+                                       : QString(width, QLatin1Char(' '));
 }
 }  // namespace
 
@@ -55,23 +59,23 @@ QString WeatherLogLine(const WeatherRecord& rec, const QDateTime& now, const For
     QString line;
     line += formats.shortDate(moment.date());
     line += formats.longTime(moment.time()).rightJustified(11);
-    line += n(rec.OutdoorHum.Current, 9);
-    line += n(rec.IndoorHum.Current, 9);
-    line += r(rec.IndoorTemp.Current, 7);
-    line += r(rec.OutdoorTemp.Current, 7);
+    line += n(measuring::kHumidity, rec.OutdoorHum.Current, 9);
+    line += n(measuring::kHumidity, rec.IndoorHum.Current, 9);
+    line += r(measuring::kIndoorTemp, rec.IndoorTemp.Current, 7);
+    line += r(measuring::kOutdoorTemp, rec.OutdoorTemp.Current, 7);
     line += QStringLiteral("  ");
-    line += n(rec.IndoorDew.Current, 5);
-    line += n(rec.OutdoorDew.Current, 7);
-    line += n(rec.Barometer.Local, 7);
-    line += r(rec.Barometer.SeaLevel, 8);
+    line += n(measuring::kIndoorDew, rec.IndoorDew.Current, 5);
+    line += n(measuring::kOutdoorDew, rec.OutdoorDew.Current, 7);
+    line += n(measuring::kLocalPressure, rec.Barometer.Local, 7);
+    line += r(measuring::kSeaLevelPressure, rec.Barometer.SeaLevel, 8);
     line += QStringLiteral("  ");
     line += TrendWord(rec.Barometer.Trend).leftJustified(14);
     line += QStringLiteral("  ");
     line += ForecastWord(rec.Barometer.Forecast).leftJustified(10);
-    line += n(rec.Rain.Rate, 7);
-    line += r(rec.Wind.GustSpeed, 7);
-    line += n(rec.Wind.GustDir, 7);
-    line += n(rec.Windchill.Current, 7);
+    line += n(measuring::kRainRate, rec.Rain.Rate, 7);
+    line += r(measuring::kWindSpeed, rec.Wind.GustSpeed, 7);
+    line += n(measuring::kWindDirection, rec.Wind.GustDir, 7);
+    line += n(measuring::kWindchill, rec.Windchill.Current, 7);
     return line;
 }
 
@@ -79,21 +83,26 @@ void WriteWeatherLog(const OutputContext& context) {
     const QDateTime now = AppClock::currentDateTime();
     const QString path = WeatherLogPath(context.settings, now.date(), context.formats);
     bool written = false;
+    QString details = context.settings.LogOrdner + QStringLiteral(": kein Dateiname (LogUpdate)");
     if (!path.isEmpty()) {
         const QFileInfo info(path);
         const QString folder = info.absolutePath();
-        if (QFileInfo::exists(folder) || textfile::makeFolder(folder)) {
+        QString reason;
+        if (QFileInfo::exists(folder) || textfile::makeFolder(folder, &reason)) {
             QStringList lines;
             // Only a new file gets the header; whether it is new is a look at the folder entry.
             if (!info.exists())
                 lines << WeatherLogHeader();
             lines << WeatherLogLine(context.station.Record, now, context.formats);
-            written = textfile::append(path, textfile::crlfLines(lines));
+            written = textfile::append(path, textfile::crlfLines(lines), &reason);
+            details = textfile::failureDetails(path, reason);
+        } else {
+            details = textfile::failureDetails(folder, reason);
         }
     }
     if (!written)
         notify(
             QStringLiteral("Wetterlog"),
             QString::fromUtf8("Fehler beim erstellen oder beim Anhängen von Daten des Wetterlogs"),
-            MessageButtons::OkCancel);
+            MessageButtons::OkCancel, details);
 }

@@ -19,7 +19,8 @@ QString WeatherLogPath(const Settings& settings, const QDate& today, const Forma
 QString WeatherLogHeader();
 
 // The data line of the present values; the date and time come from the station clock (computer's
-// year) or, while it cannot give a valid moment, from now.
+// year) or, while it cannot give a valid moment, from now. A value the console cannot measure
+// leaves its field blank.
 QString WeatherLogLine(const WeatherRecord& record, const QDateTime& now, const Formats& formats);
 
 // Appends one line (and the header to a new file), creating the folders. The file is never read or

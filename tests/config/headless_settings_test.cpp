@@ -25,15 +25,6 @@ QByteArray firstStartFile(const QString& folder) {
     return bytes.replace("@FOLDER@", QFile::encodeName(folder));
 }
 
-// The file after a second start: a profile section that holds only MaxProfil=0 loads as one empty
-// profile, which the next save writes out (with an empty name, as a section "[]").
-QByteArray secondStartFile(const QString& folder) {
-    return firstStartFile(folder).replace(
-        "MaxProfil=0\r\n",
-        "MaxProfil=1\r\nProfil1=\r\n\r\n[]\r\nEmpf\xE4nger=\r\nAbsender=\r\nBetreff=\r\nVOR=\r\n"
-        "NACH=\r\nWieWinGT=1\r\nUhrzeit=16:57\r\n");
-}
-
 // A station server stand-in that accepts one connection and keeps what the program sends.
 struct Server {
     QTcpServer server;
@@ -68,15 +59,14 @@ TEST(HeadlessSettings, FirstStartWritesEveryKeyAndLaterRunsKeepTheFile) {
     EXPECT_EQ(QProcess::execute(kProgram, {"--headless", "--folder", folder, "--quit"}), 0);
     EXPECT_EQ(readAll(folder + "/wetterpult.ini"), firstStartFile(folder));
     EXPECT_EQ(QProcess::execute(kProgram, {"--headless", "--folder", folder, "--quit"}), 0);
-    EXPECT_EQ(readAll(folder + "/wetterpult.ini"), secondStartFile(folder));
-    EXPECT_EQ(QProcess::execute(kProgram, {"--headless", "--folder", folder, "--quit"}), 0);
-    EXPECT_EQ(readAll(folder + "/wetterpult.ini"), secondStartFile(folder));
+    // No profiles stay no profiles: no empty "Profil1=" and no "[]" section.
+    EXPECT_EQ(readAll(folder + "/wetterpult.ini"), firstStartFile(folder));
 }
 
 TEST(HeadlessSettings, CommandLineOverridesTheFileForOneRun) {
     QTemporaryDir dir;
     Server server;
-    QByteArray file = secondStartFile(dir.path());
+    QByteArray file = firstStartFile(dir.path());
     file.prepend("; von Hand: die Station haengt am Dachboden\r\n");
     file.replace("Comport=COM2\r\n", "comport = /dev/wetterpult-gibt-es-nicht\r\nAlt=1\r\n");
     file += "[Eigenes]\r\nNotiz=bleibt\r\n";
@@ -101,7 +91,7 @@ TEST(HeadlessSettings, CommandLineOverridesTheFileForOneRun) {
 TEST(HeadlessSettings, ClientSettingsComeFromTheFile) {
     QTemporaryDir dir;
     Server server;
-    QByteArray file = secondStartFile(dir.path());
+    QByteArray file = firstStartFile(dir.path());
     file.replace("ClientActive=0", "ClientActive=1");
     file.replace("RemotePort=6980", "RemotePort=" + QByteArray::number(server.server.serverPort()));
     file.replace("ActiveAtStartup=0", "ActiveAtStartup=1");  // goes active at start, stays so
@@ -122,7 +112,7 @@ TEST(HeadlessSettings, SerialPortComesFromTheFile) {
     QTemporaryDir dir;
     PseudoTerminal station;
     ASSERT_TRUE(station.valid());
-    QByteArray file = secondStartFile(dir.path());
+    QByteArray file = firstStartFile(dir.path());
     file.replace("Comport=COM2", "Comport=" + QFile::encodeName(station.slavePath()));
     file.replace("ActiveAtStartup=0", "ActiveAtStartup=1");  // goes active at start, stays so
     writeAll(dir.filePath("wetterpult.ini"), file);

@@ -67,28 +67,67 @@ TEST(SettingsFile, ProfileSlotsFollowTheKeysThatExist) {
     f.load(
         "[Profile]\r\nMaxProfil=3\r\nProfil1=Eins\r\nProfil3=Drei\r\n"
         "[Eins]\r\nAbsender=DL1AAA\r\n[Drei]\r\nVOR=\"Guten Morgen\",Welt\r\nWieWinGT=0\r\n");
-    EXPECT_EQ(f.settings.ProfileCount, 3);
+    // The missing Profil2 is a profile without a name: dropped with a message, Drei moves up.
+    EXPECT_EQ(f.settings.ProfileCount, 2);
     EXPECT_EQ(f.settings.profile(1).Name, "Eins");
     EXPECT_EQ(f.settings.profile(1).Absender, "DL1AAA");
     EXPECT_EQ(f.settings.profile(1).VOR, QStringList{"nix"});
     EXPECT_EQ(f.settings.profile(1).Uhrzeit, "16:57");
     EXPECT_TRUE(f.settings.profile(1).WieWinGT);
-    EXPECT_EQ(f.settings.profile(2).Name, "");
-    EXPECT_EQ(f.settings.profile(3).Name, "Drei");
-    EXPECT_EQ(f.settings.profile(3).VOR, (QStringList{"Guten Morgen", "Welt"}));
-    EXPECT_FALSE(f.settings.profile(3).WieWinGT);
+    EXPECT_EQ(f.settings.profile(2).Name, "Drei");
+    EXPECT_EQ(f.settings.profile(2).VOR, (QStringList{"Guten Morgen", "Welt"}));
+    EXPECT_FALSE(f.settings.profile(2).WieWinGT);
+    EXPECT_EQ(f.notifier.texts(),
+              QStringList{"In " + f.ini() +
+                          QString::fromUtf8(" steht 1 Profil ohne Namen; es wird übergangen.")});
 
+    f.notifier.messages.clear();
     f.load("[Profile]\r\nMaxProfil=3\r\nProfil1=Eins\r\n");
     EXPECT_EQ(f.settings.ProfileCount, 1);
-
     f.load("[Profile]\r\nMaxProfil=0\r\n");
-    EXPECT_EQ(f.settings.ProfileCount, 1);
-    EXPECT_EQ(f.settings.profile(1).Name, "");
+    EXPECT_EQ(f.settings.ProfileCount, 0);
+    EXPECT_TRUE(f.notifier.messages.empty());
 
-    // A count beyond the table reads no slot past 100.
-    f.load("[Profile]\r\nMaxProfil=250\r\nProfil100=Letztes\r\nProfil101=Zuviel\r\n");
-    EXPECT_EQ(f.settings.ProfileCount, 100);
-    EXPECT_EQ(f.settings.profile(100).Name, "Letztes");
+    // A count beyond the table reads no slot past 100; empty names are dropped too.
+    f.load(
+        "[Profile]\r\nMaxProfil=100000\r\nProfil1=\r\nProfil2=\r\nProfil100=Letztes\r\n"
+        "Profil101=Zuviel\r\n");
+    EXPECT_EQ(f.settings.ProfileCount, 1);
+    EXPECT_EQ(f.settings.profile(1).Name, "Letztes");
+    EXPECT_EQ(f.notifier.texts().value(0),
+              "In " + f.ini() +
+                  QString::fromUtf8(" stehen 99 Profile ohne Namen; sie werden übergangen."));
+}
+
+TEST(SettingsFile, NamelessProfilesAreNeverWritten) {
+    Folder f;
+    f.settings.ProfileCount = 3;
+    f.settings.profile(2).Name = "Zwei";
+    ASSERT_TRUE(SaveSettings(f.settings, f.host));
+    const QByteArray saved = readAll(f.ini());
+    EXPECT_TRUE(saved.contains("[Profile]\r\nMaxProfil=1\r\nProfil1=Zwei\r\n\r\n[Zwei]\r\n"));
+    EXPECT_FALSE(saved.contains("[]"));
+    // A second start keeps a file without profiles as it is.
+    f.load(saved);
+    ASSERT_TRUE(SaveSettings(f.settings, f.host));
+    EXPECT_EQ(readAll(f.ini()), saved);
+}
+
+TEST(SettingsFile, LogIntervalAndTimeZoneOutsideTheirRanges) {
+    Folder f;
+    const std::pair<const char*, int> intervals[] = {
+        {"0", 0}, {"1", 60000}, {"59999", 60000}, {"-5", 60000}, {"900000", 900000}};
+    for (const auto& [text, ms] : intervals) {
+        f.load(QByteArray("[Wetterlog]\r\nLogInterval=") + text + "\r\n");
+        EXPECT_EQ(f.host.logMilliseconds, ms) << text;
+    }
+    EXPECT_TRUE(f.notifier.messages.empty());
+    f.load("[Alles]\r\nZeitzone=-12\r\n");
+    EXPECT_EQ(f.settings.Zeitzone, -12);
+    f.load("[Alles]\r\nZeitzone=13\r\n");
+    EXPECT_EQ(f.settings.Zeitzone, 0);
+    EXPECT_EQ(f.notifier.texts(), QStringList{"Zeitzone=13 in " + f.ini() +
+                                              " liegt nicht zwischen -12 und +12; es gilt 0."});
 }
 
 TEST(SettingsFile, ValuesInHandWrittenSpellings) {

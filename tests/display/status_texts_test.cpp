@@ -35,6 +35,11 @@ TEST(StatusTexts, CountdownsOfLogAndAprs) {
 
     in.secondsCounter = 59;  // right after switching active
     EXPECT_EQ(statusTexts(in, now).panels[3], "Wetterlog: 9:59");
+    // A countdown that has run out (never activated, or a period below a minute) is no negative.
+    in.logMinutesLeft = 0;
+    in.aprsMinutesLeft = 0;
+    EXPECT_EQ(statusTexts(in, now).panels[3], "Wetterlog: 0:59");
+    EXPECT_EQ(statusTexts(in, now).panels[4], "APRS: 0:59");
 
     in.logIntervalMs = 0;
     in.aprsIntervall = 0;

@@ -186,6 +186,49 @@ TEST_F(Asynop, FailuresAreReportedAndNothingIsCreatedImplicitly) {
     EXPECT_FALSE(QFile::exists(settings.ASYNOPDatei));
 }
 
+TEST_F(Asynop, AFinishedFileTakesNoLineAndNoSecondEnd) {
+    at(13, 0);
+    AsynopNewFile(context());
+    AsynopAppendLine(context());
+    AsynopEndFile(context());
+    const QByteArray finished = ReadBytes(working());
+    EXPECT_FALSE(AsynopAppendLine(context()));
+    EXPECT_FALSE(AsynopEndFile(context()));
+    EXPECT_EQ(ReadBytes(working()), finished);
+    ASSERT_EQ(notifier.messages.size(), 2u);
+    EXPECT_EQ(notifier.messages[0].text,
+              QString::fromUtf8("Konnte Zeile nicht in ASYNOP-Datei einfügen"));
+    EXPECT_EQ(notifier.messages[1].text,
+              QString::fromUtf8("ASYNOP-Datei konnte nicht beendet werden"));
+    EXPECT_EQ(notifier.messages[1].details,
+              working() + QString::fromUtf8(": schon beendet (\"/QAM/\"); zuerst \"Neue Datei\""));
+}
+
+TEST_F(Asynop, FailedDeliveryAndArchiveAreReported) {
+    MakeBlocker(path("blocker"));
+    settings.ASYNOPDatei = path("blocker/asynop.txt");
+    settings.ASYNOPArchiv = true;
+    settings.ASYNOPIntervall = true;
+    at(13, 0);
+    AsynopHourlyCheck(context());  // the archive copy is still made
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(notifier.messages[0].text,
+              QString::fromUtf8("ASYNOP-Datei konnte nicht kopiert werden"));
+    EXPECT_TRUE(notifier.messages[0].details.startsWith(settings.ASYNOPDatei + ": "));
+    EXPECT_TRUE(QFile::exists(path("ASYNOP-Archiv/2026.12.07. - 13-00.txt")));
+
+    notifier.messages.clear();
+    settings.ASYNOPDatei = path("ziel/asynop.txt");
+    MakeBlocker(path("ASYNOP-Archiv/Dezember 2026"));
+    settings.ASYNOPMonatsordner = true;
+    at(19, 0);
+    AsynopHourlyCheck(context());
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(notifier.messages[0].text,
+              QString::fromUtf8("ASYNOP-Datei konnte nicht archiviert werden"));
+    EXPECT_TRUE(QFile::exists(settings.ASYNOPDatei));
+}
+
 TEST(AsynopStatus, CountsReportLinesAfterTheSxsxLine) {
     const QString s = QStringLiteral("QQ9ZZ ");
     EXPECT_EQ(AsynopStatusFromLines({QStringLiteral("kopf")}, s), QStringLiteral("ASYNOP: X"));

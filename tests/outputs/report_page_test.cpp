@@ -101,6 +101,7 @@ TEST_F(ReportPage, UnwritableReadFolderIsReportedAndTheProgramGoesOn) {
     EXPECT_EQ(notifier.messages[1].caption, QStringLiteral("Import"));
     EXPECT_EQ(notifier.messages[1].text,
               QString::fromUtf8("Fehler beim Einfügen von Daten in die Datei für Profil WX"));
+    EXPECT_TRUE(notifier.messages[1].details.startsWith(path("blocker/Wetter.txt") + ": "));
 
     // The next page goes where it can.
     notifier.messages.clear();

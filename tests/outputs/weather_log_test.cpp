@@ -86,6 +86,8 @@ TEST_F(WeatherLog, UnwritableFolderIsReportedAndNothingIsWritten) {
         notifier.messages[0].text,
         QString::fromUtf8("Fehler beim erstellen oder beim Anhängen von Daten des Wetterlogs"));
     EXPECT_EQ(notifier.messages[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(notifier.messages[0].details,
+              path("blocker/Dezember 2026") + ": ein Teil des Pfades ist kein Ordner");
 
     // A rhythm without a file name writes nothing, not even into the folder itself.
     settings.LogOrdner = path("Log");
@@ -109,6 +111,7 @@ TEST_F(WeatherLog, FailedAppendIsReported) {
     WriteWeatherLog(context());
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_EQ(notifier.messages[0].caption, QStringLiteral("Wetterlog"));
+    EXPECT_EQ(notifier.messages[0].details, path("t07.12.2026.txt") + ": Platte voll");
 }
 
 }  // namespace

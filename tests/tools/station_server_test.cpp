@@ -2,6 +2,10 @@
 // "-Disconnect", garbage and clients that vanish.
 #include <gtest/gtest.h>
 
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <memory>
@@ -98,4 +102,63 @@ TEST(StationServerTest, ClosesClientsThatSayGoodbyeOrTalkNonsense) {
 
     staying->write("\xAF", 1);
     EXPECT_EQ(receive(*staying, 31), QByteArray(1, '\xAF') + body(3, 30));
+}
+
+TEST(StationServerTest, AClientThatNeverReadsIsDisconnectedOnce) {
+    Served s;
+    ASSERT_TRUE(s.start());
+    s.server.setGroup(0x8F, body(1, 34));
+    QStringList log;
+    QObject::connect(&s.server, &StationServer::logLine, [&](const QString& l) { log << l; });
+    auto reader = s.client();
+    auto sleeper = std::make_unique<QTcpSocket>();
+    // Small buffers on the sleeping side, so that the server's own buffer is what fills up.
+    sleeper->setReadBufferSize(1);
+    sleeper->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
+    sleeper->connectToHost(QHostAddress::LocalHost, s.server.port());
+    ASSERT_TRUE(reader && sleeper->waitForConnected(10000));
+    ASSERT_TRUE(waitUntil([&] { return s.server.clientCount() == 2; }));
+    const QString address = QStringLiteral("127.0.0.1:%1").arg(sleeper->localPort());
+
+    // Ten thousand requests a round: 350 kB of answers that nobody reads.
+    const QByteArray requests(10000, '\x8F');
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            if (sleeper->state() == QAbstractSocket::ConnectedState && sleeper->bytesToWrite() == 0)
+                sleeper->write(requests);
+            return s.server.clientCount() == 1;
+        },
+        30000));
+    EXPECT_EQ(log.filter(address).size(), 2) << qPrintable(log.join('\n'));  // connected, dropped
+    EXPECT_TRUE(log.last().contains(address));
+    // The reading client is served as before.
+    reader->write("\x8F", 1);
+    EXPECT_EQ(receive(*reader, 35), QByteArray(1, '\x8F') + body(1, 34));
+}
+
+TEST(StationServerTest, AClientGoneBeforeItWasAcceptedLeavesNoLogLine) {
+    Served s;
+    ASSERT_TRUE(s.start());
+    QStringList log;
+    QObject::connect(&s.server, &StationServer::logLine, [&](const QString& l) { log << l; });
+    // The kernel completes the connection before the server's event loop accepts it; the peer
+    // then resets it (linger 0 sends RST).
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(s.server.port());
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to), 0);
+    linger reset{1, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+    ::close(fd);
+    auto later = s.client();  // a connection after it, to know the first one has been handled
+    ASSERT_TRUE(later);
+    // Pending connections are taken in the order they came: once the later one is in the log, the
+    // reset one has been handled.
+    ASSERT_TRUE(
+        waitUntil([&] { return !log.filter(QString::number(later->localPort())).isEmpty(); }));
+    EXPECT_EQ(log.filter(":0").size(), 0) << qPrintable(log.join('\n'));
+    EXPECT_EQ(s.server.clientCount(), 1);
 }

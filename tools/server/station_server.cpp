@@ -7,7 +7,10 @@
 
 namespace {
 const QByteArray kDisconnect = QByteArrayLiteral("-Disconnect");
-}
+// Answers a client may leave unread before it is dropped; a client that asks and never reads
+// would otherwise grow the server without limit.
+constexpr qint64 kMaxUnreadAnswers = 64 * 1024;
+}  // namespace
 
 StationServer::StationServer(QObject* parent) : QObject(parent), server_(new QTcpServer(this)) {
     connect(server_, &QTcpServer::newConnection, this, &StationServer::onNewConnection);
@@ -42,6 +45,13 @@ bool StationServer::hasGroup(std::uint8_t groupByte) const {
 
 void StationServer::onNewConnection() {
     while (QTcpSocket* client = server_->nextPendingConnection()) {
+        // A peer that reset the connection before it was accepted has no address left: it is
+        // dropped without a log line.
+        if (client->state() != QAbstractSocket::ConnectedState || client->peerAddress().isNull()) {
+            client->abort();
+            client->deleteLater();
+            continue;
+        }
         const QString name =
             QStringLiteral("%1:%2").arg(client->peerAddress().toString()).arg(client->peerPort());
         clients_.insert(client, Client{name, {}});
@@ -63,6 +73,12 @@ void StationServer::onReadyRead(QTcpSocket* client) {
             const QByteArray& body = bodies_[std::size_t(g->index)];
             if (!body.isEmpty())
                 client->write(QByteArray(1, char(byte)) + body);
+            if (client->bytesToWrite() > kMaxUnreadAnswers) {
+                closeClient(client,
+                            QStringLiteral("Client liest seine Antworten nicht, getrennt: %1"),
+                            true);
+                return;
+            }
             ++i;
             continue;
         }
@@ -79,10 +95,14 @@ void StationServer::onReadyRead(QTcpSocket* client) {
     it->rest = buffer.mid(i);
 }
 
-void StationServer::closeClient(QTcpSocket* client, const QString& reason) {
+void StationServer::closeClient(QTcpSocket* client, const QString& reason, bool dropAnswers) {
     emit logLine(reason.arg(clients_.value(client).name));
     clients_.remove(client);
-    client->disconnectFromHost();
+    // A client that does not read would never take the rest: its answers are thrown away.
+    if (dropAnswers)
+        client->abort();
+    else
+        client->disconnectFromHost();
     if (client->state() == QAbstractSocket::UnconnectedState)
         client->deleteLater();
 }

@@ -1,6 +1,7 @@
 // The TCP side of the station server: keeps the last good body of each group kind and answers
 // every one-byte request 0x8F, 0x9F, 0xAF, 0xBF or 0xCF with group byte + body (nothing while
-// that kind has not arrived). A client that sends "-Disconnect" or anything else is closed.
+// that kind has not arrived). A client that sends "-Disconnect" or anything else is closed, and so
+// is one that leaves more than 64 KiB of answers unread.
 #pragma once
 
 #include <QByteArray>
@@ -37,7 +38,9 @@ private:
     void onNewConnection();
     void onReadyRead(QTcpSocket* client);
     void onGone(QTcpSocket* client);
-    void closeClient(QTcpSocket* client, const QString& reason);
+    // Logs the reason (with the client's address) once and closes the connection; with dropAnswers
+    // at once, without waiting for unsent answers.
+    void closeClient(QTcpSocket* client, const QString& reason, bool dropAnswers = false);
 
     QTcpServer* server_;
     std::array<QByteArray, 5> bodies_;

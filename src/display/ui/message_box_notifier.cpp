@@ -46,6 +46,9 @@ MessageAnswer MessageBoxNotifier::show(const Message& message) {
         message.buttons == MessageButtons::Ok ? QMessageBox::Warning : QMessageBox::Question,
         message.caption, message.text, b.set, QApplication::activeWindow());
     box.setDefaultButton(b.first);
+    // The path and the system's reason behind the "Details" button.
+    if (!message.details.isEmpty())
+        box.setDetailedText(message.details);
     // German button texts whatever translations the desktop offers.
     const std::pair<QMessageBox::StandardButton, const char*> texts[] = {
         {QMessageBox::Ok, "OK"},

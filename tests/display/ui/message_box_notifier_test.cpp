@@ -14,7 +14,7 @@
 namespace {
 // Clicks the button with this text in the message box that is shown next; records what it saw.
 struct BoxClicker {
-    QString caption, text;
+    QString caption, text, details;
     QStringList buttons;
     void clickNext(const QString& button) {
         QTimer::singleShot(0, [this, button] {
@@ -22,6 +22,7 @@ struct BoxClicker {
             ASSERT_NE(box, nullptr);
             caption = box->windowTitle();
             text = box->text();
+            details = box->detailedText();
             for (QAbstractButton* b : box->buttons()) {
                 buttons << b->text();
                 if (b->text() == button)
@@ -40,8 +41,14 @@ TEST(MessageBoxNotifier, ShowsCaptionTextAndGermanButtons) {
     EXPECT_EQ(notify("Wetterpult", "Datei ersetzen?", MessageButtons::YesNo), MessageAnswer::No);
     EXPECT_EQ(clicker.caption, "Wetterpult");
     EXPECT_EQ(clicker.text, "Datei ersetzen?");
+    EXPECT_EQ(clicker.details, "");
     clicker.buttons.sort();
     EXPECT_EQ(clicker.buttons, QStringList({"Ja", "Nein"}));
+    // A failure's path and reason go behind the details button.
+    clicker.clickNext("OK");
+    notify("APRS", "Fehler beim Erstellen der APRS-Datei", MessageButtons::OkCancel,
+           "/wx/aprs.txt: Platte voll");
+    EXPECT_EQ(clicker.details, "/wx/aprs.txt: Platte voll");
 }
 
 TEST(MessageBoxNotifier, TheGeneralErrorHandlerShowsTheTextAndTheProgramGoesOn) {
