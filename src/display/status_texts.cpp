@@ -91,7 +91,14 @@ StatusTexts statusTexts(const StatusInputs& in, const QDateTime& now) {
     };
     t.panels[3] = QStringLiteral("Wetterlog: ") + countdown(in.logMinutesLeft);
     t.panels[4] = QStringLiteral("APRS: ") + countdown(in.aprsMinutesLeft);
-    t.panels[5] = QStringLiteral("Laufzeit: ") + RunTimeText(in.activationTime, now);
+    if (in.stationLostSince.isValid())
+        t.panels[5] = QStringLiteral("Keine Verbindung zur Station seit ") +
+                      twoDigits(in.stationLostSince.time().hour()) + QLatin1Char(':') +
+                      twoDigits(in.stationLostSince.time().minute());
+    else if (in.dataStale)
+        t.panels[5] = QStringLiteral("Keine aktuellen Daten");
+    else
+        t.panels[5] = QStringLiteral("Laufzeit: ") + RunTimeText(in.activationTime, now);
     if (in.logIntervalMs == 0)
         t.panels[3] = QStringLiteral("Kein Log");
     if (in.aprsIntervall == 0)

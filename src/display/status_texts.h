@@ -38,9 +38,15 @@ struct StatusInputs {
     int aprsMinutesLeft = 0;
     int aprsIntervall = 0;
     QDateTime activationTime;
+    // The state of the station input while active: lost since then (invalid: not lost), or the
+    // data are not fresh enough for the outputs.
+    QDateTime stationLostSince;
+    bool dataStale = false;
 };
 
-// Caption and panels 1 to 5 (panel 0 belongs to the ASYNOP report) for the moment now.
+// Caption and panels 1 to 5 (panel 0 belongs to the ASYNOP report) for the moment now. While the
+// station is lost, or its data are not fresh, the last panel (the one with room to spare) says so
+// instead of the run time: "Keine Verbindung zur Station seit hh:mm", "Keine aktuellen Daten".
 struct StatusTexts {
     QString caption;
     std::array<QString, 6> panels;  // index 0 is left empty here

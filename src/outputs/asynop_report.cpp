@@ -105,25 +105,28 @@ bool AsynopEndFile(const OutputContext& context) {
     return true;
 }
 
-void AsynopHourlyCheck(const OutputContext& context) {
+bool AsynopHourlyCheck(const OutputContext& context, bool withLine) {
     const QDateTime now = AppClock::currentDateTime();
     if (now.time().minute() != 0)
-        return;
+        return false;
     const Settings& settings = context.settings;
     const int utcHour = AsynopUtc(now, settings.Zeitzone).time().hour();
     if (utcHour % 6 != 0)
-        return;
+        return false;
 
     const bool fourTimes = settings.ASYNOPIntervall;
+    // A file of one report would be delivered empty: it waits for the next report hour.
+    if (!withLine && fourTimes)
+        return true;
     if ((fourTimes || utcHour == 0) && !AsynopNewFile(context))
-        return;
-    if (!AsynopAppendLine(context))
-        return;
+        return true;
+    if (withLine && !AsynopAppendLine(context))
+        return true;
     // The daily file collects the 00, 06, 12 and 18 UTC lines and is finished at 18 UTC.
     if (!fourTimes && utcHour != 18)
-        return;
+        return true;
     if (!AsynopEndFile(context))
-        return;
+        return true;
 
     const QString working = AsynopWorkingFile(settings);
     deliver(working, settings.ASYNOPDatei, "ASYNOP-Datei konnte nicht kopiert werden");
@@ -133,13 +136,14 @@ void AsynopHourlyCheck(const OutputContext& context) {
         QString reason;
         if (!textfile::makeFolder(folder, &reason)) {
             failed(archiveFailure, textfile::failureDetails(folder, reason));
-            return;
+            return true;
         }
         deliver(working,
                 folder + context.formats.dateTime(QStringLiteral("yyyy.mm.dd. - hh-nn"), now) +
                     QStringLiteral(".txt"),
                 archiveFailure);
     }
+    return true;
 }
 
 QString AsynopStatusText(const Settings& settings) {

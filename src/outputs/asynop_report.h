@@ -25,8 +25,10 @@ bool AsynopEndFile(const OutputContext& context);
 // Runs the steps due at this minute (full hour at 00, 06, 12 or 18 UTC) and delivers a finished
 // file to ASYNOPDatei and the archive. Stops at a step that failed, so no unfinished file is
 // delivered; a copy that fails gets its own message. Every message names the path and the reason
-// in its details.
-void AsynopHourlyCheck(const OutputContext& context);
+// in its details. Without withLine (data that are not fresh) the report line is left out, and a
+// file of four reports a day is not started, ended or delivered. Returns whether it was a report
+// hour.
+bool AsynopHourlyCheck(const OutputContext& context, bool withLine = true);
 
 // "ASYNOP: " and one "X" per report line of the working file; "ASYNOP: keine Datei" while there is
 // no working file.

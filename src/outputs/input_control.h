@@ -2,21 +2,23 @@
 // connection to a station server, and the one-byte group requests sent to that server.
 #pragma once
 
+#include <QDateTime>
 #include <cstdint>
 
 class InputControl {
 public:
     virtual ~InputControl() = default;
 
-    // Opens the serial port with its current settings. On failure the port has reported its own
-    // error message and false is returned.
+    // Starts reception from the serial port with its current settings: opened now, or tried
+    // again every 5 seconds when it cannot be (reported once). Returns whether it is open now.
     virtual bool openSerial() = 0;
-    // Closes the serial port when it is open.
+    // Closes the serial port when it is open and ends its retries.
     virtual void closeSerial() = 0;
 
-    // Starts connecting to the station server (the result arrives later).
+    // Starts reception from the station server (the connection is made in the background and
+    // made again whenever it is lost).
     virtual void openClient() = 0;
-    // Closes the client connection when it is open.
+    // Closes the client connection when it is open and ends its retries.
     virtual void closeClient() = 0;
     // True while the client connection is established.
     virtual bool clientConnected() const = 0;
@@ -26,4 +28,7 @@ public:
     // Sends "-Disconnect" over the client connection when it is connected, and makes sure the
     // text has left before the program ends; does nothing otherwise.
     virtual void sendDisconnect() = 0;
+    // Since when the station (port or server) has been lost while reception is on; invalid while
+    // it is there or reception is off.
+    virtual QDateTime stationLostSince() const = 0;
 };

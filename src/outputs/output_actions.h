@@ -20,7 +20,10 @@ public:
     virtual void asynopAppendLine() = 0;
     virtual void asynopEndFile() = 0;
     // Once a minute while active: run the ASYNOP steps due at this minute, deliver finished files.
-    virtual void asynopHourlyCheck() = 0;
+    // Without withLine the report line is left out (the data are not fresh); a file of four
+    // reports a day is then not started, ended or delivered either. Returns whether a report
+    // line was due at this minute.
+    virtual bool asynopHourlyCheck(bool withLine) = 0;
     // The text of the first status panel: "ASYNOP: " and one "X" per report line.
     virtual QString asynopStatusText() = 0;
 };

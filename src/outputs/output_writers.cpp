@@ -23,8 +23,8 @@ void OutputWriters::asynopAppendLine() {
 void OutputWriters::asynopEndFile() {
     AsynopEndFile(context_);
 }
-void OutputWriters::asynopHourlyCheck() {
-    AsynopHourlyCheck(context_);
+bool OutputWriters::asynopHourlyCheck(bool withLine) {
+    return AsynopHourlyCheck(context_, withLine);
 }
 QString OutputWriters::asynopStatusText() {
     return AsynopStatusText(context_.settings);

@@ -16,7 +16,7 @@ public:
     void asynopNewFile() override;
     void asynopAppendLine() override;
     void asynopEndFile() override;
-    void asynopHourlyCheck() override;
+    bool asynopHourlyCheck(bool withLine) override;
     QString asynopStatusText() override;
 
 private:

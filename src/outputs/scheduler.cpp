@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "base/app_clock.h"
+#include "base/notifier.h"
+#include "station/data_age.h"
 
 Scheduler::Scheduler(StationData& data, Settings& settings, OutputActions& outputs,
                      InputControl& input, ScheduleSource nextScheduleTime)
@@ -10,7 +12,9 @@ Scheduler::Scheduler(StationData& data, Settings& settings, OutputActions& outpu
       settings_(settings),
       outputs_(outputs),
       input_(input),
-      nextScheduleTime_(std::move(nextScheduleTime)) {}
+      nextScheduleTime_(std::move(nextScheduleTime)) {
+    dataFresh = [this] { return allGroupsFresh(data_, AppClock::currentDateTime()); };
+}
 
 void Scheduler::toggleActive() {
     active_ = !active_;
@@ -19,13 +23,12 @@ void Scheduler::toggleActive() {
     if (active_) {
         ActivationTime = AppClock::currentDateTime();
         data_.FirstRoundPending = true;
-        if (clientMode ? clientMode() : settings_.ClientActive) {
+        // A port that does not open, or a server that does not answer, has been reported and is
+        // tried again; the switch and everything it starts stay on.
+        if (clientMode ? clientMode() : settings_.ClientActive)
             input_.openClient();
-        } else if (!input_.openSerial()) {
-            // The port has reported why. The switch and the ticks stay on; the counters, the
-            // activation run and the refresh are left out, as the user sees no change.
-            return;
-        }
+        else
+            input_.openSerial();
         LogMinutesLeft = logIntervalMs_ / 60000;
         AprsMinutesLeft = settings_.APRSIntervall;
         activationRun();
@@ -36,17 +39,9 @@ void Scheduler::toggleActive() {
     refreshTitle();
 }
 
-void Scheduler::receptionFailed() {
-    if (active_) {
-        active_ = false;
-        timersChanged();
-    }
-    refreshTitle();
-}
-
 void Scheduler::activationRun() {
     // Only with fresh serial data of every group kind: the client road never marks groups seen.
-    if (!data_.allGroupsSeen() || !data_.FirstRoundPending)
+    if (!data_.allGroupsSeen() || !data_.FirstRoundPending || !mayPublish())
         return;
     data_.FirstRoundPending = false;
     data_.takeRainReference();
@@ -65,7 +60,9 @@ void Scheduler::activationRun() {
 }
 
 void Scheduler::logtimerTimer() {
-    outputs_.writeLog();
+    // A line of data that are not fresh is left out: the gap in the log is the truth.
+    if (mayPublish())
+        outputs_.writeLog();
 }
 
 void Scheduler::clockJumped() {
@@ -73,15 +70,19 @@ void Scheduler::clockJumped() {
 }
 
 void Scheduler::importNow() {
+    warnIfStale();
     outputs_.writeReport(2);
 }
 void Scheduler::readNow() {
+    warnIfStale();
     outputs_.writeReport(1);
 }
 void Scheduler::logNow() {
+    warnIfStale();
     outputs_.writeLog();
 }
 void Scheduler::aprsNow() {
+    warnIfStale();
     outputs_.writeAprs();
 }
 
@@ -91,6 +92,7 @@ void Scheduler::asynopNewFile() {
 }
 
 void Scheduler::asynopAppendLine() {
+    warnIfStale();
     outputs_.asynopAppendLine();
     showAsynopStatus();
 }
@@ -120,9 +122,40 @@ void Scheduler::setLogInterval(int ms) {
     timersChanged();
 }
 
+bool Scheduler::checkFresh() {
+    const bool fresh = !dataFresh || dataFresh();
+    if (fresh)
+        staleMessageDue_ = true;
+    return fresh;
+}
+
+bool Scheduler::mayPublish() {
+    if (checkFresh())
+        return true;
+    // Switched off, the program expects no data: nothing to tell.
+    if (staleMessageDue_ && active_) {
+        staleMessageDue_ = false;
+        notify(QStringLiteral("Wetterpult"),
+               QStringLiteral("Keine aktuellen Daten: die Station hat seit über zwei Minuten nicht "
+                              "alle Werte gesendet. Die Dateien werden erst wieder geschrieben, "
+                              "wenn sie wieder sendet."));
+    }
+    return false;
+}
+
+void Scheduler::warnIfStale() {
+    if (!dataFresh || dataFresh())
+        return;
+    notify(QStringLiteral("Wetterpult"),
+           QStringLiteral("Die Daten der Station sind nicht aktuell: nicht alle Werte sind in den "
+                          "letzten zwei Minuten angekommen. Die Datei wird trotzdem geschrieben."));
+}
+
 StatusInputs Scheduler::statusInputs() const {
     StatusInputs in;
     in.active = active_;
+    in.stationLostSince = input_.stationLostSince();
+    in.dataStale = active_ && dataFresh && !dataFresh();
     in.secondsCounter = SecondsCounter;
     in.nextImportTime = NextImportTime;
     in.nextReadTime = NextReadTime;

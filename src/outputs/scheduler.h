@@ -25,10 +25,9 @@ public:
 
     // --- The "Aktiv" switch
     bool isActive() const { return active_; }
-    // Switches active or inactive, as the menu item, F2 and the tool button do.
+    // Switches active or inactive, as the menu item, F2 and the tool button do. A station that
+    // cannot be reached leaves the switch on: the input tries again until it is back.
     void toggleActive();
-    // The serial port failed while active (line error): the switch goes off, the ticks stop.
-    void receptionFailed();
 
     // --- Ticks, called by the scheduler clock (or a test)
     void tmrSekundenTimer();
@@ -38,7 +37,8 @@ public:
     // time passed in the jump does not hold up the rest of the day's list.
     void clockJumped();
 
-    // --- Run-now commands of the "Datei" menu; they act whatever the active state
+    // --- Run-now commands of the "Datei" menu; they act whatever the active state, and with data
+    // that are not fresh after a warning
     void importNow();  // "JETZT Import erstellen!": the page of profile 2
     void readNow();    // "JETZT Read erstellen!"
     void logNow();     // "JETZT Log updaten!"
@@ -75,6 +75,10 @@ public:
     // input for one run.)
     std::function<bool()> clientMode;
 
+    // Whether the station data are fresh enough for a timed output: every group it reads arrived
+    // within the last two minutes. By default the arrival times of the station data.
+    std::function<bool()> dataFresh;
+
     // After each refresh of the caption and the status panels (the window repaints them).
     std::function<void()> onTitleChanged;
     // After the active state or the log interval changed (the scheduler clock follows them).
@@ -82,6 +86,12 @@ public:
 
 private:
     void activationRun();
+    // A timed output may be written: the data are fresh. When they are not, the output is
+    // skipped, and the first skip after fresh data tells the user once.
+    bool mayPublish();
+    bool checkFresh();
+    // A run-now command with data that are not fresh warns before it writes.
+    void warnIfStale();
     void refreshTitle();
     void timersChanged();
 
@@ -105,4 +115,6 @@ private:
     // gives that same time again, which must not write the page at every second of the minute.
     qint64 readWrittenMinute_ = -1;
     qint64 importWrittenMinute_ = -1;
+    // Fresh data have been seen since the last message about data that are not.
+    bool staleMessageDue_ = false;
 };

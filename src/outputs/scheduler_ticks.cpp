@@ -28,17 +28,20 @@ void Scheduler::tmrSekundenTimer() {
     SecondsCounter = std::uint8_t(59 - std::min(now.time().second(), 59));
     if (input_.clientConnected())
         input_.sendGroupRequests(SecondsCounter);
+    checkFresh();  // fresh data in between two outputs count for the message about stale ones
 
     const QString hhnn = hoursMinutes(now.time(), true);
     const qint64 minute = wallMinute(now);
     if (hhnn == NextReadTime && !settings_.ReadManuell && minute != readWrittenMinute_) {
         readWrittenMinute_ = minute;
-        outputs_.writeReport(1);
+        if (mayPublish())
+            outputs_.writeReport(1);
         NextReadTime = nextScheduleTime_(QStringLiteral("Read"));
     }
     if (hhnn == NextImportTime && !settings_.ImportManuell && minute != importWrittenMinute_) {
         importWrittenMinute_ = minute;
-        outputs_.writeReport(2);
+        if (mayPublish())
+            outputs_.writeReport(2);
         NextImportTime = nextScheduleTime_(QStringLiteral("Import"));
     }
     refreshTitle();
@@ -56,7 +59,8 @@ void Scheduler::minutencountTimer() {
     if (AprsMinutesLeft != 0)
         --AprsMinutesLeft;
     if (active_ && AprsMinutesLeft == 0 && settings_.APRSIntervall != 0) {
-        outputs_.writeAprs();
+        if (mayPublish())
+            outputs_.writeAprs();
         AprsMinutesLeft = settings_.APRSIntervall;
     }
 
@@ -64,13 +68,16 @@ void Scheduler::minutencountTimer() {
     const int count = std::min<int>(settings_.ProfileCount, kProfileSlots);
     for (int n = 2; n <= count; ++n) {
         const Profile& p = settings_.profile(n);
-        if (!p.WieWinGT && p.Uhrzeit == hhnn)
+        if (!p.WieWinGT && p.Uhrzeit == hhnn && mayPublish())
             outputs_.writeReport(n);
     }
-    if (settings_.ReadMinute)
+    if (settings_.ReadMinute && mayPublish())
         outputs_.writeReport(1);
 
-    outputs_.asynopHourlyCheck();
+    // The report line needs fresh data; starting, ending and delivering the file do not.
+    const bool fresh = checkFresh();
+    if (outputs_.asynopHourlyCheck(fresh) && !fresh)
+        mayPublish();  // a line was due and left out
     titleBar_.setAsynopPanel(outputs_.asynopStatusText());
     refreshTitle();
 }

@@ -15,10 +15,6 @@ StationProgram::StationProgram()
           settings, data, scheduler, control, [this] { LoadSettings(settings, *settingsHost_); },
           [this] { return SaveSettings(settings, *settingsHost_); }) {
     scheduler.clientMode = [this] { return links.clientMode(); };
-    // A line error takes the switch off; a lost server connection is reported and the switch
-    // stays as it is.
-    QObject::connect(&input.serialLink(), &SerialLink::portLost, &input,
-                     [this] { scheduler.receptionFailed(); });
 }
 
 bool StationProgram::runNow(const QString& action) {

@@ -35,7 +35,8 @@ bool StationSettingsHost::clientOpen() const {
     // A choice of the command line is not remembered: the file keeps what it said.
     if (portOverridden_ || serverOverridden_)
         return settings_.ClientActive;
-    return input_.client().isActive();
+    // A server being tried again after a loss still counts as the open connection.
+    return input_.client().isActive() || input_.reconnect().clientRoad();
 }
 
 void StationSettingsHost::setRemoteAddress(const QString& a) {

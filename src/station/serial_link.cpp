@@ -164,7 +164,8 @@ void SerialLink::handleLineError() {
 void SerialLink::losePort() {
     close();
     port_->clearError();
+    // Whoever tries the port again starts before the message box, which waits for the user.
+    emit portLost();
     notify(QStringLiteral("Comport belegt"),
            portName_ + QStringLiteral(" kann nich geöffnet werden."), MessageButtons::OkCancel);
-    emit portLost();
 }

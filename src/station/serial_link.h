@@ -51,8 +51,8 @@ public:
 signals:
     // Every chunk of bytes read from the port, in arrival order.
     void bytesReceived(const QByteArray& chunk);
-    // The port was closed because of a line error or because it disappeared; the user has been
-    // told. Reception stays stopped until the port is opened again.
+    // The port was closed because of a line error or because it disappeared; the user is told
+    // right after. Reception stays stopped until the port is opened again.
     void portLost();
 
 private:

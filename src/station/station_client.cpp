@@ -118,7 +118,7 @@ void StationClient::ClientSocket1Read() {
 }
 
 void StationClient::onError(QAbstractSocket::SocketError error) {
-    if (closing_)
+    if (closing_ || !reportErrors_)
         return;
     const int number = systemErrorNumber(error);
     const QString text =

@@ -31,6 +31,9 @@ public:
     // Connects to the server (in the background; errors arrive through the general error
     // handler). Does nothing while a connection is open or being made.
     void open();
+    // Whether connection errors go to the general error handler (off while a lost server is
+    // being tried again: the user has heard of it once).
+    void setErrorsReported(bool on) { reportErrors_ = on; }
     // Ends the connection without sending anything.
     void close();
     // At program shut-down: sends "-Disconnect" when connected, then ends the connection.
@@ -72,4 +75,5 @@ private:
     quint16 port_ = kDefaultPort;
     bool wasConnected_ = false;  // the current connection got past connecting
     bool closing_ = false;       // a close asked for here, not a loss
+    bool reportErrors_ = true;
 };

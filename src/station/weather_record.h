@@ -137,6 +137,9 @@ struct StationData {
     WeatherRecord Record;
     // Per group kind (index 0 = 0x8F ... 4 = 0xCF): a good serial group of that kind has arrived.
     std::array<bool, 5> GroupSeen{};
+    // Per group kind: when its last good group arrived on either road, milliseconds since 1970
+    // (UTC) by the application clock; 0 = never.
+    std::array<std::int64_t, 5> GroupArrivedMs{};
     bool FirstRoundPending = false;
     // Per-minute gust maxima of the last five minutes, oldest first, tenths of m/s. Kept in 16 bits
     // so that a minute above 25.5 m/s is not cut to its low byte.

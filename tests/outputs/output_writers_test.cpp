@@ -22,7 +22,7 @@ TEST_F(Writers, EveryActionWritesItsFile) {
     EXPECT_EQ(writers.asynopStatusText(), QStringLiteral("ASYNOP: XX"));
     settings.ASYNOPIntervall = true;
     clock.set(QDateTime(QDate(2026, 12, 7), QTime(19, 0)));
-    writers.asynopHourlyCheck();
+    writers.asynopHourlyCheck(true);
 
     EXPECT_EQ(ReadBytes(path("Wetter.txt")), Expected("read_page.txt"));
     EXPECT_TRUE(QFile::exists(path("Winterdienst.txt")));

@@ -2,6 +2,9 @@
 // run-now commands.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "base/notifier.h"
 #include "outputs/scheduler_fakes.h"
 
 namespace {
@@ -98,32 +101,59 @@ TEST(SchedulerActivation, SwitchingSetsCountersAndState) {
     EXPECT_FALSE(rig.input.serialOpen);
 }
 
-TEST(SchedulerActivation, PortThatCannotBeOpened) {
+TEST(SchedulerActivation, StationThatCannotBeReachedLeavesTheSwitchOn) {
     SchedulerRig rig(kStart);
-    rig.seeAllGroups();
-    rig.input.serialOpens = false;
+    rig.input.serialOpens = false;  // reported and tried again by the input
+    rig.input.lostSince = kStart;
     rig.settings.APRSIntervall = 5;
     rig.scheduler.toggleActive();
-    // The switch stays on, the rest of the switching is left out: no first round, no counters,
-    // the title keeps what it showed.
     EXPECT_TRUE(rig.scheduler.isActive());
-    EXPECT_EQ(rig.outputs.totalWrites(), 0);
-    EXPECT_EQ(rig.scheduler.aprsMinutesLeft(), 0);
-    EXPECT_EQ(rig.scheduler.titleBar().caption(), "Wetterpult - Inactive");
-    EXPECT_EQ(rig.scheduler.activationTime(), kStart);
+    EXPECT_EQ(rig.scheduler.aprsMinutesLeft(), 5);
+    EXPECT_EQ(rig.scheduler.titleBar().caption(), "Wetterpult - Aktiv");
+    EXPECT_EQ(rig.scheduler.titleBar().panels()[5], "Keine Verbindung zur Station seit 10:00");
+    rig.scheduler.toggleActive();  // switching off ends the retries
+    EXPECT_EQ(rig.events.back(), "close client");
+    EXPECT_FALSE(rig.scheduler.isActive());
 }
 
-TEST(SchedulerActivation, LineErrorSwitchesOffAndTheNextSwitchStartsTheTicksAgain) {
+TEST(SchedulerStaleData, TimedOutputsSkippedWithOneMessageRunNowWarnsAndWrites) {
+    RecordingNotifier notifier;
+    ScopedNotifier scope(notifier);
     SchedulerRig rig(kStart);
-    int timerChanges = 0;
-    rig.scheduler.onTimersChanged = [&] { ++timerChanges; };
-    rig.scheduler.toggleActive();
-    rig.scheduler.receptionFailed();
-    EXPECT_FALSE(rig.scheduler.isActive());
-    EXPECT_EQ(rig.scheduler.titleBar().caption(), "Wetterpult - Inaktiv");
-    rig.scheduler.toggleActive();
-    EXPECT_TRUE(rig.scheduler.isActive());
-    EXPECT_EQ(timerChanges, 3);
+    rig.seeAllGroups();
+    rig.settings.APRSIntervall = 1;
+    rig.settings.ReadMinute = true;
+    rig.scheduler.toggleActive();  // fresh: the first round is written
+    const int firstRound = rig.outputs.totalWrites();
+    EXPECT_GT(firstRound, 0);
+
+    rig.stationSends = false;
+    rig.outputs.reportHour = true;
+    for (int minute = 0; minute < 3; ++minute) {
+        rig.clock.advanceSeconds(60);
+        rig.scheduler.minutencountTimer();
+        rig.scheduler.logtimerTimer();
+    }
+    EXPECT_EQ(rig.outputs.totalWrites(), firstRound);
+    EXPECT_EQ(std::count(rig.events.begin(), rig.events.end(), "asynop hourly without line"), 3);
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(notifier.messages[0].text.startsWith("Keine aktuellen Daten"));
+    EXPECT_EQ(rig.scheduler.titleBar().panels()[5], "Keine aktuellen Daten");
+
+    // "JETZT" writes all the same, after a warning.
+    rig.scheduler.logNow();
+    EXPECT_EQ(rig.outputs.logs, 2);
+    ASSERT_EQ(notifier.messages.size(), 2u);
+    EXPECT_TRUE(notifier.messages[1].text.startsWith("Die Daten der Station sind nicht aktuell"));
+
+    // Fresh data again: written again, and the next stale spell is told once more.
+    rig.stationSends = true;
+    rig.scheduler.logtimerTimer();
+    EXPECT_EQ(rig.outputs.logs, 3);
+    rig.stationSends = false;
+    rig.scheduler.logtimerTimer();
+    rig.scheduler.logtimerTimer();
+    EXPECT_EQ(notifier.messages.size(), 3u);
 }
 
 TEST(SchedulerRunNow, CommandsActWhateverTheStateAndSettings) {

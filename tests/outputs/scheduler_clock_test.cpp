@@ -77,6 +77,7 @@ TEST(SchedulerClock, NoTickRunsInsideAnotherOne) {
     SlowLogOutputs outputs;
     SchedulerRig rig(kStart);
     Scheduler scheduler(rig.data, rig.settings, outputs, rig.input, rig.schedule.source());
+    scheduler.dataFresh = [] { return true; };
     SchedulerClock clock(scheduler);
     QSignalSpy seconds(&clock, &SchedulerClock::secondTicked);
     QSignalSpy logs(&clock, &SchedulerClock::logTicked);

@@ -56,9 +56,10 @@ public:
         ++asynopEnd;
         note("asynop end");
     }
-    void asynopHourlyCheck() override {
+    bool asynopHourlyCheck(bool withLine) override {
         hourlyChecks.push_back(AppClock::currentDateTime());
-        note("asynop hourly");
+        note(withLine ? "asynop hourly" : "asynop hourly without line");
+        return reportHour;
     }
     QString asynopStatusText() override {
         ++statusTexts;
@@ -85,6 +86,7 @@ public:
     int asynopAppend = 0;
     int asynopEnd = 0;
     std::vector<QDateTime> hourlyChecks;
+    bool reportHour = false;  // what asynopHourlyCheck answers
     int statusTexts = 0;
     QString status = QStringLiteral("ASYNOP: X");
 
@@ -123,11 +125,13 @@ public:
         if (connected)
             note("disconnect");
     }
+    QDateTime stationLostSince() const override { return lostSince; }
 
     bool serialOpens = true;  // what openSerial will answer
     bool connectsOnOpen = true;
     bool serialOpen = false;
     bool connected = false;
+    QDateTime lostSince;
     std::vector<std::uint8_t> requestCounters;
 
 private:
@@ -179,9 +183,12 @@ struct SchedulerRig {
           schedule(&events),
           scheduler(data, settings, outputs, input, schedule.source()) {
         settings.setProgramFolder(QStringLiteral("/tmp/wetterpult-test/"));
+        scheduler.dataFresh = [this] { return stationSends; };
     }
 
     void seeAllGroups() { data.GroupSeen.fill(true); }
+    // Whether the data count as fresh: a station that keeps sending, unless a test says not.
+    bool stationSends = true;
 
     EventLog events;
     FixedClock clock;

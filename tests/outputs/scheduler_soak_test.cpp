@@ -8,6 +8,7 @@
 #include "console_encoder.h"
 #include "outputs/scheduler_fakes.h"
 #include "sim_stream.h"
+#include "station/data_age.h"
 #include "station/serial_road.h"
 #include "station_model.h"
 
@@ -22,12 +23,13 @@ public:
     void asynopNewFile() override {}
     void asynopAppendLine() override {}
     void asynopEndFile() override {}
-    void asynopHourlyCheck() override {
+    bool asynopHourlyCheck(bool) override {
         const qint64 minute = wallMinute(AppClock::currentDateTime());
         if (lastMinute >= 0 && minute != lastMinute + 1)
             ++minuteGaps;
         lastMinute = minute;
         ++hourlyChecks;
+        return false;
     }
     QString asynopStatusText() override { return QStringLiteral("ASYNOP: XX"); }
 
@@ -75,6 +77,8 @@ TEST(SchedulerSoak, SevenDays) {
     scheduler.takeStartClock();
     scheduler.updateScheduleTimes();
     rig.data.GroupSeen.fill(true);
+    for (std::uint8_t group : kGroupBytes)
+        noteGroupArrival(rig.data, group, rig.clock.now());
     scheduler.toggleActive();
 
     // The simulated station sends its groups through the seven days; they go through the serial
@@ -86,6 +90,7 @@ TEST(SchedulerSoak, SevenDays) {
     SerialRoad road(data);
     std::uint16_t shadowMax = 0;  // the highest gust of the minute, as the test sees it
     road.onDecoded = [&](std::uint8_t group) {
+        noteGroupArrival(data, group, rig.clock.now());  // as the station input stamps them
         if (group == 0xCF)
             shadowMax = std::max(shadowMax, data.Record.Wind.GustSpeed);
     };
