@@ -8,6 +8,7 @@
 
 #include "app/app_options.h"
 #include "app/ui/settings_dialogs.h"
+#include "archive/ui/verlauf_window.h"
 #include "display/main_window_actions.h"
 #include "display/ui/form1.h"
 #include "display/ui/window_settings_host.h"
@@ -27,6 +28,8 @@ public:
     StationProgram& program() { return program_; }
     // The settings dialogs, created by start().
     SettingsDialogs& settingsDialogs() { return *dialogs_; }
+    // "&Ansicht" -> "Verlauf" (F5): the archive's charts, created on first use.
+    VerlaufWindow& showVerlauf();
 
     bool toggleActive() override;
     void writeImportNow() override { program_.scheduler.importNow(); }
@@ -49,4 +52,5 @@ private:
     Form1 form_;
     WindowSettingsHost host_;
     std::unique_ptr<SettingsDialogs> dialogs_;
+    VerlaufWindow* verlauf_ = nullptr;  // owned by the main window
 };
