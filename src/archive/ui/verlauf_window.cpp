@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QLegend>
@@ -26,6 +27,7 @@
 namespace {
 // Points per series: enough for a wide screen, so a year draws as quickly as a day.
 constexpr int kPoints = 2000;
+const QMargins kChartMargins(4, 2, 4, 2);
 
 struct Line {
     Quantity quantity;
@@ -248,7 +250,11 @@ void VerlaufWindow::buildCharts() {
         auto* chart = new QChart;
         chart->setTitle(QString::fromUtf8(plans()[std::size_t(i)].title));
         chart->legend()->setAlignment(Qt::AlignRight);
-        chart->setMargins(QMargins(4, 2, 4, 2));
+        chart->setLocalizeNumbers(true);  // decimal commas on the axes
+        QLocale german(QLocale::German, QLocale::Germany);
+        german.setNumberOptions(QLocale::OmitGroupSeparator);
+        chart->setLocale(german);
+        chart->setMargins(kChartMargins);
         auto* time = new QDateTimeAxis(chart);
         chart->addAxis(time, Qt::AlignBottom);
         timeAxes_[std::size_t(i)] = time;
@@ -270,6 +276,7 @@ void VerlaufWindow::reload() {
                              .arg(localText(range_.from, "dd.MM.yyyy HH:mm"),
                                   localText(range_.to, "dd.MM.yyyy HH:mm")));
     fillCharts();
+    alignCharts();
     fillRecords();
     fillDays();
 }
@@ -330,7 +337,8 @@ void VerlaufWindow::fillCharts() {
             auto* dirs = new QValueAxis(chart);
             dirs->setRange(0, 360);
             dirs->setTickCount(5);
-            dirs->setLabelFormat(QStringLiteral("%d°"));
+            dirs->setLabelFormat(QStringLiteral("%.0f"));
+            dirs->setTitleText(QString::fromUtf8("Richtung °"));
             chart->addAxis(dirs, Qt::AlignRight);
             auto* dots = new QScatterSeries;
             dots->setName(QStringLiteral("Richtung"));
@@ -379,6 +387,37 @@ void VerlaufWindow::fillCharts() {
         values->setRange(low, high);
         values->applyNiceNumbers();
     }
+}
+
+void VerlaufWindow::alignCharts() {
+    // Each chart lays out its own labels and legend; widening the margins of all but the widest
+    // labels gives one common left and right edge, so the five time axes are one. First every chart
+    // lays itself out with the plain margins (in the next turn of the event loop), then the
+    // margins make up the differences.
+    for (QChartView* view : views_)
+        view->chart()->setMargins(kChartMargins);
+    QTimer::singleShot(0, this, [this] {
+        double left = 0, right = 1e9;
+        for (QChartView* view : views_) {
+            left = std::max(left, view->chart()->plotArea().left());
+            right = std::min(right, view->chart()->plotArea().right());
+        }
+        if (right <= left)
+            return;
+        for (QChartView* view : views_) {
+            QChart* chart = view->chart();
+            const QRectF area = chart->plotArea();
+            QMargins margins = kChartMargins;
+            margins.setLeft(margins.left() + int(std::lround(left - area.left())));
+            margins.setRight(margins.right() + int(std::lround(area.right() - right)));
+            chart->setMargins(margins);
+        }
+    });
+}
+
+void VerlaufWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    alignCharts();
 }
 
 void VerlaufWindow::fillRecords() {

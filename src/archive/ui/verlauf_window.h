@@ -49,11 +49,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildCharts();
     void reload();
     void fillCharts();
+    void alignCharts();
     void fillRecords();
     void fillDays();
     void moveCrosshair(QChartView* view, const QPointF& position);
