@@ -1,33 +1,22 @@
 #include "archive/archive_queries.h"
 
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 #include <atomic>
 #include <map>
 
 #include "archive/archive_schema.h"
+#include "archive/hour_rollup.h"
 
 namespace {
-// A value and its minute packed into one integer, so that MIN and MAX find the extreme and its
-// minute in one pass: the value above 32 bits, below it the minute (for MIN, the earliest of equal
-// values) or its complement (for MAX, again the earliest).
-constexpr std::int64_t kMinuteSpan = 4294967296LL;
-constexpr std::int64_t kMinuteMask = kMinuteSpan - 1;
-// A gust with its minute's complement and its direction (512 = none): gust << 41 | ~minute << 9 |
-// direction.
-constexpr std::int64_t kGustShift = std::int64_t(1) << 41;
-constexpr int kNoDirection = 511;
+constexpr std::int64_t kMinuteMask = packing::kMinuteMask;
+constexpr std::int64_t kGustShift = packing::kGustShift;
+constexpr int kNoDirection = packing::kNoDirection;
+constexpr std::int64_t kHour = 3600;
 
-QString lowPacked(const QString& column) {
-    return QStringLiteral("MIN(%1 * 4294967296 + minute)").arg(column);
-}
-QString highPacked(const QString& column) {
-    return QStringLiteral("MAX(%1 * 4294967296 + (4294967295 - minute))").arg(column);
-}
-const QString kGustPacked = QStringLiteral(
-    "MAX(minute_gust * 2199023255552 + (4294967295 - minute) * 512 + "
-    "COALESCE(minute_gust_dir, 511))");
-const QString kLocalDay = QStringLiteral("((minute + utc_offset) / 86400)");
+// The local day of an hour row.
+const QString kLocalDay = QStringLiteral("((hour + utc_offset) / 86400)");
 
 std::optional<TimedValue> lowFrom(const QVariant& v) {
     if (v.isNull())
@@ -52,25 +41,77 @@ std::optional<TimedGust> gustFrom(const QVariant& v) {
         gust.direction = direction;
     return gust;
 }
-std::optional<double> meanFrom(const QVariant& v) {
-    return v.isNull() ? std::nullopt : std::optional<double>(v.toDouble());
+std::optional<double> meanFrom(const QVariant& sum, const QVariant& count) {
+    return count.toLongLong() > 0 ? std::optional<double>(sum.toDouble() / count.toDouble())
+                                  : std::nullopt;
+}
+QString lo(Quantity q) {
+    return QStringLiteral("lo_") + QLatin1String(quantityColumn(q));
+}
+QString hi(Quantity q) {
+    return QStringLiteral("hi_") + QLatin1String(quantityColumn(q));
+}
+// The hours that hold [from, to): whole hours, the first and last one perhaps only in part.
+std::int64_t hourFloor(std::int64_t t) {
+    return t - ((t % kHour) + kHour) % kHour;
+}
+std::int64_t hourCeil(std::int64_t t) {
+    return hourFloor(t + kHour - 1);
 }
 
-// The rain per local bucket (a day: 86400) in [from, to): the total's rises, starting from the
-// last total before the range so that the first row's rise counts too.
+// The rows of [from, to) for an aggregate: the whole hours inside it from the hour table, the
+// parts of hours at its ends from the minutes. Each output column is given as its hour-table and
+// its minute-table expression; `names` are the columns' names in the union.
+struct EdgeUnion {
+    QString sql;
+    std::int64_t wholeFrom = 0, wholeTo = 0;
+};
+EdgeUnion hoursAndEdges(std::int64_t from, std::int64_t to, const QStringList& names,
+                        const QStringList& fromHours, const QStringList& fromMinutes) {
+    EdgeUnion u;
+    u.wholeFrom = hourCeil(from);
+    u.wholeTo = hourFloor(to);
+    if (u.wholeTo <= u.wholeFrom)
+        u.wholeFrom = u.wholeTo = to;
+    QStringList hourColumns, minuteColumns;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        hourColumns << fromHours[i] + QStringLiteral(" AS ") + names[i];
+        minuteColumns << fromMinutes[i];
+    }
+    u.sql =
+        QStringLiteral(
+            "SELECT %1 FROM hours WHERE hour >= :wf AND hour < :wt UNION ALL SELECT "
+            "%2 FROM minutes WHERE (minute >= :from AND minute < :wf) OR (minute >= "
+            ":wt AND minute < :to)")
+            .arg(hourColumns.join(QStringLiteral(", ")), minuteColumns.join(QStringLiteral(", ")));
+    return u;
+}
+void bindRange(QSqlQuery& query, std::int64_t from, std::int64_t to, const EdgeUnion& u) {
+    query.bindValue(QStringLiteral(":from"), qint64(from));
+    query.bindValue(QStringLiteral(":to"), qint64(to));
+    query.bindValue(QStringLiteral(":wf"), qint64(u.wholeFrom));
+    query.bindValue(QStringLiteral(":wt"), qint64(u.wholeTo));
+}
+const QString kGustOfMinute = QStringLiteral(
+    "minute_gust * 2199023255552 + (4294967295 - minute) * 512 + COALESCE(minute_gust_dir, 511)");
+QString hiOfMinute(const QString& c) {
+    return QStringLiteral("%1 * 4294967296 + (4294967295 - minute)").arg(c);
+}
+QString loOfMinute(const QString& c) {
+    return QStringLiteral("%1 * 4294967296 + minute").arg(c);
+}
+
+// The rain per local bucket (an hour: 3600, a day: 86400) of the hours holding [from, to), from
+// the rises the hour table keeps; only buckets with rain rows.
 std::map<std::int64_t, std::int32_t> rainPer(QSqlDatabase& db, std::int64_t from, std::int64_t to,
                                              int bucketSeconds = 86400) {
     QSqlQuery query(db);
-    query.prepare(
-        QStringLiteral("SELECT day, SUM(CASE WHEN rise IS NULL THEN 0 WHEN rise >= 0 THEN rise "
-                       "ELSE rain_total END) FROM (SELECT minute, %1 AS day, rain_total, "
-                       "rain_total - LAG(rain_total) OVER (ORDER BY minute) AS rise FROM minutes "
-                       "WHERE minute >= COALESCE((SELECT MAX(minute) FROM minutes WHERE minute < "
-                       ":from AND rain_total IS NOT NULL), :from) AND minute < :to AND rain_total "
-                       "IS NOT NULL) WHERE minute >= :from GROUP BY day")
-            .arg(QStringLiteral("((minute + utc_offset) / %1)").arg(bucketSeconds)));
-    query.bindValue(QStringLiteral(":from"), qint64(from));
-    query.bindValue(QStringLiteral(":to"), qint64(to));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT (hour + utc_offset) / %1 AS b, SUM(rain) FROM hours WHERE "
+                                 "hour >= :from AND hour < :to AND rain_rows > 0 GROUP BY b")
+                      .arg(bucketSeconds));
+    query.bindValue(QStringLiteral(":from"), qint64(hourFloor(from)));
+    query.bindValue(QStringLiteral(":to"), qint64(hourCeil(to)));
     std::map<std::int64_t, std::int32_t> rain;
     if (query.exec())
         while (query.next())
@@ -105,15 +146,27 @@ std::vector<SeriesPoint> ArchiveReader::reducedSeries(Quantity q, std::int64_t f
         return points;
     const QString column = QLatin1String(quantityColumn(q));
     const std::int64_t buckets = std::max(1, maxPoints / 2);
+    // Buckets of an hour or more read the hour table for the whole hours inside the range and the
+    // minutes only for the parts of hours at its ends; shorter buckets read the minutes.
+    std::int64_t wholeFrom = hourCeil(from), wholeTo = hourFloor(to);
+    if ((to - from) / buckets < kHour || wholeTo <= wholeFrom)
+        wholeFrom = wholeTo = to;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT (minute - :from) * :buckets / (:to - :from) AS bucket, "
-                                 "%2, %3 FROM minutes WHERE minute >= :from AND minute < :to "
-                                 "AND %1 IS NOT NULL GROUP BY bucket ORDER BY bucket")
-                      .arg(column, lowPacked(column), highPacked(column)));
+    query.prepare(
+        QStringLiteral(
+            "SELECT (t - :from) * :buckets / (:to - :from) AS bucket, MIN(lo), MAX(hi) FROM ("
+            "SELECT hour AS t, %2 AS lo, %3 AS hi FROM hours WHERE hour >= :wf AND hour < :wt "
+            "AND %2 IS NOT NULL UNION ALL "
+            "SELECT minute AS t, %1 * 4294967296 + minute AS lo, %1 * 4294967296 + (4294967295 - "
+            "minute) AS hi FROM minutes WHERE ((minute >= :from AND minute < :wf) OR (minute >= "
+            ":wt AND minute < :to)) AND %1 IS NOT NULL) GROUP BY bucket ORDER BY bucket")
+            .arg(column, lo(q), hi(q)));
     query.bindValue(QStringLiteral(":from"), qint64(from));
     query.bindValue(QStringLiteral(":to"), qint64(to));
+    query.bindValue(QStringLiteral(":wf"), qint64(wholeFrom));
+    query.bindValue(QStringLiteral(":wt"), qint64(wholeTo));
     query.bindValue(QStringLiteral(":buckets"), qint64(buckets));
     if (!query.exec())
         return points;
@@ -136,16 +189,32 @@ std::vector<DaySummary> ArchiveReader::dailySummaries(std::int64_t from, std::in
     std::vector<DaySummary> days;
     if (!open_)
         return days;
+    const QString temp = QStringLiteral("outdoor_temp");
+    QStringList names{QStringLiteral("day"), QStringLiteral("hi"), QStringLiteral("lo")};
+    QStringList hours{kLocalDay, hi(Quantity::OutdoorTemp), lo(Quantity::OutdoorTemp)};
+    QStringList minutes{QStringLiteral("(minute + utc_offset) / 86400"), hiOfMinute(temp),
+                        loOfMinute(temp)};
+    QStringList sums;
+    int k = 0;
+    for (Quantity m : kMeanQuantities) {
+        const QString c = QLatin1String(quantityColumn(m));
+        names << QStringLiteral("s%1").arg(k) << QStringLiteral("n%1").arg(k);
+        hours << QStringLiteral("sum_") + c << QStringLiteral("n_") + c;
+        minutes << c << QStringLiteral("(%1 IS NOT NULL)").arg(c);
+        sums << QStringLiteral("SUM(s%1), SUM(n%1)").arg(k);
+        ++k;
+    }
+    names << QStringLiteral("g") << QStringLiteral("r");
+    hours << QStringLiteral("gust") << QStringLiteral("rows");
+    minutes << kGustOfMinute << QStringLiteral("1");
+    const EdgeUnion u = hoursAndEdges(from, to, names, hours, minutes);
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT %1 AS day, %2, %3, AVG(outdoor_temp), AVG(outdoor_hum), "
-                                 "AVG(pressure_sea), AVG(avg_speed), %4, COUNT(*) FROM minutes "
-                                 "WHERE minute >= :from AND minute < :to GROUP BY day ORDER BY day")
-                      .arg(kLocalDay, highPacked(QStringLiteral("outdoor_temp")),
-                           lowPacked(QStringLiteral("outdoor_temp")), kGustPacked));
-    query.bindValue(QStringLiteral(":from"), qint64(from));
-    query.bindValue(QStringLiteral(":to"), qint64(to));
+    query.prepare(QStringLiteral("SELECT day, MAX(hi), MIN(lo), %1, MAX(g), SUM(r) FROM (%2) GROUP "
+                                 "BY day ORDER BY day")
+                      .arg(sums.join(QStringLiteral(", ")), u.sql));
+    bindRange(query, from, to, u);
     if (!query.exec())
         return days;
     const std::map<std::int64_t, std::int32_t> rain = rainPer(db, from, to);
@@ -155,12 +224,12 @@ std::vector<DaySummary> ArchiveReader::dailySummaries(std::int64_t from, std::in
         day.day = dayFromIndex(index);
         day.tempHigh = highFrom(query.value(1));
         day.tempLow = lowFrom(query.value(2));
-        day.tempMean = meanFrom(query.value(3));
-        day.humidityMean = meanFrom(query.value(4));
-        day.pressureMean = meanFrom(query.value(5));
-        day.windMean = meanFrom(query.value(6));
-        day.gust = gustFrom(query.value(7));
-        day.minutes = query.value(8).toInt();
+        day.tempMean = meanFrom(query.value(3), query.value(4));
+        day.humidityMean = meanFrom(query.value(5), query.value(6));
+        day.pressureMean = meanFrom(query.value(7), query.value(8));
+        day.windMean = meanFrom(query.value(9), query.value(10));
+        day.gust = gustFrom(query.value(11));
+        day.minutes = query.value(12).toInt();
         if (auto it = rain.find(index); it != rain.end())
             day.rain = it->second;
         days.push_back(day);
@@ -172,14 +241,15 @@ PeriodRecords ArchiveReader::records(std::int64_t from, std::int64_t to) {
     PeriodRecords records;
     if (!open_)
         return records;
+    const QString temp = QStringLiteral("outdoor_temp");
+    const EdgeUnion u = hoursAndEdges(
+        from, to, {QStringLiteral("hi"), QStringLiteral("lo"), QStringLiteral("g")},
+        {hi(Quantity::OutdoorTemp), lo(Quantity::OutdoorTemp), QStringLiteral("gust")},
+        {hiOfMinute(temp), loOfMinute(temp), kGustOfMinute});
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QSqlQuery query(db);
-    query.prepare(QStringLiteral("SELECT %1, %2, %3 FROM minutes WHERE minute >= :from AND "
-                                 "minute < :to")
-                      .arg(highPacked(QStringLiteral("outdoor_temp")),
-                           lowPacked(QStringLiteral("outdoor_temp")), kGustPacked));
-    query.bindValue(QStringLiteral(":from"), qint64(from));
-    query.bindValue(QStringLiteral(":to"), qint64(to));
+    query.prepare(QStringLiteral("SELECT MAX(hi), MIN(lo), MAX(g) FROM (%1)").arg(u.sql));
+    bindRange(query, from, to, u);
     if (query.exec() && query.next()) {
         records.tempHigh = highFrom(query.value(0));
         records.tempLow = lowFrom(query.value(1));

@@ -1,6 +1,7 @@
 // What the charts, the records and the exports read from the archive: each computed in SQL over
-// the minute key, so that a year costs one pass over its rows and nothing loads every row into
-// memory (the minute export hands the rows on one at a time).
+// the minute key and the hour table (hour_rollup.h), so that a year costs a pass over its 8,760
+// hours and nothing loads every row into memory (the minute export hands the rows on one at a
+// time). The rain alone is counted by whole hours: those that hold the range.
 #pragma once
 
 #include <QDate>

@@ -18,6 +18,7 @@ const QStringList& migrations() {
             "minute_gust INTEGER, windchill INTEGER, rain_rate INTEGER, rain_total INTEGER)"),
         QStringLiteral("ALTER TABLE minutes ADD COLUMN utc_offset INTEGER NOT NULL DEFAULT 0;"
                        "ALTER TABLE minutes ADD COLUMN minute_gust_dir INTEGER"),
+        hourTableMigration(),
     };
     return steps;
 }
@@ -94,7 +95,7 @@ int archiveVersion(QSqlDatabase& db) {
     return query.value(0).toInt();
 }
 
-MinuteInsert::MinuteInsert(QSqlDatabase& db) : query_(db) {
+MinuteInsert::MinuteInsert(QSqlDatabase& db) : query_(db), rollup_(db) {
     QString columns = QStringLiteral("minute, utc_offset, groups");
     QString marks = QStringLiteral("?, ?, ?");
     for (int q = 0; q < kQuantityCount; ++q) {
@@ -121,9 +122,10 @@ bool MinuteInsert::insert(const MinuteRow& row, QSqlError* error, bool* added) {
         *error = query_.lastError();
         return false;
     }
+    const bool isNew = query_.numRowsAffected() > 0;
     if (added)
-        *added = query_.numRowsAffected() > 0;
-    return true;
+        *added = isNew;
+    return !isNew || rollup_.add(row, error);
 }
 
 QString archiveReason(const QSqlError& error) {

@@ -7,11 +7,12 @@
 #include <QSqlQuery>
 #include <QString>
 
+#include "archive/hour_rollup.h"
 #include "archive/minute_row.h"
 
 // Version 1: the minute table with the values and groups. Version 2: the local offset of each
-// minute and the direction of the minute's highest gust.
-inline constexpr int kArchiveVersion = 2;
+// minute and the direction of the minute's highest gust. Version 3: the hour table.
+inline constexpr int kArchiveVersion = 3;
 
 // Opens (creating when missing) the archive at `path` on a connection of this name and brings its
 // schema up to kArchiveVersion. On failure returns false with a German reason; the connection
@@ -23,7 +24,7 @@ void closeArchive(const QString& connectionName);
 int archiveVersion(QSqlDatabase& db);
 
 // Writes rows unless their minute is already in the archive (that row is kept), through one
-// prepared statement.
+// prepared statement, and adds each new row to its hour.
 class MinuteInsert {
 public:
     explicit MinuteInsert(QSqlDatabase& db);
@@ -32,6 +33,7 @@ public:
 
 private:
     QSqlQuery query_;
+    HourRollup rollup_;
     bool prepared_ = false;
 };
 

@@ -139,6 +139,7 @@ TEST(ArchiveSchema, FirstVersionIsMigratedWithItsRows) {
     EXPECT_EQ(rows[0][Quantity::MinuteGust], 45);
     EXPECT_EQ(rows[0].utcOffset, 0);
     EXPECT_FALSE(rows[0][Quantity::MinuteGustDir].has_value());
+    EXPECT_EQ(reader.records(0, kDay1 * 2).tempHigh->value, 123);  // the hours were built from it
     QString error;
     ASSERT_TRUE(openArchive(path, "check", &error));
     {

@@ -313,25 +313,34 @@ void VerlaufWindow::fillCharts() {
         for (const Line& line : plans()[std::size_t(i)].lines) {
             const auto points =
                 reader_->reducedSeries(line.quantity, range_.from, range_.to, kPoints);
-            QLineSeries* series = nullptr;
-            std::int64_t last = 0;
+            // Each unbroken stretch becomes one series, filled before it joins the chart (a point
+            // added to a shown series redraws the chart).
+            QList<QPointF> stretch;
             bool first = true;
+            const auto addStretch = [&] {
+                if (stretch.isEmpty())
+                    return;
+                auto* series = new QLineSeries;
+                series->setName(QString::fromUtf8(line.name));
+                series->setPen(QPen(line.color, 1.5));
+                series->replace(stretch);
+                attach(series, values);
+                if (!first)
+                    chart->legend()->markers(series).first()->setVisible(false);
+                first = false;
+                stretch.clear();
+            };
+            std::int64_t last = 0;
             for (const SeriesPoint& p : points) {
-                if (!series || p.minute - last > gap) {
-                    series = new QLineSeries;
-                    series->setName(QString::fromUtf8(line.name));
-                    series->setPen(QPen(line.color, 1.5));
-                    attach(series, values);
-                    if (!first)
-                        chart->legend()->markers(series).first()->setVisible(false);
-                    first = false;
-                }
+                if (!stretch.isEmpty() && p.minute - last > gap)
+                    addStretch();
                 const double v = p.value * line.scale;
-                series->append(double(p.minute) * 1000, v);
+                stretch.append(QPointF(double(p.minute) * 1000, v));
                 low = std::min(low, v);
                 high = std::max(high, v);
                 last = p.minute;
             }
+            addStretch();
         }
         if (i == 3) {  // the gusts' directions as dots on an axis of their own
             auto* dirs = new QValueAxis(chart);
