@@ -107,6 +107,19 @@ TEST(ArchiveQueries, DailySummariesAndRecordsByHand) {
     EXPECT_EQ(*records.wettestDay->rain, 9);
 }
 
+// A minute put in between two others (an import of older data) moves the rain of the next rise.
+TEST(ArchiveQueries, RainOfAMinuteInsertedBetweenTwoOthers) {
+    TempArchive archive;
+    archive.insert({row(kDay1, 100, 10), row(kDay1 + 2 * kHour, 100, 15)});
+    archive.insert({row(kDay1 + kHour, 100, 12)});
+    ArchiveReader reader(archive.path);
+    const auto hours = reader.rainPerBucket(kDay1, kDay1 + 3 * kHour, 3600);
+    ASSERT_EQ(hours.size(), 3u);
+    EXPECT_EQ(hours[0].second, 0);
+    EXPECT_EQ(hours[1].second, 2);
+    EXPECT_EQ(hours[2].second, 3);
+}
+
 TEST(ArchiveSchema, FirstVersionIsMigratedWithItsRows) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/old.sqlite";

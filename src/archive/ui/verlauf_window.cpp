@@ -375,6 +375,7 @@ void VerlaufWindow::fillCharts() {
                 high = std::max(high, double(mm));
             }
             auto* bars = new QAreaSeries(upper);
+            upper->setParent(bars);  // the area series does not own its line
             bars->setName(bucket == 3600 ? QStringLiteral("Regen je Stunde")
                                          : QStringLiteral("Regen je Tag"));
             bars->setColor(QColor(50, 110, 200));
