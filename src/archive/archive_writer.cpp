@@ -45,6 +45,7 @@ public:
                     owner_.queue_.pop_front();
             }
             failing_ = false;
+            owner_.failing_ = false;
             last = row.minute;
         }
         if (last >= 0)
@@ -80,6 +81,7 @@ private:
 
     void fail(const QString& reason) {
         close();  // the next try opens the file afresh
+        owner_.failing_ = true;
         if (!failing_) {
             failing_ = true;
             QMetaObject::invokeMethod(
