@@ -137,9 +137,9 @@ void paintThermometerPicture(QPainter& p, QSize size) {
         p.drawText(QPointF(tubeLeft - 8 - tick - textWidth, textY), text);
         p.drawText(QPointF(tubeLeft + tubeWidth + 8 + tick, textY), text);
     }
+    // The unit below the scale, left of the bulb.
     p.setPen(QColor(250, 235, 200));
-    drawCentredText(p, QPointF(tubeLeft + tubeWidth + 8 + w * 0.2, plus50 + 20 * perDegree + 2),
-                    QStringLiteral("°C"));
+    drawCentredText(p, QPointF(tubeLeft - w * 0.2, bulbCentre), QStringLiteral("°C"));
 }
 
 void paintMercury(QPainter& p, QSize size) {

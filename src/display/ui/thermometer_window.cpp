@@ -162,11 +162,13 @@ void ThermometerWindow::Timer1Timer() {
     balken_->setVisible(c.height > 0);
     if (panel_->caption() != windowTitle())
         panel_->setCaption(windowTitle());
+    // The caption and the reading for a screen reader.
     const QString reading = Formats::german().real(value, 1) + QStringLiteral(" °C");
-    if (picture_->accessibleDescription() != reading) {
+    const QString description = windowTitle() + QStringLiteral(": ") + reading;
+    if (accessibleDescription() != description) {
         picture_->setAccessibleName(windowTitle());
         picture_->setAccessibleDescription(reading);
-        setAccessibleDescription(windowTitle() + QStringLiteral(": ") + reading);
+        setAccessibleDescription(description);
     }
 }
 

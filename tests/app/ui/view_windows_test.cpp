@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
+#include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -177,7 +181,51 @@ TEST(ViewWindows, EveryWindowOnTheSimulatedStation) {
     EXPECT_EQ(version, "Version 0.2.1b");
 
     EXPECT_EQ(messages.texts(), QStringList());
+    // With WETTERPULT_SHOTS set to a folder the screen is saved there as views.png, the windows
+    // beside the main window (scripts/view-shots.sh).
+    const QString shots = qEnvironmentVariable("WETTERPULT_SHOTS");
+    if (!shots.isEmpty()) {
+        views.explorer().hide();
+        form.move(0, 0);
+        const int right = form.frameGeometry().right() + 8;
+        rose.move(right, 0);
+        views.alarms().move(right, rose.frameGeometry().bottom() + 8);
+        thermometer.move(
+            std::max(rose.frameGeometry().right(), views.alarms().frameGeometry().right()) + 8, 0);
+        sun.move(thermometer.frameGeometry().right() + 8, 0);
+        QTest::qWait(1500);
+        const QRect all = form.frameGeometry() | sun.frameGeometry() | thermometer.frameGeometry() |
+                          views.alarms().frameGeometry();
+        const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(
+            0, 0, 0, all.right() + 9, all.bottom() + 9);
+        EXPECT_TRUE(screen.save(QDir(shots).filePath("views.png")));
+    }
     form.close();
     sim.terminate();
     sim.waitForFinished(10000);
+}
+
+TEST(ViewWindows, EveryControlHasAnAccessibleName) {
+    QTemporaryDir dir;
+    DesktopProgram program(AppOptions{}, dir.path() + "/");
+    program.start();
+    ViewWindows& v = program.viewWindows();
+    QStringList nameless;
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             &v.about(), &v.alarms(), &v.thermometer(), &v.explorer(), &v.rose(), &v.sun()}) {
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (w->focusPolicy() == Qt::NoFocus || w->focusProxy() || w->window() != window)
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+                nameless << window->objectName() + "/" + w->metaObject()->className() + "/" +
+                                w->objectName();
+        }
+    }
+    EXPECT_EQ(nameless, QStringList());
+    // The readings are there for a screen reader too.
+    v.thermometer().setQuantity(ThermometerQuantity::IndoorTemp);
+    EXPECT_EQ(v.thermometer().accessibleDescription(), "Innentemperatur: 0,0 °C");
+    v.rose().UpdateRose(125);
+    EXPECT_EQ(v.rose().accessibleDescription(), "12,5 m/s, 0°");
 }
