@@ -106,7 +106,7 @@ void ViewWindows::Quecksilber1Click() {
 }
 
 void ViewWindows::graphicView(int number) {
-    ThermometerQuantity quantity;
+    ThermometerQuantity quantity = ThermometerQuantity::OutdoorTemp;
     switch (number) {
         case 4:
             quantity = ThermometerQuantity::IndoorTemp;
