@@ -22,12 +22,17 @@ pty=$(head -n 1 "$folder/pty")
 DISPLAY=$screen QT_QPA_PLATFORM=xcb "$build/src/app/wetterpult" --folder "$folder" --port "$pty" \
     --activate >/dev/null 2>&1 &
 program=$!
-trap 'kill $program $sim $wm $xvfb 2>/dev/null; rm -rf "$folder"' EXIT
+trap 'kill $program $sim $wm $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$folder"' EXIT
 sleep 5
 if [ "$mode" = with ]; then
     DISPLAY=$screen xdotool search --sync --onlyvisible --name '^Wetterpult - ' \
         windowfocus --sync key F3 key F4
     sleep 2
+    # Both open beside the main window, not one over the other.
+    DISPLAY=$screen xdotool search --sync --onlyvisible --name '^Windrose$' windowmove 820 0
+    DISPLAY=$screen xdotool search --sync --onlyvisible --name '^Aussentemperatur$' \
+        windowmove 1100 0
+    sleep 1
 fi
 # With VIEW_CPU_SHOT=FILE the screen is saved there, to see what was measured.
 [ -z "${VIEW_CPU_SHOT:-}" ] || import -display "$screen" -window root "$VIEW_CPU_SHOT" 

@@ -61,6 +61,18 @@ void ViewWindows::connectMenu() {
     QObject::connect(thermometer_.get(), &ThermometerWindow::hidden, m.Quecksilber1,
                      [item = m.Quecksilber1] { item->setChecked(false); });
 
+    // The readings are shown without taking the focus from the window the user works in, and
+    // the main menu's function keys work in every one of these windows as in the main window.
+    for (QWidget* reading :
+         {static_cast<QWidget*>(rose_.get()), static_cast<QWidget*>(thermometer_.get()),
+          static_cast<QWidget*>(alarms_.get())})
+        reading->setAttribute(Qt::WA_ShowWithoutActivating);
+    for (QWidget* window :
+         {static_cast<QWidget*>(rose_.get()), static_cast<QWidget*>(thermometer_.get()),
+          static_cast<QWidget*>(alarms_.get()), static_cast<QWidget*>(explorer_.get()),
+          static_cast<QWidget*>(sun_.get())})
+        window->addActions({m.C1, m.Windrose1, m.Quecksilber1, m.Verlauf1, m.About1});
+
     form_.graphicView = [this](int number) { graphicView(number); };
     // The display refresh hands the rose the gust only while it is shown.
     form_.roseUpdate = [this](std::uint16_t gust) {
@@ -77,7 +89,8 @@ void ViewWindows::showOver(QWidget* window) {
     }
     window->show();
     window->raise();
-    window->activateWindow();
+    if (!window->testAttribute(Qt::WA_ShowWithoutActivating))
+        window->activateWindow();
 }
 
 void ViewWindows::Windrose1Click() {

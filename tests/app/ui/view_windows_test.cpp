@@ -72,6 +72,13 @@ TEST(ViewWindows, GraphicViewAndCheckMarksFollowTheWindows) {
     QTest::keyClick(&form, Qt::Key_F3);
     EXPECT_TRUE(views.rose().isVisible());
     EXPECT_TRUE(menu.Windrose1->isChecked());
+    // The rose leaves the focus where it was; F4 in the rose opens the thermometer too.
+    EXPECT_TRUE(form.isActiveWindow());
+    views.rose().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&views.rose()));
+    QTest::keyClick(&views.rose(), Qt::Key_F4);
+    EXPECT_TRUE(thermometer.isVisible());
+    thermometer.close();
 
     // Other boxes and the window itself open nothing.
     form.qsthermoClick("GroupBox9");
