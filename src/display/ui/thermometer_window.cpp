@@ -1,5 +1,6 @@
 #include "display/ui/thermometer_window.h"
 
+#include <qdrawutil.h>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QCursor>
@@ -23,8 +24,8 @@ class CaptionPanel : public QFrame {
 public:
     explicit CaptionPanel(QWidget* parent) : QFrame(parent) {
         setObjectName(QStringLiteral("Panel1"));
-        setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setLineWidth(1);
+        setFrameStyle(QFrame::NoFrame);
+        setContentsMargins(2, 2, 2, 2);
         setFocusPolicy(Qt::TabFocus);
     }
     void setCaption(const QString& caption) {
@@ -36,9 +37,12 @@ public:
     std::function<void()> clicked;
 
 protected:
-    void paintEvent(QPaintEvent* event) override {
-        QFrame::paintEvent(event);
+    void paintEvent(QPaintEvent*) override {
         QPainter p(this);
+        // A lowered outer and a raised inner bevel.
+        qDrawShadePanel(&p, rect(), palette(), true, 1);
+        qDrawShadePanel(&p, rect().adjusted(1, 1, -1, -1), palette(), false, 1,
+                        &palette().brush(QPalette::Button));
         p.drawText(contentsRect(), Qt::AlignCenter, caption_);
     }
     void mousePressEvent(QMouseEvent* event) override {
