@@ -1,6 +1,9 @@
 #include "app/ui/desktop_program.h"
 
+#include <QCoreApplication>
+
 #include "base/app_clock.h"
+#include "display/ui/readme_opener.h"
 #include "outputs/report_page.h"
 
 DesktopProgram::DesktopProgram(const AppOptions& options, const QString& programFolder)
@@ -25,9 +28,14 @@ DesktopProgram::DesktopProgram(const AppOptions& options, const QString& program
 
 void DesktopProgram::start() {
     program_.lifecycle.startUp(folder_);
-    // The secondary windows come after the start-up steps, each once for the whole run.
+    // The secondary windows come after the start-up steps, each once for the whole run: the
+    // about box and the alarm overview, the settings dialogs, then the other windows of "&Ansicht".
+    views_ = std::make_unique<ViewWindows>(form_, program_.data,
+                                           readmePath(QCoreApplication::applicationDirPath()));
+    views_->createLeading();
     dialogs_ = std::make_unique<SettingsDialogs>(program_, host_, &form_);
     dialogs_->connectMenu(form_.menu());
+    views_->createTrailing();
     form_.setPortName(program_.input.serialLink().portName());
     form_.show();
     if (options_.activate && !program_.scheduler.isActive())

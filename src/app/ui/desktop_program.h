@@ -8,6 +8,7 @@
 
 #include "app/app_options.h"
 #include "app/ui/settings_dialogs.h"
+#include "app/ui/view_windows.h"
 #include "display/main_window_actions.h"
 #include "display/ui/form1.h"
 #include "display/ui/window_settings_host.h"
@@ -27,6 +28,8 @@ public:
     StationProgram& program() { return program_; }
     // The settings dialogs, created by start().
     SettingsDialogs& settingsDialogs() { return *dialogs_; }
+    // The windows of "&Ansicht" and "Hilfe", created by start().
+    ViewWindows& viewWindows() { return *views_; }
 
     bool toggleActive() override;
     void writeImportNow() override { program_.scheduler.importNow(); }
@@ -48,5 +51,6 @@ private:
     ReadPagePrinter printer_;
     Form1 form_;
     WindowSettingsHost host_;
+    std::unique_ptr<ViewWindows> views_;
     std::unique_ptr<SettingsDialogs> dialogs_;
 };
