@@ -7,7 +7,9 @@
 const char* const kAppHelp =
     "Aufruf: wetterpult [--headless] [--folder ORDNER] [--activate] [--status-every SEKUNDEN]\n"
     "                  [--port NAME | --client HOST:PORT] [--show-groups]\n"
-    "                  [--replay DATEI] [--run AKTION ...] [--quit]\n"
+    "                  [--replay DATEI [--clock-from-stream]] [--run AKTION ...] [--quit]\n"
+    "       wetterpult --headless [--folder ORDNER] --import-log PFAD...\n"
+    "       wetterpult --headless [--folder ORDNER] --export-csv VON BIS [--days]\n"
     "\n"
     "Wetterpult liest die Datengruppen einer Wetterstation (WX200/WM918/WMR918) von der\n"
     "seriellen Schnittstelle oder von einem Station-Server und schreibt, wenn es \"Aktiv\" ist,\n"
@@ -33,6 +35,14 @@ const char* const kAppHelp =
     "                          Reihenfolge): read, import, log, aprs, asynop-new, asynop-line,\n"
     "                          asynop-end\n"
     "  --quit                  danach geordnet beenden\n"
+    "  --clock-from-stream     mit --replay: die Minuten des Archivs nach der Stationsuhr im\n"
+    "                          Datenstrom (Gruppe 0x8F) statt nach der Uhr des Rechners, so\n"
+    "                          dass eine Aufzeichnung eines Monats einen Monat füllt\n"
+    "  --import-log PFAD...    alte Wetterlog-Dateien (Dateien oder Ordner, mit Unterordnern)\n"
+    "                          ins Archiv übernehmen; schon vorhandene Minuten bleiben\n"
+    "  --export-csv VON BIS    das Archiv von VON bis BIS (Tage wie 2024-06-01 oder\n"
+    "                          01.06.2024, BIS einschließlich) als CSV auf die Standardausgabe\n"
+    "  --days                  mit --export-csv: die Tageswerte statt der Minuten\n"
     "  --help                  diese Hilfe\n"
     "\n"
     "Strg-C, SIGTERM oder SIGHUP (Terminal geschlossen) beenden das Programm geordnet:\n"
@@ -68,7 +78,45 @@ bool splitHostPort(const QString& text, QString* host, quint16* port) {
 
 }  // namespace
 
-bool parseAppOptions(const QStringList& arguments, AppOptions* options, QString* error) {
+// Takes an option that is followed by several values ("--import-log A B C", "--export-csv VON
+// BIS") out of the arguments: the values up to the next option. False when there are fewer than
+// `least` or more than `most`.
+bool takeValues(QStringList& arguments, const QString& option, int least, int most,
+                QStringList* values, bool* present, QString* error) {
+    const qsizetype at = arguments.indexOf(option);
+    *present = at >= 0;
+    if (at < 0)
+        return true;
+    qsizetype end = at + 1;
+    while (end < arguments.size() && !arguments[end].startsWith(QLatin1String("--")))
+        ++end;
+    *values = arguments.mid(at + 1, end - at - 1);
+    arguments.remove(at, end - at);
+    if (values->size() < least || values->size() > most) {
+        *error = least == most ? QStringLiteral("%1 braucht %2 Werte.").arg(option).arg(least)
+                               : QStringLiteral("%1 braucht mindestens einen Wert.").arg(option);
+        return false;
+    }
+    return true;
+}
+
+bool parseAppOptions(const QStringList& given, AppOptions* options, QString* error) {
+    QStringList arguments = given;
+    bool importing = false;
+    QStringList range;
+    if (!takeValues(arguments, QStringLiteral("--import-log"), 1, 1 << 20, &options->importLogs,
+                    &importing, error) ||
+        !takeValues(arguments, QStringLiteral("--export-csv"), 2, 2, &range, &options->exportCsv,
+                    error))
+        return false;
+    if (options->exportCsv) {
+        options->exportFrom = range[0];
+        options->exportTo = range[1];
+    }
+    if (importing && options->exportCsv) {
+        *error = QStringLiteral("--import-log und --export-csv schließen sich aus.");
+        return false;
+    }
     QCommandLineParser parser;
     parser.addOptions(
         {QCommandLineOption(QStringLiteral("help")), QCommandLineOption(QStringLiteral("headless")),
@@ -80,7 +128,9 @@ bool parseAppOptions(const QStringList& arguments, AppOptions* options, QString*
          QCommandLineOption(QStringLiteral("show-groups")),
          QCommandLineOption(QStringLiteral("replay"), QString(), QStringLiteral("DATEI")),
          QCommandLineOption(QStringLiteral("run"), QString(), QStringLiteral("AKTION")),
-         QCommandLineOption(QStringLiteral("quit"))});
+         QCommandLineOption(QStringLiteral("quit")),
+         QCommandLineOption(QStringLiteral("clock-from-stream")),
+         QCommandLineOption(QStringLiteral("days"))});
     if (!commandline::parse(parser, arguments, error))
         return false;
     options->help = parser.isSet(QStringLiteral("help"));
@@ -91,6 +141,8 @@ bool parseAppOptions(const QStringList& arguments, AppOptions* options, QString*
     options->showGroups = parser.isSet(QStringLiteral("show-groups"));
     options->replay = parser.value(QStringLiteral("replay"));
     options->quit = parser.isSet(QStringLiteral("quit"));
+    options->clockFromStream = parser.isSet(QStringLiteral("clock-from-stream"));
+    options->exportDays = parser.isSet(QStringLiteral("days"));
     if (parser.isSet(QStringLiteral("status-every"))) {
         const auto seconds =
             commandline::integer(parser, QStringLiteral("status-every"), 1, 86400, error);

@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "archive_commands.h"
+#include "base/app_clock.h"
 #include "base/notifier.h"
 #include "base/stop_signals.h"
 #include "config/folder_lock.h"
@@ -30,6 +32,8 @@ int runHeadless(const AppOptions& options) {
         reportError(error);
         return 1;
     }
+    if (!options.importLogs.isEmpty() || options.exportCsv)
+        return runArchiveCommand(folder, options);
     FolderLock lock(folder);
     if (!lock.lockOrReport())
         return 1;
@@ -47,6 +51,8 @@ int runHeadless(const AppOptions& options) {
                                  printLine(line);
                          });
     }
+    if (options.clockFromStream)
+        program.archive.useStreamClock(AppClock::currentDateTime());
     ProgramLifecycle& lifecycle = program.lifecycle;
     Scheduler& scheduler = program.scheduler;
     lifecycle.startUp(folder);

@@ -1,5 +1,7 @@
 #include "config/settings.h"
 
+#include <QDir>
+
 void Settings::setProgramFolder(const QString& folder) {
     ProgramFolder = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
     APRSDatei = ProgramFolder + QStringLiteral("aprs.txt");
@@ -7,4 +9,10 @@ void Settings::setProgramFolder(const QString& folder) {
     WinGTRead = ProgramFolder;
     LogOrdner = ProgramFolder;
     ASYNOPDatei = ProgramFolder + QStringLiteral("asynoptmp.txt");
+}
+
+QString Settings::archivePath() const {
+    if (QDir::isAbsolutePath(ArchivDatei))
+        return ArchivDatei;
+    return ProgramFolder.isEmpty() ? QString() : ProgramFolder + ArchivDatei;
 }

@@ -1,7 +1,7 @@
 // Every setting of the program, one value per key of wetterpult.ini, named by its key. Defaults are
 // those a first start without a settings file uses. Values that live in the main window (window
-// bounds, panel colours and fonts, "Aktiv", the log timer's period, the serial port name, the client
-// socket) are reached through the settings host, not kept here twice.
+// bounds, panel colours and fonts, "Aktiv", the log timer's period, the serial port name, the
+// client socket) are reached through the settings host, not kept here twice.
 #pragma once
 
 #include <QString>
@@ -73,6 +73,13 @@ struct Settings {
     QString ASYNOPnach;
     QString ASYNOPLat = QStringLiteral("505");
     QString ASYNOPLong = QStringLiteral("080");
+
+    // Section Archiv: the minute archive; a name without a folder lies in the program folder.
+    QString ArchivDatei = QStringLiteral("wetterpult.sqlite");
+    bool ArchivAktiv = true;
+
+    // The archive file's full path; empty while a relative name has no program folder yet.
+    QString archivePath() const;
 
     // Section Profile: slots 1..100 are Profiles[0..99]; ProfileCount slots are in use.
     std::array<Profile, kProfileSlots> Profiles{};

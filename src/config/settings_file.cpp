@@ -15,6 +15,7 @@ const QString kWinGT = QStringLiteral("WinGT");
 const QString kClientServer = QStringLiteral("ClientServer");
 const QString kWetterlog = QStringLiteral("Wetterlog");
 const QString kAsynop = QStringLiteral("ASYNOP");
+const QString kArchiv = QStringLiteral("Archiv");
 const QString kFarben = QStringLiteral("Farben");
 const QString kSchriften = QStringLiteral("Schriften");
 const QString kProfile = QStringLiteral("Profile");
@@ -166,6 +167,9 @@ void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
     s.ASYNOPWochenordner =
         ini.readBool(kAsynop, QStringLiteral("ASYNOPWochenordner"), d.ASYNOPWochenordner);
 
+    s.ArchivDatei = ini.readString(kArchiv, QStringLiteral("ArchivDatei"), d.ArchivDatei);
+    s.ArchivAktiv = ini.readBool(kArchiv, QStringLiteral("ArchivAktiv"), d.ArchivAktiv);
+
     for (int n = kFirstPanel; n <= kLastPanel; ++n) {
         host.setPanelColor(n, ini.readInteger(kFarben, panelKey(n), kButtonFace));
     }
@@ -255,6 +259,9 @@ void storeSettings(IniFile& ini, const Settings& s, const SettingsHost& host) {
     ini.writeString(kAsynop, QStringLiteral("ASYNOPnach"), s.ASYNOPnach);
     ini.writeString(kAsynop, QStringLiteral("ASYNOPLat"), s.ASYNOPLat);
     ini.writeString(kAsynop, QStringLiteral("ASYNOPLong"), s.ASYNOPLong);
+
+    ini.writeString(kArchiv, QStringLiteral("ArchivDatei"), s.ArchivDatei);
+    ini.writeBool(kArchiv, QStringLiteral("ArchivAktiv"), s.ArchivAktiv);
 
     for (int n = kFirstPanel; n <= kLastPanel; ++n) {
         ini.writeInteger(kFarben, panelKey(n), host.panelColor(n));

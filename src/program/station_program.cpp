@@ -13,7 +13,9 @@ StationProgram::StationProgram()
       links(settings, input, scheduler),
       lifecycle(
           settings, data, scheduler, control, [this] { LoadSettings(settings, *settingsHost_); },
-          [this] { return SaveSettings(settings, *settingsHost_); }) {
+          [this] { return SaveSettings(settings, *settingsHost_); }),
+      archive(data, settings) {
+    QObject::connect(&input, &StationInput::refreshed, &archive, &ArchiveFeed::groupDecoded);
     scheduler.clientMode = [this] { return links.clientMode(); };
 }
 

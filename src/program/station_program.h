@@ -1,18 +1,20 @@
 // The program's working parts without any window: station data, settings, output writers, the
-// station input, the "Aktiv" switch with its timers, and the order of start-up and shut-down. The
-// program without windows runs this alone; the desktop program puts the main window on top.
+// station input, the "Aktiv" switch with its timers, the minute archive, and the order of start-up
+// and shut-down. The program without windows runs this alone; the desktop program puts the main
+// window on top.
 #pragma once
 
 #include <QString>
 
-#include "program/program_lifecycle.h"
+#include "archive/archive_feed.h"
 #include "config/settings.h"
-#include "program/station_settings_host.h"
 #include "outputs/asynop_state.h"
 #include "outputs/output_writers.h"
 #include "outputs/scheduler.h"
 #include "outputs/scheduler_clock.h"
 #include "outputs/station_input_control.h"
+#include "program/program_lifecycle.h"
+#include "program/station_settings_host.h"
 #include "station/station_input.h"
 #include "station/weather_record.h"
 
@@ -38,6 +40,8 @@ public:
     SchedulerClock clock;
     StationSettingsHost links;
     ProgramLifecycle lifecycle;
+    // Every good group of either road also goes into the minute archive.
+    ArchiveFeed archive;
 
 private:
     SettingsHost* settingsHost_ = &links;

@@ -37,9 +37,12 @@ const char* kHelp =
     "\n"
     "Ablauf:\n"
     "  --groups N         nach N Gruppen aufhören (sonst ohne Ende)\n"
+    "  --days N           nach N simulierten Tagen aufhören (z. B. 365 für ein Jahr fürs\n"
+    "                     Archiv: --out jahr.bin --days 365 --fast)\n"
     "  --speed X          X-mal so schnell wie die Station (Standard 1)\n"
-    "  --fast             ohne zu warten schreiben (braucht --groups). Mit --out DATEI und\n"
-    "                     --groups ist das die Voreinstellung, außer --speed ist angegeben\n"
+    "  --fast             ohne zu warten schreiben (braucht --groups oder --days). Mit --out\n"
+    "                     DATEI und --groups oder --days ist das die Voreinstellung, außer\n"
+    "                     --speed ist angegeben\n"
     "  --seed N           Zufallsstartwert: gleicher Wert, gleiches Wetter\n"
     "  --start ZEIT       Uhrzeit der Station zu Beginn, z. B. 2024-06-24T12:30:00\n"
     "                     (Standard: jetzt)\n"
@@ -78,7 +81,7 @@ int main(int argc, char** argv) {
     };
     parser.addOptions(
         {QCommandLineOption(QStringLiteral("help")), QCommandLineOption(QStringLiteral("pty")),
-         value("out", "DATEI"), value("groups", "N"), value("speed", "X"),
+         value("out", "DATEI"), value("groups", "N"), value("days", "N"), value("speed", "X"),
          QCommandLineOption(QStringLiteral("fast")), value("seed", "N"), value("start", "ZEIT"),
          value("bad-checksums", "P"), value("noise", "P"), value("cut", "P")});
     QString error;
@@ -101,6 +104,14 @@ int main(int argc, char** argv) {
             return fail(error);
         groups = *g;
     }
+    long long days = 0;
+    if (parser.isSet(QStringLiteral("days"))) {
+        const auto d = commandline::integer(parser, QStringLiteral("days"), 1, 100000, &error);
+        if (!d)
+            return fail(error);
+        days = *d;
+    }
+    const bool bounded = groups > 0 || days > 0;
     double speed = 1.0;
     if (parser.isSet(QStringLiteral("speed"))) {
         const auto s = commandline::real(parser, QStringLiteral("speed"), 0.001, 1e6, &error);
@@ -140,9 +151,9 @@ int main(int argc, char** argv) {
     bool fast = parser.isSet(QStringLiteral("fast"));
     if (fast && pty)
         return fail(QStringLiteral("--fast geht nicht mit --pty."));
-    if (fast && groups == 0)
-        return fail(QStringLiteral("--fast braucht --groups N."));
-    if (out && target != QLatin1String("-") && groups > 0 && !parser.isSet(QStringLiteral("speed")))
+    if (fast && !bounded)
+        return fail(QStringLiteral("--fast braucht --groups N oder --days N."));
+    if (out && target != QLatin1String("-") && bounded && !parser.isSet(QStringLiteral("speed")))
         fast = true;
 
     SimOutput output;
@@ -164,7 +175,7 @@ int main(int argc, char** argv) {
     const auto begin = std::chrono::steady_clock::now();
     const std::chrono::duration<double> tick(1.0 / speed);
     long long written = 0;
-    for (long long second = 1; !stopRequested; ++second) {
+    for (long long second = 1; !stopRequested && (days == 0 || second <= days * 86400); ++second) {
         for (const QByteArray& group : stream.nextSecond()) {
             if (groups > 0 && written >= groups)
                 break;

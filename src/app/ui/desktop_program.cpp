@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "archive/ui/log_import_dialog.h"
 #include "base/app_clock.h"
+#include "display/ui/main_menu.h"
 #include "display/ui/readme_opener.h"
 #include "outputs/report_page.h"
 
@@ -36,12 +38,30 @@ void DesktopProgram::start() {
     dialogs_ = std::make_unique<SettingsDialogs>(program_, host_, &form_);
     dialogs_->connectMenu(form_.menu());
     views_->createTrailing();
+    connect(form_.menu().Verlauf1, &QAction::triggered, this, [this] { showVerlauf(); });
+    connect(form_.menu().WetterlogImportieren1, &QAction::triggered, this, [this] {
+        importLogsWithDialog(&form_, program_.settings.archivePath(), program_.settings.LogOrdner);
+        if (verlauf_)
+            verlauf_->showRange(verlauf_->range());
+    });
     form_.setPortName(program_.input.serialLink().portName());
     form_.show();
     if (options_.activate && !program_.scheduler.isActive())
         toggleActive();
     for (const QString& action : options_.runs)
         program_.runNow(action);
+}
+
+VerlaufWindow& DesktopProgram::showVerlauf() {
+    if (!verlauf_) {
+        verlauf_ = new VerlaufWindow(&form_);
+        verlauf_->follow(program_.archive.writer());
+        connect(&program_.archive, &ArchiveFeed::writerStarted, verlauf_, &VerlaufWindow::follow);
+    }
+    verlauf_->setArchive(program_.settings.archivePath());
+    verlauf_->show();
+    verlauf_->raise();
+    return *verlauf_;
 }
 
 void DesktopProgram::showTitle() {

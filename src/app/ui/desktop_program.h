@@ -9,6 +9,7 @@
 #include "app/app_options.h"
 #include "app/ui/settings_dialogs.h"
 #include "app/ui/view_windows.h"
+#include "archive/ui/verlauf_window.h"
 #include "display/main_window_actions.h"
 #include "display/ui/form1.h"
 #include "display/ui/window_settings_host.h"
@@ -30,6 +31,8 @@ public:
     SettingsDialogs& settingsDialogs() { return *dialogs_; }
     // The windows of "&Ansicht" and "Hilfe", created by start().
     ViewWindows& viewWindows() { return *views_; }
+    // "&Ansicht" -> "Verlauf" (F5): the archive's charts, created on first use.
+    VerlaufWindow& showVerlauf();
 
     bool toggleActive() override;
     void writeImportNow() override { program_.scheduler.importNow(); }
@@ -53,4 +56,5 @@ private:
     WindowSettingsHost host_;
     std::unique_ptr<ViewWindows> views_;
     std::unique_ptr<SettingsDialogs> dialogs_;
+    VerlaufWindow* verlauf_ = nullptr;  // owned by the main window
 };

@@ -1,0 +1,9 @@
+// The archive's one-shot commands of the program without windows: the import of old weather logs
+// (--import-log) and the CSV export (--export-csv). Neither takes the program folder's lock, so
+// that they work beside a running program (the archive file allows one writer and many readers).
+#pragma once
+
+#include "app_options.h"
+
+// Runs the command the options ask for; returns the exit code.
+int runArchiveCommand(const QString& folder, const AppOptions& options);

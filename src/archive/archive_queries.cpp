@@ -1,0 +1,328 @@
+#include "archive/archive_queries.h"
+
+#include <QSqlQuery>
+#include <QStringList>
+#include <QVariant>
+#include <atomic>
+#include <map>
+
+#include "archive/archive_schema.h"
+#include "archive/hour_rollup.h"
+
+namespace {
+constexpr std::int64_t kMinuteMask = packing::kMinuteMask;
+constexpr std::int64_t kGustShift = packing::kGustShift;
+constexpr int kNoDirection = packing::kNoDirection;
+constexpr std::int64_t kHour = 3600;
+
+// The local day of an hour row.
+const QString kLocalDay = QStringLiteral("((hour + utc_offset) / 86400)");
+
+std::optional<TimedValue> lowFrom(const QVariant& v) {
+    if (v.isNull())
+        return std::nullopt;
+    const std::int64_t packed = v.toLongLong();
+    return TimedValue{std::int32_t(packed >> 32), packed & kMinuteMask};
+}
+std::optional<TimedValue> highFrom(const QVariant& v) {
+    if (v.isNull())
+        return std::nullopt;
+    const std::int64_t packed = v.toLongLong();
+    return TimedValue{std::int32_t(packed >> 32), kMinuteMask - (packed & kMinuteMask)};
+}
+std::optional<TimedGust> gustFrom(const QVariant& v) {
+    if (v.isNull())
+        return std::nullopt;
+    const std::int64_t packed = v.toLongLong();
+    const int direction = int(packed & 511);
+    TimedGust gust;
+    gust.speed = {std::int32_t(packed / kGustShift), kMinuteMask - ((packed >> 9) & kMinuteMask)};
+    if (direction != kNoDirection)
+        gust.direction = direction;
+    return gust;
+}
+std::optional<double> meanFrom(const QVariant& sum, const QVariant& count) {
+    return count.toLongLong() > 0 ? std::optional<double>(sum.toDouble() / count.toDouble())
+                                  : std::nullopt;
+}
+QString lo(Quantity q) {
+    return QStringLiteral("lo_") + QLatin1String(quantityColumn(q));
+}
+QString hi(Quantity q) {
+    return QStringLiteral("hi_") + QLatin1String(quantityColumn(q));
+}
+// The hours that hold [from, to): whole hours, the first and last one perhaps only in part.
+std::int64_t hourFloor(std::int64_t t) {
+    return t - ((t % kHour) + kHour) % kHour;
+}
+std::int64_t hourCeil(std::int64_t t) {
+    return hourFloor(t + kHour - 1);
+}
+
+// The rows of [from, to) for an aggregate: the whole hours inside it from the hour table, the
+// parts of hours at its ends from the minutes. Each output column is given as its hour-table and
+// its minute-table expression; `names` are the columns' names in the union.
+struct EdgeUnion {
+    QString sql;
+    std::int64_t wholeFrom = 0, wholeTo = 0;
+};
+EdgeUnion hoursAndEdges(std::int64_t from, std::int64_t to, const QStringList& names,
+                        const QStringList& fromHours, const QStringList& fromMinutes) {
+    EdgeUnion u;
+    u.wholeFrom = hourCeil(from);
+    u.wholeTo = hourFloor(to);
+    if (u.wholeTo <= u.wholeFrom)
+        u.wholeFrom = u.wholeTo = to;
+    QStringList hourColumns, minuteColumns;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        hourColumns << fromHours[i] + QStringLiteral(" AS ") + names[i];
+        minuteColumns << fromMinutes[i];
+    }
+    u.sql =
+        QStringLiteral(
+            "SELECT %1 FROM hours WHERE hour >= :wf AND hour < :wt UNION ALL SELECT "
+            "%2 FROM minutes WHERE (minute >= :from AND minute < :wf) OR (minute >= "
+            ":wt AND minute < :to)")
+            .arg(hourColumns.join(QStringLiteral(", ")), minuteColumns.join(QStringLiteral(", ")));
+    return u;
+}
+void bindRange(QSqlQuery& query, std::int64_t from, std::int64_t to, const EdgeUnion& u) {
+    query.bindValue(QStringLiteral(":from"), qint64(from));
+    query.bindValue(QStringLiteral(":to"), qint64(to));
+    query.bindValue(QStringLiteral(":wf"), qint64(u.wholeFrom));
+    query.bindValue(QStringLiteral(":wt"), qint64(u.wholeTo));
+}
+const QString kGustOfMinute = QStringLiteral(
+    "minute_gust * 2199023255552 + (4294967295 - minute) * 512 + COALESCE(minute_gust_dir, 511)");
+QString hiOfMinute(const QString& c) {
+    return QStringLiteral("%1 * 4294967296 + (4294967295 - minute)").arg(c);
+}
+QString loOfMinute(const QString& c) {
+    return QStringLiteral("%1 * 4294967296 + minute").arg(c);
+}
+
+// The rain per local bucket (an hour: 3600, a day: 86400) of the hours holding [from, to), from
+// the rises the hour table keeps; only buckets with rain rows.
+std::map<std::int64_t, std::int32_t> rainPer(QSqlDatabase& db, std::int64_t from, std::int64_t to,
+                                             int bucketSeconds = 86400) {
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT (hour + utc_offset) / %1 AS b, SUM(rain) FROM hours WHERE "
+                                 "hour >= :from AND hour < :to AND rain_rows > 0 GROUP BY b")
+                      .arg(bucketSeconds));
+    query.bindValue(QStringLiteral(":from"), qint64(hourFloor(from)));
+    query.bindValue(QStringLiteral(":to"), qint64(hourCeil(to)));
+    std::map<std::int64_t, std::int32_t> rain;
+    if (query.exec())
+        while (query.next())
+            rain[query.value(0).toLongLong()] = query.value(1).toInt();
+    return rain;
+}
+
+QDate dayFromIndex(std::int64_t day) {
+    return QDate::fromJulianDay(2440588 + day);  // day 0 is 1 January 1970
+}
+}  // namespace
+
+QDate localDayOf(std::int64_t minute, std::int32_t utcOffset) {
+    std::int64_t local = minute + utcOffset;
+    return dayFromIndex(local >= 0 ? local / 86400 : (local - 86399) / 86400);
+}
+
+ArchiveReader::ArchiveReader(const QString& path) {
+    static std::atomic<int> serial{0};
+    connection_ = QStringLiteral("archive-reader-%1").arg(++serial);
+    open_ = openArchive(path, connection_, &error_);
+}
+
+ArchiveReader::~ArchiveReader() {
+    closeArchive(connection_);
+}
+
+std::vector<SeriesPoint> ArchiveReader::reducedSeries(Quantity q, std::int64_t from,
+                                                      std::int64_t to, int maxPoints) {
+    std::vector<SeriesPoint> points;
+    if (!open_ || to <= from)
+        return points;
+    const QString column = QLatin1String(quantityColumn(q));
+    const std::int64_t buckets = std::max(1, maxPoints / 2);
+    // Buckets of an hour or more read the hour table for the whole hours inside the range and the
+    // minutes only for the parts of hours at its ends; shorter buckets read the minutes.
+    std::int64_t wholeFrom = hourCeil(from), wholeTo = hourFloor(to);
+    if ((to - from) / buckets < kHour || wholeTo <= wholeFrom)
+        wholeFrom = wholeTo = to;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(
+        QStringLiteral(
+            "SELECT (t - :from) * :buckets / (:to - :from) AS bucket, MIN(lo), MAX(hi) FROM ("
+            "SELECT hour AS t, %2 AS lo, %3 AS hi FROM hours WHERE hour >= :wf AND hour < :wt "
+            "AND %2 IS NOT NULL UNION ALL "
+            "SELECT minute AS t, %1 * 4294967296 + minute AS lo, %1 * 4294967296 + (4294967295 - "
+            "minute) AS hi FROM minutes WHERE ((minute >= :from AND minute < :wf) OR (minute >= "
+            ":wt AND minute < :to)) AND %1 IS NOT NULL) GROUP BY bucket ORDER BY bucket")
+            .arg(column, lo(q), hi(q)));
+    query.bindValue(QStringLiteral(":from"), qint64(from));
+    query.bindValue(QStringLiteral(":to"), qint64(to));
+    query.bindValue(QStringLiteral(":wf"), qint64(wholeFrom));
+    query.bindValue(QStringLiteral(":wt"), qint64(wholeTo));
+    query.bindValue(QStringLiteral(":buckets"), qint64(buckets));
+    if (!query.exec())
+        return points;
+    while (query.next()) {
+        const TimedValue low = *lowFrom(query.value(1));
+        const TimedValue high = *highFrom(query.value(2));
+        if (low.minute == high.minute) {
+            points.push_back({low.minute, low.value});
+        } else {
+            const TimedValue& first = low.minute < high.minute ? low : high;
+            const TimedValue& second = low.minute < high.minute ? high : low;
+            points.push_back({first.minute, first.value});
+            points.push_back({second.minute, second.value});
+        }
+    }
+    return points;
+}
+
+std::vector<DaySummary> ArchiveReader::dailySummaries(std::int64_t from, std::int64_t to) {
+    std::vector<DaySummary> days;
+    if (!open_)
+        return days;
+    const QString temp = QStringLiteral("outdoor_temp");
+    QStringList names{QStringLiteral("day"), QStringLiteral("hi"), QStringLiteral("lo")};
+    QStringList hours{kLocalDay, hi(Quantity::OutdoorTemp), lo(Quantity::OutdoorTemp)};
+    QStringList minutes{QStringLiteral("(minute + utc_offset) / 86400"), hiOfMinute(temp),
+                        loOfMinute(temp)};
+    QStringList sums;
+    int k = 0;
+    for (Quantity m : kMeanQuantities) {
+        const QString c = QLatin1String(quantityColumn(m));
+        names << QStringLiteral("s%1").arg(k) << QStringLiteral("n%1").arg(k);
+        hours << QStringLiteral("sum_") + c << QStringLiteral("n_") + c;
+        minutes << c << QStringLiteral("(%1 IS NOT NULL)").arg(c);
+        sums << QStringLiteral("SUM(s%1), SUM(n%1)").arg(k);
+        ++k;
+    }
+    names << QStringLiteral("g") << QStringLiteral("r");
+    hours << QStringLiteral("gust") << QStringLiteral("rows");
+    minutes << kGustOfMinute << QStringLiteral("1");
+    const EdgeUnion u = hoursAndEdges(from, to, names, hours, minutes);
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT day, MAX(hi), MIN(lo), %1, MAX(g), SUM(r) FROM (%2) GROUP "
+                                 "BY day ORDER BY day")
+                      .arg(sums.join(QStringLiteral(", ")), u.sql));
+    bindRange(query, from, to, u);
+    if (!query.exec())
+        return days;
+    const std::map<std::int64_t, std::int32_t> rain = rainPer(db, from, to);
+    while (query.next()) {
+        DaySummary day;
+        const std::int64_t index = query.value(0).toLongLong();
+        day.day = dayFromIndex(index);
+        day.tempHigh = highFrom(query.value(1));
+        day.tempLow = lowFrom(query.value(2));
+        day.tempMean = meanFrom(query.value(3), query.value(4));
+        day.humidityMean = meanFrom(query.value(5), query.value(6));
+        day.pressureMean = meanFrom(query.value(7), query.value(8));
+        day.windMean = meanFrom(query.value(9), query.value(10));
+        day.gust = gustFrom(query.value(11));
+        day.minutes = query.value(12).toInt();
+        if (auto it = rain.find(index); it != rain.end())
+            day.rain = it->second;
+        days.push_back(day);
+    }
+    return days;
+}
+
+PeriodRecords ArchiveReader::records(std::int64_t from, std::int64_t to) {
+    PeriodRecords records;
+    if (!open_)
+        return records;
+    const QString temp = QStringLiteral("outdoor_temp");
+    const EdgeUnion u = hoursAndEdges(
+        from, to, {QStringLiteral("hi"), QStringLiteral("lo"), QStringLiteral("g")},
+        {hi(Quantity::OutdoorTemp), lo(Quantity::OutdoorTemp), QStringLiteral("gust")},
+        {hiOfMinute(temp), loOfMinute(temp), kGustOfMinute});
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT MAX(hi), MIN(lo), MAX(g) FROM (%1)").arg(u.sql));
+    bindRange(query, from, to, u);
+    if (query.exec() && query.next()) {
+        records.tempHigh = highFrom(query.value(0));
+        records.tempLow = lowFrom(query.value(1));
+        records.gust = gustFrom(query.value(2));
+    }
+    for (const auto& [index, mm] : rainPer(db, from, to)) {
+        if (mm > 0 && (!records.wettestDay || mm > *records.wettestDay->rain)) {
+            DaySummary day;
+            day.day = dayFromIndex(index);
+            day.rain = mm;
+            records.wettestDay = day;
+        }
+    }
+    return records;
+}
+
+void ArchiveReader::forEachMinute(std::int64_t from, std::int64_t to,
+                                  const std::function<void(const MinuteRow&)>& take) {
+    if (!open_)
+        return;
+    QString columns = QStringLiteral("minute, utc_offset, groups");
+    for (int q = 0; q < kQuantityCount; ++q)
+        columns += QStringLiteral(", ") + QLatin1String(quantityColumn(Quantity(q)));
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(
+        QStringLiteral("SELECT %1 FROM minutes WHERE minute >= :from AND minute < :to ORDER BY "
+                       "minute")
+            .arg(columns));
+    query.bindValue(QStringLiteral(":from"), qint64(from));
+    query.bindValue(QStringLiteral(":to"), qint64(to));
+    if (!query.exec())
+        return;
+    while (query.next()) {
+        MinuteRow row;
+        row.minute = query.value(0).toLongLong();
+        row.utcOffset = query.value(1).toInt();
+        row.groups = std::uint8_t(query.value(2).toInt());
+        for (int q = 0; q < kQuantityCount; ++q) {
+            const QVariant v = query.value(3 + q);
+            if (!v.isNull())
+                row.values[std::size_t(q)] = v.toInt();
+        }
+        take(row);
+    }
+}
+
+std::vector<std::pair<std::int64_t, std::int32_t>> ArchiveReader::rainPerBucket(std::int64_t from,
+                                                                                std::int64_t to,
+                                                                                int bucketSeconds) {
+    std::vector<std::pair<std::int64_t, std::int32_t>> buckets;
+    if (!open_)
+        return buckets;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    for (const auto& [index, mm] : rainPer(db, from, to, bucketSeconds))
+        buckets.emplace_back(index * bucketSeconds, mm);
+    return buckets;
+}
+
+std::optional<MinuteRow> ArchiveReader::minuteAt(std::int64_t minute, std::int64_t reach) {
+    std::optional<MinuteRow> found;
+    forEachMinute(minute - reach, minute + 1, [&found](const MinuteRow& row) { found = row; });
+    return found;
+}
+
+std::optional<std::pair<std::int64_t, std::int64_t>> ArchiveReader::extent() {
+    if (!open_)
+        return std::nullopt;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT MIN(minute), MAX(minute) FROM minutes")) ||
+        !query.next() || query.value(0).isNull())
+        return std::nullopt;
+    return std::pair{query.value(0).toLongLong(), query.value(1).toLongLong()};
+}

@@ -1,0 +1,98 @@
+// What the charts, the records and the exports read from the archive: each computed in SQL over
+// the minute key and the hour table (hour_rollup.h), so that a year costs a pass over its 8,760
+// hours and nothing loads every row into memory (the minute export hands the rows on one at a
+// time). The rain alone is counted by whole hours: those that hold the range.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "archive/minute_row.h"
+
+// A value and the minute it was reached (UTC seconds).
+struct TimedValue {
+    std::int32_t value = 0;
+    std::int64_t minute = 0;
+};
+
+// One point of a reduced series.
+struct SeriesPoint {
+    std::int64_t minute = 0;
+    std::int32_t value = 0;
+};
+
+// A gust with its direction (nullopt when no direction came with it).
+struct TimedGust {
+    TimedValue speed;
+    std::optional<std::int32_t> direction;
+};
+
+// The summary of one local day.
+struct DaySummary {
+    QDate day;
+    std::optional<TimedValue> tempHigh, tempLow;  // outdoor, tenths of °C
+    std::optional<double> tempMean;               // tenths of °C
+    std::optional<double> humidityMean;           // %
+    std::optional<double> pressureMean;           // sea level, tenths of mb
+    std::optional<double> windMean;               // average speed, tenths of m/s
+    std::optional<TimedGust> gust;                // the minute's highest gusts, tenths of m/s
+    std::optional<std::int32_t> rain;             // mm from the total's rises
+    int minutes = 0;                              // rows of the day
+};
+
+// The records of one period.
+struct PeriodRecords {
+    std::optional<TimedValue> tempHigh, tempLow;
+    std::optional<TimedGust> gust;
+    std::optional<DaySummary> wettestDay;  // the day with the most rain (its rain and date)
+};
+
+class ArchiveReader {
+public:
+    // Opens the archive at `path` on a connection of its own (for the thread that calls).
+    explicit ArchiveReader(const QString& path);
+    ~ArchiveReader();
+    ArchiveReader(const ArchiveReader&) = delete;
+    ArchiveReader& operator=(const ArchiveReader&) = delete;
+
+    bool isOpen() const { return open_; }
+    QString error() const { return error_; }
+
+    // The minutes [from, to) of one quantity reduced to at most `maxPoints` points: the range is
+    // cut into maxPoints / 2 buckets, and each bucket with data gives its lowest and its highest
+    // value at the minutes they were reached, in time order. No peak is lost however long the
+    // range.
+    std::vector<SeriesPoint> reducedSeries(Quantity q, std::int64_t from, std::int64_t to,
+                                           int maxPoints);
+    // One summary per local day that has rows in [from, to), oldest first. The rain of a day is
+    // the sum of the total's rises from one row to the next; a total that falls (the station's
+    // total was reset) counts its new value as the rain since the reset.
+    std::vector<DaySummary> dailySummaries(std::int64_t from, std::int64_t to);
+    // The records of [from, to).
+    PeriodRecords records(std::int64_t from, std::int64_t to);
+    // Every row of [from, to), oldest first.
+    void forEachMinute(std::int64_t from, std::int64_t to,
+                       const std::function<void(const MinuteRow&)>& row);
+    // The rain per local hour (bucketSeconds 3600) or day (86400) of [from, to): the bucket's start
+    // (local time as UTC seconds, i.e. minute + offset rounded down) and its millimetres, for the
+    // buckets that have rain rows.
+    std::vector<std::pair<std::int64_t, std::int32_t>> rainPerBucket(std::int64_t from,
+                                                                     std::int64_t to,
+                                                                     int bucketSeconds);
+    // The row of this minute, or the nearest one before it within `reach` seconds.
+    std::optional<MinuteRow> minuteAt(std::int64_t minute, std::int64_t reach = 0);
+    // The first and last minute in the archive (nullopt when empty).
+    std::optional<std::pair<std::int64_t, std::int64_t>> extent();
+
+private:
+    QString connection_;
+    QString error_;
+    bool open_ = false;
+};
+
+// The local day of a minute with its offset.
+QDate localDayOf(std::int64_t minute, std::int32_t utcOffset);

@@ -1,0 +1,141 @@
+#include "archive/archive_writer.h"
+
+#include <QSqlDatabase>
+#include <QTimer>
+#include <atomic>
+
+#include "archive/archive_schema.h"
+#include "base/notifier.h"
+
+// Lives on the writer's thread and owns the connection there.
+class ArchiveWorker : public QObject {
+public:
+    ArchiveWorker(ArchiveWriter& owner, int retryMs) : owner_(owner) {
+        static std::atomic<int> serial{0};
+        connection_ = QStringLiteral("archive-writer-%1").arg(++serial);
+        // A child, so that it moves to the writer's thread with the worker.
+        retry_ = new QTimer(this);
+        retry_->setSingleShot(true);
+        retry_->setInterval(retryMs);
+        QObject::connect(retry_, &QTimer::timeout, this, [this] { drain(); });
+    }
+
+    // Writes every waiting row, oldest first, each in its own transaction. A failure leaves the
+    // row and those behind it waiting and tries again later on a fresh connection.
+    void drain() {
+        if (retry_->isActive())
+            return;  // failed lately: the retry comes
+        qint64 last = -1;
+        for (;;) {
+            MinuteRow row;
+            {
+                QMutexLocker lock(&owner_.mutex_);
+                if (owner_.queue_.empty())
+                    break;
+                row = owner_.queue_.front();
+            }
+            QString reason;
+            if (!write(row, &reason)) {
+                fail(reason);
+                break;
+            }
+            {
+                QMutexLocker lock(&owner_.mutex_);
+                if (!owner_.queue_.empty() && owner_.queue_.front().minute == row.minute)
+                    owner_.queue_.pop_front();
+            }
+            failing_ = false;
+            last = row.minute;
+        }
+        if (last >= 0)
+            emit owner_.written(last);
+    }
+
+    void close() {
+        retry_->stop();
+        if (open_)
+            closeArchive(connection_);
+        open_ = false;
+    }
+
+private:
+    bool write(const MinuteRow& row, QString* reason) {
+        if (!open_) {
+            open_ = true;
+            if (!openArchive(owner_.path_, connection_, reason)) {
+                close();
+                return false;
+            }
+        }
+        QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        QSqlError error;
+        if (db.transaction() && MinuteInsert(db).insert(row, &error) && db.commit())
+            return true;
+        if (!error.isValid())
+            error = db.lastError();
+        db.rollback();
+        *reason = archiveReason(error);
+        return false;
+    }
+
+    void fail(const QString& reason) {
+        close();  // the next try opens the file afresh
+        if (!failing_) {
+            failing_ = true;
+            QMetaObject::invokeMethod(
+                &owner_, [this, reason] { owner_.failed(reason); }, Qt::QueuedConnection);
+        }
+        retry_->start();
+    }
+
+    ArchiveWriter& owner_;
+    QString connection_;
+    QTimer* retry_ = nullptr;
+    bool open_ = false;
+    bool failing_ = false;
+};
+
+ArchiveWriter::ArchiveWriter(const QString& path, int retryMs, QObject* parent)
+    : QObject(parent), path_(path) {
+    thread_.setObjectName(QStringLiteral("Archiv"));
+    worker_ = new ArchiveWorker(*this, retryMs);
+    worker_->moveToThread(&thread_);
+    thread_.start();
+}
+
+ArchiveWriter::~ArchiveWriter() {
+    flush();
+    QMetaObject::invokeMethod(
+        worker_, [this] { worker_->close(); }, Qt::BlockingQueuedConnection);
+    thread_.quit();
+    thread_.wait();
+    delete worker_;
+}
+
+void ArchiveWriter::submit(const MinuteRow& row) {
+    {
+        QMutexLocker lock(&mutex_);
+        queue_.push_back(row);
+        while (queue_.size() > kArchiveQueueRows)
+            queue_.pop_front();  // a day is kept; older minutes give way
+    }
+    QMetaObject::invokeMethod(
+        worker_, [this] { worker_->drain(); }, Qt::QueuedConnection);
+}
+
+bool ArchiveWriter::flush() {
+    QMetaObject::invokeMethod(
+        worker_, [this] { worker_->drain(); }, Qt::BlockingQueuedConnection);
+    return waitingRows() == 0;
+}
+
+std::size_t ArchiveWriter::waitingRows() const {
+    QMutexLocker lock(&mutex_);
+    return queue_.size();
+}
+
+void ArchiveWriter::failed(const QString& reason) {
+    notify(QStringLiteral("Archiv"),
+           QStringLiteral("Das Archiv %1 kann nicht geschrieben werden: %2").arg(path_, reason),
+           MessageButtons::Ok, path_ + QStringLiteral(": ") + reason);
+}

@@ -1,0 +1,49 @@
+// Writes the minute rows into the archive on a thread of its own with its own connection, one
+// transaction per minute, so that the user-interface thread only hands a row over. While the file
+// cannot be written (busy, locked, read-only, disk full) the rows wait in memory, a day of them at
+// most, one message says why, and they are written once the file works again.
+#pragma once
+
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <deque>
+
+#include "archive/minute_row.h"
+
+class ArchiveWorker;
+
+inline constexpr std::size_t kArchiveQueueRows = 24 * 60;
+
+class ArchiveWriter : public QObject {
+    Q_OBJECT
+public:
+    // `retryMs`: how long after a failure the writer tries again.
+    explicit ArchiveWriter(const QString& path, int retryMs = 30000, QObject* parent = nullptr);
+    ~ArchiveWriter() override;
+
+    QString path() const { return path_; }
+
+    // Hands a row over (returns at once; the worker writes it).
+    void submit(const MinuteRow& row);
+    // Waits until the worker has tried every row handed over so far; true when none is left
+    // waiting. For the end of the run and for tests.
+    bool flush();
+    // Rows handed over and not yet written.
+    std::size_t waitingRows() const;
+
+signals:
+    // Rows up to this minute are in the archive (for windows that follow the archive live).
+    void written(qint64 lastMinute);
+
+private:
+    friend class ArchiveWorker;
+    void failed(const QString& reason);
+
+    QString path_;
+    QThread thread_;
+    ArchiveWorker* worker_ = nullptr;
+    mutable QMutex mutex_;
+    std::deque<MinuteRow> queue_;  // guarded by mutex_
+};

@@ -1,0 +1,112 @@
+#include "archive/log_import.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <atomic>
+
+#include "archive/archive_schema.h"
+#include "archive/log_line.h"
+#include "base/text_file.h"
+
+namespace {
+// Rows per transaction: big enough to be quick, small enough not to keep the live writer waiting.
+constexpr int kRowsPerTransaction = 2000;
+
+bool isLogFileName(const QString& name) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^(t\\d\\d\\.\\d\\d\\.\\d{4}|w\\d{1,2}\\.\\d{4}|[^.]+\\.\\d{4})\\.txt$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return pattern.match(name).hasMatch();
+}
+
+QString grouped(qint64 n) {
+    QString digits = QString::number(n);
+    for (qsizetype at = digits.size() - 3; at > 0 && digits[at - 1].isDigit(); at -= 3)
+        digits.insert(at, QLatin1Char('.'));
+    return digits;
+}
+}  // namespace
+
+QString logImportSummary(const LogImportCounts& c) {
+    QString text = QString::fromUtf8("%1 Zeilen übernommen, %2 übersprungen")
+                       .arg(grouped(c.taken), grouped(c.skipped));
+    if (c.present > 0)
+        text += QStringLiteral(", %1 schon im Archiv").arg(grouped(c.present));
+    return text;
+}
+
+QStringList logImportFiles(const QStringList& paths) {
+    QStringList files;
+    for (const QString& path : paths) {
+        const QFileInfo info(path);
+        if (!info.isDir()) {
+            files << path;  // a file named on its own is read whatever its name
+            continue;
+        }
+        QStringList found;
+        QDirIterator it(path, {QStringLiteral("*.txt"), QStringLiteral("*.TXT")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            if (isLogFileName(QFileInfo(file).fileName()))
+                found << file;
+        }
+        found.sort();
+        files << found;
+    }
+    return files;
+}
+
+bool LogImport::run(const QString& archivePath, const QStringList& files, LogImportCounts* counts,
+                    QString* error, const Progress& progress) {
+    static std::atomic<int> serial{0};
+    const QString connection = QStringLiteral("archive-import-%1").arg(++serial);
+    bool good = openArchive(archivePath, connection, error);
+    if (good) {
+        QSqlDatabase db = QSqlDatabase::database(connection, false);
+        MinuteInsert insert(db);
+        for (int i = 0; good && i < files.size(); ++i) {
+            if (progress && !progress(i, int(files.size()), files[i]))
+                break;
+            QFile file(files[i]);
+            if (!file.open(QIODevice::ReadOnly)) {
+                // An unreadable file is skipped like a damaged line; the others are still read.
+                ++counts->skipped;
+                continue;
+            }
+            ++counts->files;
+            int inTransaction = 0;
+            db.transaction();
+            while (good && !file.atEnd()) {
+                const LogLineResult line = readLogLine(textfile::fromWindows1252(file.readLine()));
+                if (line.kind == LogLineKind::Damaged)
+                    ++counts->skipped;
+                if (line.kind != LogLineKind::Data)
+                    continue;
+                QSqlError failure;
+                bool added = false;
+                if (!insert.insert(line.row, &failure, &added)) {
+                    *error = QStringLiteral("Das Archiv %1 kann nicht geschrieben werden: %2")
+                                 .arg(archivePath, archiveReason(failure));
+                    good = false;
+                    break;
+                }
+                ++(added ? counts->taken : counts->present);
+                if (++inTransaction == kRowsPerTransaction) {
+                    db.commit();
+                    db.transaction();
+                    inTransaction = 0;
+                }
+            }
+            if (!db.commit())
+                db.rollback();
+        }
+    }
+    closeArchive(connection);
+    return good;
+}

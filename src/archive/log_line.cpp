@@ -1,0 +1,102 @@
+#include "archive/log_line.h"
+
+#include <QDateTime>
+
+#include "station/measuring_ranges.h"
+
+namespace {
+// A field of the line: its first column and width, the quantity, its group (index into
+// kGroupBytes), whether it is written in tenths with a decimal point, and its measuring range.
+struct Field {
+    int at;
+    int width;
+    Quantity quantity;
+    int group;
+    bool tenths;
+    MeasuringRange range;
+};
+
+// The columns of the writer's line: date 0-9, time 10-20, then the values; the trend and forecast
+// words (84-109) are not archived.
+constexpr Field kFields[] = {
+    {21, 9, Quantity::OutdoorHum, 0, false, measuring::kHumidity},
+    {30, 9, Quantity::IndoorHum, 0, false, measuring::kHumidity},
+    {39, 7, Quantity::IndoorTemp, 1, true, measuring::kIndoorTemp},
+    {46, 7, Quantity::OutdoorTemp, 1, true, measuring::kOutdoorTemp},
+    {55, 5, Quantity::IndoorDew, 2, false, measuring::kIndoorDew},
+    {60, 7, Quantity::OutdoorDew, 2, false, measuring::kOutdoorDew},
+    {67, 7, Quantity::PressureLocal, 2, false, measuring::kLocalPressure},
+    {74, 8, Quantity::PressureSea, 2, true, measuring::kSeaLevelPressure},
+    {110, 7, Quantity::RainRate, 3, false, measuring::kRainRate},
+    {117, 7, Quantity::GustSpeed, 4, true, measuring::kWindSpeed},
+    {124, 7, Quantity::GustDir, 4, false, measuring::kWindDirection},
+    {131, 7, Quantity::Windchill, 4, false, measuring::kWindchill},
+};
+constexpr int kLineLength = 138;
+
+// A field's number: whole, or with one decimal after a point; nullopt (and *ok false) when the
+// field holds anything else.
+std::optional<std::int32_t> number(const QString& text, bool tenths, bool* ok) {
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return std::nullopt;
+    bool good = false;
+    std::int32_t value = 0;
+    if (tenths) {
+        const qsizetype point = t.indexOf(QLatin1Char('.'));
+        if (point > 0 && point == t.size() - 2 && t[point + 1].isDigit()) {
+            const int whole = t.left(point).toInt(&good);
+            const int tenth = t[point + 1].digitValue();
+            const bool negative = t.startsWith(QLatin1Char('-'));
+            value = whole * 10 + (negative ? -tenth : tenth);
+        }
+    } else {
+        value = t.toInt(&good);
+    }
+    if (!good)
+        *ok = false;
+    return good ? std::optional<std::int32_t>(value) : std::nullopt;
+}
+}  // namespace
+
+LogLineResult readLogLine(const QString& raw) {
+    LogLineResult result;
+    QString line = raw;
+    while (line.endsWith(QLatin1Char('\r')) || line.endsWith(QLatin1Char('\n')))
+        line.chop(1);
+    if (line.trimmed().isEmpty()) {
+        result.kind = LogLineKind::Blank;
+        return result;
+    }
+    if (line.trimmed().startsWith(QLatin1String("Datum"))) {
+        result.kind = LogLineKind::Header;
+        return result;
+    }
+    // A line whose blank fields at the end were trimmed by an editor is still read.
+    if (line.size() > kLineLength)
+        return result;
+    line = line.leftJustified(kLineLength);
+    const QDate date = QDate::fromString(line.left(10), QStringLiteral("dd.MM.yyyy"));
+    const QTime time = QTime::fromString(line.mid(10, 11).trimmed(), QStringLiteral("HH:mm:ss"));
+    if (!date.isValid() || !time.isValid())
+        return result;
+    const QDateTime local(date, time);  // the log's times are the station's local ones
+    MinuteRow& row = result.row;
+    row.minute = minuteOf(local);
+    row.utcOffset = local.offsetFromUtc();
+    bool ok = true;
+    for (const Field& f : kFields) {
+        const std::optional<std::int32_t> value = number(line.mid(f.at, f.width), f.tenths, &ok);
+        if (value && f.range.contains(*value)) {
+            row[f.quantity] = *value;
+            row.groups |= std::uint8_t(1u << f.group);
+        }
+    }
+    if (!ok || row.groups == 0)
+        return result;
+    // One snapshot per line: its gust stands for the minute's highest.
+    row[Quantity::MinuteGust] = row[Quantity::GustSpeed];
+    row[Quantity::MinuteGustDir] = row[Quantity::GustDir];
+    result.kind = LogLineKind::Data;
+    return result;
+}

@@ -1,0 +1,163 @@
+// The archive's queries against values worked out by hand: the reduced series keeps every
+// bucket's extremes, the daily summaries (times of the highs and lows, means, rain across a reset
+// of the total, the strongest gust) and the records; and a file of the first schema version is
+// brought up to date with its rows kept.
+#include <gtest/gtest.h>
+
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <algorithm>
+
+#include "archive/archive_queries.h"
+#include "archive/archive_schema.h"
+
+namespace {
+constexpr std::int64_t kDay1 = 1717200000;  // 2024-06-01 00:00 UTC
+constexpr std::int64_t kHour = 3600;
+
+struct TempArchive {
+    QTemporaryDir dir;
+    QString path = dir.path() + "/wetterpult.sqlite";
+
+    void insert(const std::vector<MinuteRow>& rows) {
+        QString error;
+        ASSERT_TRUE(openArchive(path, "fill", &error)) << error.toStdString();
+        {
+            QSqlDatabase db = QSqlDatabase::database("fill");
+            MinuteInsert insert(db);
+            db.transaction();
+            for (const MinuteRow& row : rows) {
+                QSqlError failure;
+                ASSERT_TRUE(insert.insert(row, &failure)) << failure.text().toStdString();
+            }
+            db.commit();
+        }
+        closeArchive("fill");
+    }
+};
+
+MinuteRow row(std::int64_t minute, std::optional<int> temp, std::optional<int> rainTotal,
+              std::optional<int> gust = {}, std::optional<int> dir = {}) {
+    MinuteRow r;
+    r.minute = minute;
+    r.groups = 0x1F;
+    r[Quantity::OutdoorTemp] = temp;
+    r[Quantity::RainTotal] = rainTotal;
+    r[Quantity::MinuteGust] = gust;
+    r[Quantity::MinuteGustDir] = dir;
+    return r;
+}
+}  // namespace
+
+TEST(ArchiveQueries, ReductionKeepsEveryBucketsExtremes) {
+    TempArchive archive;
+    std::vector<MinuteRow> rows;
+    for (int m = 0; m < 1000; ++m)
+        rows.push_back(row(kDay1 + m * 60, m == 333 ? 500 : m == 777 ? -300 : m % 7, {}));
+    archive.insert(rows);
+
+    ArchiveReader reader(archive.path);
+    const auto points = reader.reducedSeries(Quantity::OutdoorTemp, kDay1, kDay1 + 1000 * 60, 20);
+    ASSERT_LE(points.size(), 20u);
+    ASSERT_GE(points.size(), 19u);  // ten buckets of a hundred minutes, each its low and its high
+    EXPECT_TRUE(std::is_sorted(points.begin(), points.end(),
+                               [](auto& a, auto& b) { return a.minute < b.minute; }));
+    const auto [low, high] = std::minmax_element(
+        points.begin(), points.end(), [](auto& a, auto& b) { return a.value < b.value; });
+    EXPECT_EQ(high->value, 500);
+    EXPECT_EQ(high->minute, kDay1 + 333 * 60);
+    EXPECT_EQ(low->value, -300);
+    EXPECT_EQ(low->minute, kDay1 + 777 * 60);
+    // A bucket without the spikes still gives its own low and high (0 and 6).
+    EXPECT_EQ(points[0].value, 0);
+    EXPECT_EQ(points[1].value, 6);
+}
+
+TEST(ArchiveQueries, DailySummariesAndRecordsByHand) {
+    TempArchive archive;
+    archive.insert({
+        row(kDay1, 100, 10, 30, 90),
+        row(kDay1 + 6 * kHour, 50, 12, 30, 180),  // the day's low; an equal gust later
+        row(kDay1 + 14 * kHour, 250, 15),         // the day's high
+        row(kDay1 + 24 * kHour - 60, 250, 15, 55, 200),
+        row(kDay1 + 24 * kHour + 30 * 60, 80, 2),  // the total was reset: 2 mm since
+        row(kDay1 + 34 * kHour, 120, 9),
+    });
+    ArchiveReader reader(archive.path);
+    const auto days = reader.dailySummaries(kDay1, kDay1 + 48 * kHour);
+    ASSERT_EQ(days.size(), 2u);
+    EXPECT_EQ(days[0].day, QDate(2024, 6, 1));
+    EXPECT_EQ(days[0].tempHigh->value, 250);
+    EXPECT_EQ(days[0].tempHigh->minute, kDay1 + 14 * kHour);  // the first time it was reached
+    EXPECT_EQ(days[0].tempLow->value, 50);
+    EXPECT_EQ(days[0].tempLow->minute, kDay1 + 6 * kHour);
+    EXPECT_DOUBLE_EQ(*days[0].tempMean, 162.5);
+    EXPECT_EQ(*days[0].rain, 5);
+    EXPECT_EQ(days[0].gust->speed.value, 55);
+    EXPECT_EQ(days[0].gust->direction, 200);
+    EXPECT_EQ(days[0].minutes, 4);
+    EXPECT_EQ(*days[1].rain, 9);
+    EXPECT_FALSE(days[1].gust.has_value());
+
+    const PeriodRecords records = reader.records(kDay1, kDay1 + 48 * kHour);
+    EXPECT_EQ(records.tempHigh->value, 250);
+    EXPECT_EQ(records.tempLow->minute, kDay1 + 6 * kHour);
+    EXPECT_EQ(records.gust->speed.minute, kDay1 + 24 * kHour - 60);
+    EXPECT_EQ(records.wettestDay->day, QDate(2024, 6, 2));
+    EXPECT_EQ(*records.wettestDay->rain, 9);
+}
+
+// A minute put in between two others (an import of older data) moves the rain of the next rise.
+TEST(ArchiveQueries, RainOfAMinuteInsertedBetweenTwoOthers) {
+    TempArchive archive;
+    archive.insert({row(kDay1, 100, 10), row(kDay1 + 2 * kHour, 100, 15)});
+    archive.insert({row(kDay1 + kHour, 100, 12)});
+    ArchiveReader reader(archive.path);
+    const auto hours = reader.rainPerBucket(kDay1, kDay1 + 3 * kHour, 3600);
+    ASSERT_EQ(hours.size(), 3u);
+    EXPECT_EQ(hours[0].second, 0);
+    EXPECT_EQ(hours[1].second, 2);
+    EXPECT_EQ(hours[2].second, 3);
+}
+
+TEST(ArchiveSchema, FirstVersionIsMigratedWithItsRows) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/old.sqlite";
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "v1");
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec("CREATE TABLE schema_version (version INTEGER)"));
+        ASSERT_TRUE(q.exec("INSERT INTO schema_version VALUES (1)"));
+        ASSERT_TRUE(q.exec(
+            "CREATE TABLE minutes (minute INTEGER PRIMARY KEY, groups INTEGER NOT NULL, "
+            "indoor_temp INTEGER, outdoor_temp INTEGER, indoor_hum INTEGER, outdoor_hum INTEGER, "
+            "indoor_dew INTEGER, outdoor_dew INTEGER, pressure_local INTEGER, pressure_sea "
+            "INTEGER, gust_speed INTEGER, gust_dir INTEGER, avg_speed INTEGER, avg_dir INTEGER, "
+            "minute_gust INTEGER, windchill INTEGER, rain_rate INTEGER, rain_total INTEGER)"));
+        ASSERT_TRUE(
+            q.exec("INSERT INTO minutes (minute, groups, outdoor_temp, minute_gust) "
+                   "VALUES (1717200000, 2, 123, 45)"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("v1");
+
+    ArchiveReader reader(path);
+    ASSERT_TRUE(reader.isOpen()) << reader.error().toStdString();
+    std::vector<MinuteRow> rows;
+    reader.forEachMinute(0, kDay1 * 2, [&](const MinuteRow& r) { rows.push_back(r); });
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][Quantity::OutdoorTemp], 123);
+    EXPECT_EQ(rows[0][Quantity::MinuteGust], 45);
+    EXPECT_EQ(rows[0].utcOffset, 0);
+    EXPECT_FALSE(rows[0][Quantity::MinuteGustDir].has_value());
+    EXPECT_EQ(reader.records(0, kDay1 * 2).tempHigh->value, 123);  // the hours were built from it
+    QString error;
+    ASSERT_TRUE(openArchive(path, "check", &error));
+    {
+        QSqlDatabase db = QSqlDatabase::database("check");
+        EXPECT_EQ(archiveVersion(db), kArchiveVersion);
+    }
+    closeArchive("check");
+}

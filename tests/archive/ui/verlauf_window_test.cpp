@@ -1,0 +1,97 @@
+// The "Verlauf" window on a simulated week: every chart drawn, the records and daily values
+// filled, the crosshair's values those of the minute, and a range moved back by its length.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QTemporaryDir>
+#include <QtCharts/QXYSeries>
+
+#include "archive/archive_schema.h"
+#include "archive/ui/verlauf_window.h"
+#include "base/app_clock.h"
+#include "base/formats.h"
+#include "station_model.h"
+
+namespace {
+const QDateTime kStart(QDate(2026, 6, 1), QTime(0, 0));
+
+struct SimulatedWeek {
+    QTemporaryDir dir;
+    QString path = dir.path() + "/wetterpult.sqlite";
+    std::int32_t highest = -10000;
+    std::vector<MinuteRow> rows;
+
+    SimulatedWeek() {
+        StationModel model(7, kStart);
+        for (int m = 0; m < 7 * 24 * 60; ++m) {
+            model.advance(60);
+            MinuteRow row;
+            row.minute = minuteOf(model.now());
+            row.utcOffset = model.now().offsetFromUtc();
+            for (std::uint8_t g : kGroupBytes)
+                takeGroupValues(row, g, model.record());
+            highest = std::max(highest, row[Quantity::OutdoorTemp].value_or(-10000));
+            rows.push_back(row);
+        }
+        QString error;
+        if (!openArchive(path, "week", &error))
+            return;
+        {
+            QSqlDatabase db = QSqlDatabase::database("week");
+            MinuteInsert insert(db);
+            db.transaction();
+            QSqlError failure;
+            for (const MinuteRow& row : rows)
+                insert.insert(row, &failure);
+            db.commit();
+        }
+        closeArchive("week");
+    }
+};
+
+int pointsIn(QChartView* view) {
+    int n = 0;
+    for (QAbstractSeries* s : view->chart()->series())
+        if (auto* xy = qobject_cast<QXYSeries*>(s))
+            n += int(xy->count());
+    return n;
+}
+}  // namespace
+
+TEST(VerlaufWindow, ShowsASimulatedWeek) {
+    SimulatedWeek week;
+    ASSERT_EQ(week.rows.size(), 7u * 24 * 60);
+    FixedClock clock(kStart.addDays(7));
+    ScopedClock clockScope(clock);
+
+    VerlaufWindow window;
+    window.setArchive(week.path);
+    window.show();
+    window.findChild<QPushButton*>("7 Tage")->click();
+    EXPECT_EQ(window.range().length(), 7 * 86400);
+
+    for (int i = 0; i < 4; ++i)
+        EXPECT_GT(pointsIn(window.chartView(i)), 100) << "chart " << i;
+    EXPECT_FALSE(window.chartView(4)->chart()->series().isEmpty());
+
+    auto* days = window.findChild<QTableWidget*>("Tageswerte");
+    ASSERT_NE(days, nullptr);
+    EXPECT_EQ(days->rowCount(), 8);  // the last minute is 8 June 00:00
+    EXPECT_EQ(days->item(0, 0)->text(), "01.06.2026");
+
+    auto* records = window.findChild<QTableWidget*>("Rekorde");
+    const QString highest = Formats::german().fixed(week.highest, 1) + QString::fromUtf8(" °C");
+    EXPECT_TRUE(records->item(0, 3)->text().startsWith(highest))
+        << records->item(0, 3)->text().toStdString() << " / " << highest.toStdString();
+
+    const MinuteRow& noon = week.rows[3 * 24 * 60 + 12 * 60];
+    const QString line = window.crosshairAt(noon.minute + 30);
+    EXPECT_TRUE(line.contains(QString::fromUtf8("Temperatur außen ") +
+                              Formats::german().fixed(*noon[Quantity::OutdoorTemp], 1)))
+        << line.toStdString();
+
+    window.findChild<QPushButton*>("Zurueck")->click();
+    EXPECT_EQ(window.range().to, kStart.addDays(7).toSecsSinceEpoch() + 60 - 7 * 86400);
+    EXPECT_EQ(days->rowCount(), 0);  // the week before the simulation has no data
+}
