@@ -31,11 +31,13 @@ DesktopProgram::DesktopProgram(const AppOptions& options, const QString& program
 void DesktopProgram::start() {
     program_.lifecycle.startUp(folder_);
     // The secondary windows come after the start-up steps, each once for the whole run: the
-    // about box and the alarm overview, the settings dialogs, then the other windows of "&Ansicht".
+    // about box and the alarm overview, then the settings dialogs with the thermometer, the
+    // explorer, the wind rose and the sun window in their turns between them.
     views_ = std::make_unique<ViewWindows>(form_, program_.data,
                                            readmePath(QCoreApplication::applicationDirPath()));
     views_->createLeading();
-    dialogs_ = std::make_unique<SettingsDialogs>(program_, host_, &form_);
+    dialogs_ = std::make_unique<SettingsDialogs>(program_, host_, &form_,
+                                                 [this] { views_->createNext(); });
     dialogs_->connectMenu(form_.menu());
     views_->createTrailing();
     connect(form_.menu().Verlauf1, &QAction::triggered, this, [this] { showVerlauf(); });

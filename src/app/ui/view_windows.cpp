@@ -33,12 +33,22 @@ void ViewWindows::createLeading() {
         &form_);
 }
 
+void ViewWindows::createNext() {
+    if (!thermometer_) {
+        thermometer_ = std::make_unique<ThermometerWindow>(station_.Record, &form_);
+    } else if (!explorer_) {
+        explorer_ = std::make_unique<ExplorerWindow>(&form_);
+    } else if (!rose_) {
+        rose_ = std::make_unique<WindRoseWindow>(station_.Record, &form_);
+    } else if (!sun_) {
+        sun_ = std::make_unique<SunWindow>(AppClock::currentDateTime().date(), &form_);
+        connectMenu();
+    }
+}
+
 void ViewWindows::createTrailing() {
-    thermometer_ = std::make_unique<ThermometerWindow>(station_.Record, &form_);
-    explorer_ = std::make_unique<ExplorerWindow>(&form_);
-    rose_ = std::make_unique<WindRoseWindow>(station_.Record, &form_);
-    sun_ = std::make_unique<SunWindow>(AppClock::currentDateTime().date(), &form_);
-    connectMenu();
+    while (!sun_)
+        createNext();
 }
 
 void ViewWindows::connectMenu() {

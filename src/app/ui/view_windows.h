@@ -25,7 +25,10 @@ public:
 
     // The about box and the alarm overview, the first of the secondary windows.
     void createLeading();
-    // The thermometer, the explorer, the wind rose and the sun window; then the menus are wired.
+    // The next of the thermometer, the explorer, the wind rose and the sun window, which take
+    // their turns between the settings dialogs; after the sun window the menus are wired.
+    void createNext();
+    // Every window createNext() has not made yet.
     void createTrailing();
 
     AboutBox& about() const { return *about_; }
