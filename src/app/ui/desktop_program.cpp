@@ -1,8 +1,11 @@
 #include "app/ui/desktop_program.h"
 
+#include <QCoreApplication>
+
 #include "archive/ui/log_import_dialog.h"
 #include "base/app_clock.h"
 #include "display/ui/main_menu.h"
+#include "display/ui/readme_opener.h"
 #include "outputs/report_page.h"
 
 DesktopProgram::DesktopProgram(const AppOptions& options, const QString& programFolder)
@@ -27,9 +30,16 @@ DesktopProgram::DesktopProgram(const AppOptions& options, const QString& program
 
 void DesktopProgram::start() {
     program_.lifecycle.startUp(folder_);
-    // The secondary windows come after the start-up steps, each once for the whole run.
-    dialogs_ = std::make_unique<SettingsDialogs>(program_, host_, &form_);
+    // The secondary windows come after the start-up steps, each once for the whole run: the
+    // about box and the alarm overview, then the settings dialogs with the thermometer, the
+    // explorer, the wind rose and the sun window in their turns between them.
+    views_ = std::make_unique<ViewWindows>(form_, program_.data,
+                                           readmePath(QCoreApplication::applicationDirPath()));
+    views_->createLeading();
+    dialogs_ = std::make_unique<SettingsDialogs>(program_, host_, &form_,
+                                                 [this] { views_->createNext(); });
     dialogs_->connectMenu(form_.menu());
+    views_->createTrailing();
     connect(form_.menu().Verlauf1, &QAction::triggered, this, [this] { showVerlauf(); });
     connect(form_.menu().WetterlogImportieren1, &QAction::triggered, this, [this] {
         importLogsWithDialog(&form_, program_.settings.archivePath(), program_.settings.LogOrdner);

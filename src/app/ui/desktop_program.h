@@ -8,6 +8,7 @@
 
 #include "app/app_options.h"
 #include "app/ui/settings_dialogs.h"
+#include "app/ui/view_windows.h"
 #include "archive/ui/verlauf_window.h"
 #include "display/main_window_actions.h"
 #include "display/ui/form1.h"
@@ -28,6 +29,8 @@ public:
     StationProgram& program() { return program_; }
     // The settings dialogs, created by start().
     SettingsDialogs& settingsDialogs() { return *dialogs_; }
+    // The windows of "&Ansicht" and "Hilfe", created by start().
+    ViewWindows& viewWindows() { return *views_; }
     // "&Ansicht" -> "Verlauf" (F5): the archive's charts, created on first use.
     VerlaufWindow& showVerlauf();
 
@@ -51,6 +54,7 @@ private:
     ReadPagePrinter printer_;
     Form1 form_;
     WindowSettingsHost host_;
+    std::unique_ptr<ViewWindows> views_;
     std::unique_ptr<SettingsDialogs> dialogs_;
     VerlaufWindow* verlauf_ = nullptr;  // owned by the main window
 };

@@ -49,7 +49,8 @@ LocatorSettingsLink locatorSettings(Settings& s) {
 
 }  // namespace
 
-SettingsDialogs::SettingsDialogs(StationProgram& program, SettingsHost& host, QWidget* parent)
+SettingsDialogs::SettingsDialogs(StationProgram& program, SettingsHost& host, QWidget* parent,
+                                 const std::function<void()>& between)
     : program_(program),
       host_(host),
       generalModel_(program.settings),
@@ -63,13 +64,21 @@ SettingsDialogs::SettingsDialogs(StationProgram& program, SettingsHost& host, QW
       serialSetupModel_(program.input.serialLink(),
                         [&host](const QString& name) { host.setPortName(name); }) {
     // In the order of the program's secondary windows.
+    const auto others = [&between] {
+        if (between)
+            between();
+    };
     general_ = std::make_unique<GeneralDialog>(generalModel_, parent);
+    others();
     aprs_ = std::make_unique<AprsDialog>(aprsModel_, folderChooser(), parent);
+    others();
     weatherLog_ = std::make_unique<WeatherLogDialog>(weatherLogModel_, folderChooser(), parent);
     profiles_ = std::make_unique<ProfileDialog>(profileModel_, parent);  // with "Neues Profil"
     folderPicker_ = std::make_unique<FolderPickerDialog>(parent);
+    others();
     wingt_ = std::make_unique<WinGTDialog>(wingtModel_, folderChooser(), parent);
     locator_ = std::make_unique<LocatorWindow>(locatorModel_, parent);
+    others();
     asynop_ = std::make_unique<AsynopDialog>(asynopModel_, folderChooser(), parent);
     clientServer_ = std::make_unique<ClientServerDialog>(clientServerModel_, parent);
     serialSetup_ = std::make_unique<SerialSetupDialog>(serialSetupModel_, parent);

@@ -2,6 +2,8 @@
 // reused at each opening, and the menu items that open them.
 #pragma once
 
+#include <functional>
+
 #include <memory>
 #include <vector>
 
@@ -35,8 +37,11 @@ class SettingsDialogs {
 public:
     // The dialogs stand over `parent` (the main window) and change the program's settings, and
     // through `host` the values the window and the links hold. Declare the holder after the
-    // window it stands over: it deletes its dialogs before the window goes.
-    SettingsDialogs(StationProgram& program, SettingsHost& host, QWidget* parent);
+    // window it stands over: it deletes its dialogs before the window goes. `between` is called
+    // after "Allgemein", "APRS ", the folder picker and the Locator window, where the program's
+    // other secondary windows take their turn in the order of creation.
+    SettingsDialogs(StationProgram& program, SettingsHost& host, QWidget* parent,
+                    const std::function<void()>& between = {});
     ~SettingsDialogs();
 
     // Each item of "&Einstellungen" opens its dialog.

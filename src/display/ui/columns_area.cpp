@@ -1,5 +1,9 @@
 #include "display/ui/columns_area.h"
 
+#include <QEvent>
+#include <algorithm>
+#include <cmath>
+
 #include "display/display_design.h"
 #include "display/ui/value_box.h"
 
@@ -25,6 +29,8 @@ ColumnsArea::ColumnsArea(QWidget* parent) : QWidget(parent) {
         if (d.designHeight > 0)
             box->resize(box->width(), d.designHeight);
         boxes_[d.number] = box;
+        // A box whose labels need more or less room changes the window's least size.
+        box->installEventFilter(this);
     }
     // The designed layout until the first resize: 185 | rest | 214 pixels.
     last_.leftWidth = 185;
@@ -37,6 +43,31 @@ ValueBox* ColumnsArea::box(int number) const {
     return it == boxes_.end() ? nullptr : it->second;
 }
 
+bool ColumnsArea::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::FontChange)
+        updateGeometry();
+    return QWidget::eventFilter(watched, event);
+}
+
+QSize ColumnsArea::minimumSizeHint() const {
+    auto need = [this](std::initializer_list<int> numbers) {
+        QSize s;
+        for (int n : numbers)
+            s = s.expandedTo(box(n)->minimumSizeHint());
+        return s;
+    };
+    // Every column is a third of the width (the middle one at least): the widest box decides.
+    const QSize all = need({2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    // Left and middle: top and bottom box a third of the height each, the middle box the rest.
+    // Right: the wind box a third, the inner panel the rest, shared in thirds by its three boxes;
+    // a half box more for the thirds that follow the inner panel's previous height.
+    const int left = 3 * need({2, 3, 6}).height();
+    const int middle = 3 * need({4, 5, 9}).height();
+    const int wind = 3 * box(10)->minimumSizeHint().height();
+    const int right = int(std::ceil(4.5 * need({7, 8, 11}).height())) + need({7}).height() / 2;
+    return {3 * all.width(), std::max({left, middle, wind, right})};
+}
+
 void ColumnsArea::resizeEvent(QResizeEvent*) {
     FormResize();
 }
@@ -45,6 +76,18 @@ void ColumnsArea::placeColumn(QWidget* column, ValueBox* top, ValueBox* fill, Va
                               int topHeight, int bottomHeight) {
     const int w = column->width();
     const int h = column->height();
+    // The rule's heights, unless they would cut a box's labels: the right column's thirds follow
+    // its previous height, which after a large step can leave a box too little room.
+    const int topLeast = top->minimumSizeHint().height();
+    const int bottomLeast = bottom->minimumSizeHint().height();
+    topHeight = std::max(topHeight, std::min(topLeast, h));
+    bottomHeight = std::max(bottomHeight, std::min(bottomLeast, h - topHeight));
+    const int short_ = fill->minimumSizeHint().height() - (h - topHeight - bottomHeight);
+    if (short_ > 0) {
+        const int fromTop = std::min(short_ / 2 + short_ % 2, std::max(topHeight - topLeast, 0));
+        topHeight -= fromTop;
+        bottomHeight -= std::min(short_ - fromTop, std::max(bottomHeight - bottomLeast, 0));
+    }
     top->setGeometry(0, 0, w, topHeight);
     bottom->setGeometry(0, h - bottomHeight, w, bottomHeight);
     fill->setGeometry(0, topHeight, w, std::max(h - topHeight - bottomHeight, 0));

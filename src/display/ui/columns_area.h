@@ -19,9 +19,13 @@ public:
     const std::map<int, ValueBox*>& boxes() const { return boxes_; }
     // The result of the last resize (for tests and the screenshots).
     const ResizeResult& lastResize() const { return last_; }
+    // The least size at which the resize rule still gives every box the room for all its labels
+    // in its current font; the main window cannot be made smaller than this.
+    QSize minimumSizeHint() const override;
 
 protected:
     void resizeEvent(QResizeEvent*) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormResize();

@@ -27,14 +27,47 @@ int LabelArea::neededWidth() const {
     return w;
 }
 
+int LabelArea::valueWidth() const {
+    int w = 0;
+    for (std::size_t i = 0; i + 1 < items_.size(); ++i)
+        if (items_[i + 1].besidePrevious)
+            w = std::max(w, items_[i].label->sizeHint().width());
+    return w;
+}
+
+int LabelArea::timeWidth() const {
+    int w = 0;
+    for (const Item& i : items_)
+        if (i.besidePrevious)
+            w = std::max(w, i.label->sizeHint().width());
+    return w;
+}
+
+QSize LabelArea::minimumSizeHint() const {
+    const int lh = fontMetrics().height();
+    int rows = 0;
+    for (const Item& i : items_)
+        if (!i.besidePrevious)
+            ++rows;
+    const int all = int(items_.size());
+    if (rows == all)
+        return {neededWidth(), all * lh};
+    return {std::max(neededWidth(), valueWidth() + kGap + timeWidth()), rows * lh};
+}
+
 bool LabelArea::event(QEvent* event) {
-    // A label's text changed its size: place the labels again (within this box only).
+    // A label's text or the font changed its size: place the labels again (within this box only),
+    // and tell the window when the least room the labels need has changed.
     if (event->type() == QEvent::LayoutRequest) {
         place();
         const int needed = neededWidth();
         if (needed != neededWidth_) {
             neededWidth_ = needed;
             emit neededWidthChanged();
+        }
+        if (minimumSizeHint() != minimum_) {
+            minimum_ = minimumSizeHint();
+            updateGeometry();
         }
     }
     return QWidget::event(event);
@@ -51,26 +84,19 @@ void LabelArea::place() {
     const int w = width();
     const int all = int(items_.size());
     int rows = 0;
-    int valueWidth = 0;  // widest label that has a time beside it
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-        if (!items_[i].besidePrevious)
-            ++rows;
-        if (i + 1 < items_.size() && items_[i + 1].besidePrevious)
-            valueWidth = std::max(valueWidth, items_[i].label->sizeHint().width());
-    }
-    int timeWidth = 0;
     for (const Item& i : items_)
-        if (i.besidePrevious)
-            timeWidth = std::max(timeWidth, i.label->sizeHint().width());
+        if (!i.besidePrevious)
+            ++rows;
+    const int values = valueWidth();
     // One label per line when that fits; else the times beside their values when that fits.
-    paired_ = all * lh > height() && rows < all && valueWidth + kGap + timeWidth <= w;
+    paired_ = all * lh > height() && rows < all && values + kGap + timeWidth() <= w;
     const int lines = paired_ ? rows : all;
     const int spacing = std::clamp((height() - lines * lh) / std::max(lines, 1), 0, kMaxSpacing);
     int y = 0;
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const Item& item = items_[i];
         if (paired_ && item.besidePrevious) {
-            const int x = valueWidth + kGap;
+            const int x = values + kGap;
             item.label->setGeometry(x, y - lh - spacing, w - x, lh);
             continue;
         }

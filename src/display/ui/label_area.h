@@ -16,6 +16,9 @@ public:
 
     // The width the widest shown label needs.
     int neededWidth() const;
+    // The least room that shows every label whole: the times beside their values where the
+    // labels come in pairs, one label per line otherwise.
+    QSize minimumSizeHint() const override;
     bool paired() const { return paired_; }
 
 signals:
@@ -33,7 +36,12 @@ private:
     };
     void place();
 
+    // The widest value that has a time beside it, and the widest time.
+    int valueWidth() const;
+    int timeWidth() const;
+
     std::vector<Item> items_;
     bool paired_ = false;
     int neededWidth_ = 0;
+    QSize minimum_;
 };

@@ -16,8 +16,13 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
         // The designed widths, or what the longest countdown needs in this font.
         const int needed =
             label->fontMetrics().horizontalAdvance(QStringLiteral("Wetterlog: 123:59")) + 8;
-        label->setMinimumWidth(i == kPanels - 1 ? widths[std::size_t(i)]
-                                                : std::max(widths[std::size_t(i)], needed));
+        // The last panel's longest text is the lost station's.
+        const int neededLast = label->fontMetrics().horizontalAdvance(
+                                   QStringLiteral("Keine Verbindung zur Station seit 00:00")) +
+                               8;
+        label->setMinimumWidth(
+            std::max(widths[std::size_t(i)], i == kPanels - 1 ? neededLast : needed));
+        label->setMinimumWidth(std::max(label->minimumWidth(), label->sizeHint().width()));
         // The last panel takes the remaining width.
         addWidget(label, i == kPanels - 1 ? 1 : 0);
         panels_[std::size_t(i)] = label;
@@ -30,6 +35,10 @@ QString StatusPanels::text(int panel) const {
 
 void StatusPanels::setText(int panel, const QString& text) {
     QLabel* label = panels_[std::size_t(panel)];
-    if (label->text() != text)
+    if (label->text() != text) {
         label->setText(text);
+        // A panel grows to show a longer text whole, and the window's least width with it.
+        if (label->sizeHint().width() > label->minimumWidth())
+            label->setMinimumWidth(label->sizeHint().width());
+    }
 }

@@ -115,3 +115,35 @@ TEST(DesktopProgram, WindowStaysOpenWhileTheSettingsCannotBeSaved) {
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(QFile::exists(dir.filePath("wetterpult.ini")));
 }
+
+TEST(DesktopProgram, SecondaryWindowsAreCreatedOnceInTheirOrder) {
+    QTemporaryDir dir;
+    RecordingNotifier messages;
+    ScopedNotifier scoped(messages);
+    DesktopProgram program(AppOptions{}, dir.path() + "/");
+    program.start();
+    QStringList created;
+    for (QObject* child : program.window().children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && w->isWindow() && !w->isVisible())
+            created << w->windowTitle();
+    // The diagnostics windows and the colour and font choosers belong to the main window and come
+    // with it; from the about box on, the program's order ("Neues Profil" stands over "Profile").
+    created = created.mid(created.indexOf("About"));
+    const QStringList expected = {"About",
+                                  "Alarme",
+                                  "Allgemein",
+                                  "Aussentemperatur",
+                                  "APRS ",
+                                  "Weather Explorer",
+                                  "Wetterlog Einstellungen",
+                                  "Profile",
+                                  "Ordner wählen...",
+                                  "Windrose",
+                                  "WinGT Einstellungen",
+                                  "Locator",
+                                  "Sonne",
+                                  "ASYNOP",
+                                  "Client/Server",
+                                  "Setup"};
+    EXPECT_EQ(created, expected) << created.join(" | ").toStdString();
+}

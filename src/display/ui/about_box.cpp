@@ -1,0 +1,69 @@
+#include "display/ui/about_box.h"
+
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "base/program_version.h"
+
+namespace {
+constexpr char kContactMail[] = "maintainers@users.noreply.c-seed-4173b040.example";
+}
+
+AboutBox::AboutBox(std::function<void()> openReadme, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("About"));
+    auto* layout = new QVBoxLayout(this);
+    // The version's right edge stands 8 pixels from the window's inner right edge.
+    layout->setContentsMargins(8, 8, 8, 8);
+
+    auto* name = new QLabel(QStringLiteral("Wetterpult"), this);
+    name->setObjectName(QStringLiteral("ProductName"));
+    QFont big = name->font();
+    big.setPointSizeF(big.pointSizeF() * 1.8);
+    big.setBold(true);
+    name->setFont(big);
+    layout->addWidget(name);
+    auto* what = new QLabel(
+        QStringLiteral("Wetterstation WX200 / WM918 / WMR918:\nAnzeige, WinGT, Wetterlog, APRS, "
+                       "ASYNOP"),
+        this);
+    layout->addWidget(what);
+    version_ =
+        new QLabel(QStringLiteral("Version ") + QString::fromLatin1(kProgramVersionText), this);
+    version_->setObjectName(QStringLiteral("Version"));
+    version_->setAlignment(Qt::AlignRight);
+    layout->addWidget(version_);
+
+    auto* readme = new QLabel(QStringLiteral("<a href=\"readme\">ReadMe</a>"), this);
+    readme->setObjectName(QStringLiteral("ReadMeLink"));
+    readme->setAccessibleName(QStringLiteral("ReadMe"));
+    readme->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    connect(readme, &QLabel::linkActivated, this, [openReadme] { openReadme(); });
+    layout->addWidget(readme);
+
+    auto* contact = new QGroupBox(QStringLiteral("Contact"), this);
+    contact->setObjectName(QStringLiteral("Contact"));
+    auto* contactLayout = new QVBoxLayout(contact);
+    auto* team = new QLabel(QStringLiteral("Die Wetterpult-Entwickler"), contact);
+    auto* mail =
+        new QLabel(QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(kContactMail), contact);
+    mail->setObjectName(QStringLiteral("ContactMail"));
+    mail->setAccessibleName(QString::fromLatin1(kContactMail));
+    mail->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    connect(mail, &QLabel::linkActivated, this,
+            [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
+    contactLayout->addWidget(team);
+    contactLayout->addWidget(mail);
+    layout->addWidget(contact);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+    setFixedSize(sizeHint());
+}
