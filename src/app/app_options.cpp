@@ -38,6 +38,9 @@ const char* const kAppHelp =
     "  --clock-from-stream     mit --replay: die Minuten des Archivs nach der Stationsuhr im\n"
     "                          Datenstrom (Gruppe 0x8F) statt nach der Uhr des Rechners, so\n"
     "                          dass eine Aufzeichnung eines Monats einen Monat füllt\n"
+    "  --stream-year JAHR      mit --clock-from-stream: das Jahr, in dem der Datenstrom\n"
+    "                          beginnt (die Station sendet kein Jahr; sonst das laufende, oder\n"
+    "                          das vorige, wenn der Beginn sonst in der Zukunft läge)\n"
     "  --import-log PFAD...    alte Wetterlog-Dateien (Dateien oder Ordner, mit Unterordnern)\n"
     "                          ins Archiv übernehmen; schon vorhandene Minuten bleiben\n"
     "  --export-csv VON BIS    das Archiv von VON bis BIS (Tage wie 2024-06-01 oder\n"
@@ -130,6 +133,7 @@ bool parseAppOptions(const QStringList& given, AppOptions* options, QString* err
          QCommandLineOption(QStringLiteral("run"), QString(), QStringLiteral("AKTION")),
          QCommandLineOption(QStringLiteral("quit")),
          QCommandLineOption(QStringLiteral("clock-from-stream")),
+         QCommandLineOption(QStringLiteral("stream-year"), QString(), QStringLiteral("JAHR")),
          QCommandLineOption(QStringLiteral("days"))});
     if (!commandline::parse(parser, arguments, error))
         return false;
@@ -143,6 +147,13 @@ bool parseAppOptions(const QStringList& given, AppOptions* options, QString* err
     options->quit = parser.isSet(QStringLiteral("quit"));
     options->clockFromStream = parser.isSet(QStringLiteral("clock-from-stream"));
     options->exportDays = parser.isSet(QStringLiteral("days"));
+    if (parser.isSet(QStringLiteral("stream-year"))) {
+        const auto year =
+            commandline::integer(parser, QStringLiteral("stream-year"), 1970, 9999, error);
+        if (!year)
+            return false;
+        options->streamYear = int(*year);
+    }
     if (parser.isSet(QStringLiteral("status-every"))) {
         const auto seconds =
             commandline::integer(parser, QStringLiteral("status-every"), 1, 86400, error);

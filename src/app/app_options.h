@@ -18,6 +18,7 @@ struct AppOptions {
     QStringList runs;              // run-now commands, in order
     bool quit = false;             // end after the one-shot steps
     bool clockFromStream = false;  // the archive's minutes from the replayed stream's station clock
+    int streamYear = 0;            // the year the replayed stream starts in; 0: guessed
     QStringList importLogs;        // weather-log files or folders to import into the archive
     bool exportCsv = false;        // write the archive's range [exportFrom, exportTo] as CSV
     QString exportFrom;

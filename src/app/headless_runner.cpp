@@ -52,7 +52,7 @@ int runHeadless(const AppOptions& options) {
                          });
     }
     if (options.clockFromStream)
-        program.archive.useStreamClock(AppClock::currentDateTime());
+        program.archive.useStreamClock(AppClock::currentDateTime(), options.streamYear);
     ProgramLifecycle& lifecycle = program.lifecycle;
     Scheduler& scheduler = program.scheduler;
     lifecycle.startUp(folder);

@@ -14,8 +14,8 @@ ArchiveFeed::~ArchiveFeed() {
     finish();
 }
 
-void ArchiveFeed::useStreamClock(const QDateTime& now) {
-    streamClock_.emplace(now);
+void ArchiveFeed::useStreamClock(const QDateTime& now, int startYear) {
+    streamClock_.emplace(now, startYear);
     ticker_.stop();  // the stream's minutes end with the stream, not by the computer's clock
 }
 

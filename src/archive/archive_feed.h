@@ -20,8 +20,9 @@ public:
     ArchiveFeed(const StationData& data, const Settings& settings, QObject* parent = nullptr);
     ~ArchiveFeed() override;
 
-    // Takes the minutes from the station clock of the stream (its years as StreamClock says).
-    void useStreamClock(const QDateTime& now);
+    // Takes the minutes from the station clock of the stream, starting in `startYear` (0: the
+    // year StreamClock guesses from now).
+    void useStreamClock(const QDateTime& now, int startYear = 0);
 
     // A good group of this kind has been decoded (0 and other bytes are ignored).
     void groupDecoded(std::uint8_t groupByte);

@@ -45,6 +45,7 @@ public:
                     owner_.queue_.pop_front();
             }
             failing_ = false;
+            owner_.failing_ = false;
             last = row.minute;
         }
         if (last >= 0)
@@ -80,6 +81,7 @@ private:
 
     void fail(const QString& reason) {
         close();  // the next try opens the file afresh
+        owner_.failing_ = true;
         if (!failing_) {
             failing_ = true;
             QMetaObject::invokeMethod(
@@ -113,14 +115,19 @@ ArchiveWriter::~ArchiveWriter() {
 }
 
 void ArchiveWriter::submit(const MinuteRow& row) {
+    std::size_t waiting = 0;
     {
         QMutexLocker lock(&mutex_);
         queue_.push_back(row);
         while (queue_.size() > kArchiveQueueRows)
             queue_.pop_front();  // a day is kept; older minutes give way
+        waiting = queue_.size();
     }
-    QMetaObject::invokeMethod(
-        worker_, [this] { worker_->drain(); }, Qt::QueuedConnection);
+    if (waiting > kArchiveBackPressureRows && !failing_)
+        flush();  // the worker lags behind a working file: wait rather than lose rows
+    else
+        QMetaObject::invokeMethod(
+            worker_, [this] { worker_->drain(); }, Qt::QueuedConnection);
 }
 
 bool ArchiveWriter::flush() {

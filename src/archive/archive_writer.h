@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QThread>
+#include <atomic>
 #include <deque>
 
 #include "archive/minute_row.h"
@@ -15,6 +16,9 @@
 class ArchiveWorker;
 
 inline constexpr std::size_t kArchiveQueueRows = 24 * 60;
+// More rows waiting than this while the file works (a replay faster than the disk): the hand-over
+// waits for the worker, so that no row gives way.
+inline constexpr std::size_t kArchiveBackPressureRows = 600;
 
 class ArchiveWriter : public QObject {
     Q_OBJECT
@@ -25,7 +29,7 @@ public:
 
     QString path() const { return path_; }
 
-    // Hands a row over (returns at once; the worker writes it).
+    // Hands a row over (returns at once while the worker keeps up; see kArchiveBackPressureRows).
     void submit(const MinuteRow& row);
     // Waits until the worker has tried every row handed over so far; true when none is left
     // waiting. For the end of the run and for tests.
@@ -46,4 +50,5 @@ private:
     ArchiveWorker* worker_ = nullptr;
     mutable QMutex mutex_;
     std::deque<MinuteRow> queue_;  // guarded by mutex_
+    std::atomic<bool> failing_{false};
 };

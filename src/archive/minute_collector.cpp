@@ -33,7 +33,7 @@ QDateTime StreamClock::at(const WeatherRecord& record) {
     const QTime time(t.Hour, t.Minute, t.Second);
     if (!date.isValid() || !time.isValid())
         return {};
-    if (lastMonth_ == 0 && QDateTime(date, time) > now_) {
+    if (lastMonth_ == 0 && !given_ && QDateTime(date, time) > now_) {
         year -= 1;
         date = QDate(year, t.Month, t.Day);
         if (!date.isValid())

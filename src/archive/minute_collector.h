@@ -25,11 +25,12 @@ private:
 // The moment a replayed stream stands at, from the station clock of its 0x8F groups: the stream's
 // own time instead of the computer's, so that a capture of a month fills a month of minutes. The
 // station sends no year: the stream starts in the year of `now`, or the year before when its first
-// moment would lie after `now` (a capture of the days before today), and counts one on when the
-// month goes back (December to January).
+// moment would lie after `now` (a capture of the days before today) — or in the year given — and
+// counts one on when the month goes back (December to January).
 class StreamClock {
 public:
-    explicit StreamClock(const QDateTime& now) : now_(now), year_(now.date().year()) {}
+    explicit StreamClock(const QDateTime& now, int startYear = 0)
+        : now_(now), year_(startYear > 0 ? startYear : now.date().year()), given_(startYear > 0) {}
     // The local moment of the station clock in this record; invalid until a clock group with a
     // valid date has been seen.
     QDateTime at(const WeatherRecord& record);
@@ -37,5 +38,6 @@ public:
 private:
     QDateTime now_;
     int year_;
+    bool given_;
     int lastMonth_ = 0;
 };
