@@ -143,7 +143,7 @@ bool HourRollup::add(const MinuteRow& row, QSqlError* error) {
         }
         next_.finish();
     }
-    const QVariant none(QMetaType(QMetaType::LongLong));
+    const QVariant none{QMetaType(QMetaType::LongLong)};
     upsert_.bindValue(0, qint64(row.minute / 3600 * 3600));
     upsert_.bindValue(1, row.utcOffset);
     upsert_.bindValue(2, qint64(rain));
