@@ -14,17 +14,15 @@
 #include "display/display_design.h"
 #include "station/ui/checksum_window.h"
 #include "support/qt_printers.h"
+#include "support/simulated_station.h"
 
 TEST(DesktopProgram, SimulatedStationFillsEveryLabel) {
     QTemporaryDir dir;
     RecordingNotifier messages;
     ScopedNotifier scoped(messages);
-    QProcess sim;
-    sim.start(QStringLiteral(WETTERPULT_BIN_DIR "/tools/sim/wetterpult-sim"),
-              {"--pty", "--speed", "20", "--seed", "7"});
-    ASSERT_TRUE(sim.waitForReadyRead(10000)) << sim.errorString().toStdString();
-    const QString pty = QString::fromLocal8Bit(sim.readLine()).trimmed();
-    ASSERT_TRUE(pty.startsWith("/dev/")) << pty.toStdString();
+    SimulatedStation sim(7);
+    const QString pty = sim.port();
+    ASSERT_TRUE(pty.startsWith("/dev/")) << sim.error().toStdString();
 
     AppOptions options;
     options.port = pty;
@@ -57,8 +55,6 @@ TEST(DesktopProgram, SimulatedStationFillsEveryLabel) {
     const QByteArray saved = ini.readAll();
     EXPECT_TRUE(saved.contains("Group2=-2147483633")) << saved.constData();
     EXPECT_FALSE(saved.contains(pty.toLatin1()));
-    sim.terminate();
-    sim.waitForFinished(10000);
 }
 
 TEST(DesktopProgram, F2SwitchesAktivAndTheStatusBarCountsDown) {

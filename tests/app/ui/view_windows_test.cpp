@@ -30,6 +30,7 @@
 #include "geo/ui/sun_window.h"
 #include "support/modal_dialog.h"
 #include "support/qt_printers.h"
+#include "support/simulated_station.h"
 
 namespace {
 QString panelCaption(ThermometerWindow& t) {
@@ -119,11 +120,9 @@ TEST(ViewWindows, EveryWindowOnTheSimulatedStation) {
     QTemporaryDir dir;
     RecordingNotifier messages;
     ScopedNotifier scoped(messages);
-    QProcess sim;
-    sim.start(QStringLiteral(WETTERPULT_BIN_DIR "/tools/sim/wetterpult-sim"),
-              {"--pty", "--speed", "20", "--seed", "11"});
-    ASSERT_TRUE(sim.waitForReadyRead(10000)) << sim.errorString().toStdString();
-    const QString pty = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    SimulatedStation sim(11);
+    const QString pty = sim.port();
+    ASSERT_TRUE(pty.startsWith("/dev/")) << sim.error().toStdString();
     AppOptions options;
     options.port = pty;
     options.activate = true;
@@ -208,8 +207,6 @@ TEST(ViewWindows, EveryWindowOnTheSimulatedStation) {
         EXPECT_TRUE(screen.save(QDir(shots).filePath("views.png")));
     }
     form.close();
-    sim.terminate();
-    sim.waitForFinished(10000);
 }
 
 TEST(ViewWindows, EveryControlHasAnAccessibleName) {
