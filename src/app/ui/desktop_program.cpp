@@ -39,7 +39,6 @@ void DesktopProgram::start() {
     dialogs_ = std::make_unique<SettingsDialogs>(program_, host_, &form_,
                                                  [this] { views_->createNext(); });
     dialogs_->connectMenu(form_.menu());
-    views_->createTrailing();
     connect(form_.menu().Verlauf1, &QAction::triggered, this, [this] { showVerlauf(); });
     connect(form_.menu().WetterlogImportieren1, &QAction::triggered, this, [this] {
         importLogsWithDialog(&form_, program_.settings.archivePath(), program_.settings.LogOrdner);

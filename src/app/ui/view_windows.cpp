@@ -46,11 +46,6 @@ void ViewWindows::createNext() {
     }
 }
 
-void ViewWindows::createTrailing() {
-    while (!sun_)
-        createNext();
-}
-
 void ViewWindows::connectMenu() {
     const MainMenu& m = form_.menu();
     QObject::connect(m.Windrose1, &QAction::triggered, rose_.get(), [this] { Windrose1Click(); });

@@ -28,8 +28,6 @@ public:
     // The next of the thermometer, the explorer, the wind rose and the sun window, which take
     // their turns between the settings dialogs; after the sun window the menus are wired.
     void createNext();
-    // Every window createNext() has not made yet.
-    void createTrailing();
 
     AboutBox& about() const { return *about_; }
     AlarmWindow& alarms() const { return *alarms_; }
