@@ -167,6 +167,15 @@ int main(int argc, char** argv) {
     DecodeSession session(options.chunk, options.groups);
     session.onLine = printLine;
     const int rc = decodeStream(options, session);
+    std::uint64_t held = 0, dropped = 0;
+    for (std::size_t i = 0; i < 5; ++i) {
+        held += session.road().confirmation().held()[i];
+        dropped += session.road().confirmation().dropped()[i];
+    }
+    if (held > 0)
+        std::fprintf(stderr, "wetterpult-decode: %llu %s gehalten, davon %llu verworfen\n",
+                     static_cast<unsigned long long>(held), held == 1 ? "Gruppe" : "Gruppen",
+                     static_cast<unsigned long long>(dropped));
     if (std::fflush(stdout) != 0)
         fail(QStringLiteral("Die Ausgabe kann nicht geschrieben werden."), 1);
     return rc;

@@ -2,35 +2,28 @@
 
 #include <QDateTime>
 
-#include "station/measuring_ranges.h"
+#include "station/quality_gate.h"
 
 namespace {
 // A field of the line: its first column and width, the quantity, its group (index into
-// kGroupBytes), whether it is written in tenths with a decimal point, and its measuring range.
+// kGroupBytes) and whether it is written in tenths with a decimal point.
 struct Field {
     int at;
     int width;
     Quantity quantity;
     int group;
     bool tenths;
-    MeasuringRange range;
 };
 
 // The columns of the writer's line: date 0-9, time 10-20, then the values; the trend and forecast
 // words (84-109) are not archived.
 constexpr Field kFields[] = {
-    {21, 9, Quantity::OutdoorHum, 0, false, measuring::kHumidity},
-    {30, 9, Quantity::IndoorHum, 0, false, measuring::kHumidity},
-    {39, 7, Quantity::IndoorTemp, 1, true, measuring::kIndoorTemp},
-    {46, 7, Quantity::OutdoorTemp, 1, true, measuring::kOutdoorTemp},
-    {55, 5, Quantity::IndoorDew, 2, false, measuring::kIndoorDew},
-    {60, 7, Quantity::OutdoorDew, 2, false, measuring::kOutdoorDew},
-    {67, 7, Quantity::PressureLocal, 2, false, measuring::kLocalPressure},
-    {74, 8, Quantity::PressureSea, 2, true, measuring::kSeaLevelPressure},
-    {110, 7, Quantity::RainRate, 3, false, measuring::kRainRate},
-    {117, 7, Quantity::GustSpeed, 4, true, measuring::kWindSpeed},
-    {124, 7, Quantity::GustDir, 4, false, measuring::kWindDirection},
-    {131, 7, Quantity::Windchill, 4, false, measuring::kWindchill},
+    {21, 9, Quantity::OutdoorHum, 0, false},    {30, 9, Quantity::IndoorHum, 0, false},
+    {39, 7, Quantity::IndoorTemp, 1, true},     {46, 7, Quantity::OutdoorTemp, 1, true},
+    {55, 5, Quantity::IndoorDew, 2, false},     {60, 7, Quantity::OutdoorDew, 2, false},
+    {67, 7, Quantity::PressureLocal, 2, false}, {74, 8, Quantity::PressureSea, 2, true},
+    {110, 7, Quantity::RainRate, 3, false},     {117, 7, Quantity::GustSpeed, 4, true},
+    {124, 7, Quantity::GustDir, 4, false},      {131, 7, Quantity::Windchill, 4, false},
 };
 constexpr int kLineLength = 138;
 
@@ -87,8 +80,9 @@ LogLineResult readLogLine(const QString& raw) {
     bool ok = true;
     for (const Field& f : kFields) {
         const std::optional<std::int32_t> value = number(line.mid(f.at, f.width), f.tenths, &ok);
-        if (value && f.range.contains(*value)) {
-            row[f.quantity] = *value;
+        // A value outside what the console can measure stays empty, as the log writes it.
+        if (const Measured checked = value ? measuredValue(f.quantity, *value) : std::nullopt) {
+            row[f.quantity] = *checked;
             row.groups |= std::uint8_t(1u << f.group);
         }
     }

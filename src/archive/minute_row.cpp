@@ -1,6 +1,6 @@
 #include "archive/minute_row.h"
 
-#include "station/measuring_ranges.h"
+#include "station/quality_gate.h"
 
 namespace {
 constexpr std::array<const char*, kQuantityCount> kColumns = {
@@ -8,11 +8,8 @@ constexpr std::array<const char*, kQuantityCount> kColumns = {
     "pressure_local", "pressure_sea",    "gust_speed", "gust_dir",    "avg_speed",  "avg_dir",
     "minute_gust",    "minute_gust_dir", "windchill",  "rain_rate",   "rain_total"};
 
-void put(MinuteRow& row, Quantity q, const MeasuringRange& range, std::int64_t value) {
-    if (range.contains(value))
-        row[q] = std::int32_t(value);
-    else
-        row[q].reset();
+void put(MinuteRow& row, Quantity q, const WeatherRecord& record) {
+    row[q] = measuredInRecord(record, q);
 }
 }  // namespace
 
@@ -21,40 +18,35 @@ const char* quantityColumn(Quantity q) {
 }
 
 void takeGroupValues(MinuteRow& row, std::uint8_t groupByte, const WeatherRecord& r) {
-    using namespace measuring;
     switch (groupByte) {
         case 0x8F:
-            put(row, Quantity::IndoorHum, kHumidity,
-                r.IndoorHum.OutOfRange ? -1 : r.IndoorHum.Current);
-            put(row, Quantity::OutdoorHum, kHumidity,
-                r.OutdoorHum.OutOfRange ? -1 : r.OutdoorHum.Current);
+            put(row, Quantity::IndoorHum, r);
+            put(row, Quantity::OutdoorHum, r);
             row.groups |= 1u << 0;
             break;
         case 0x9F:
-            put(row, Quantity::IndoorTemp, kIndoorTemp, r.IndoorTemp.Current);
-            put(row, Quantity::OutdoorTemp, kOutdoorTemp, r.OutdoorTemp.Current);
+            put(row, Quantity::IndoorTemp, r);
+            put(row, Quantity::OutdoorTemp, r);
             row.groups |= 1u << 1;
             break;
         case 0xAF:
-            put(row, Quantity::PressureLocal, kLocalPressure, r.Barometer.Local);
-            put(row, Quantity::PressureSea, kSeaLevelPressure, r.Barometer.SeaLevel);
-            put(row, Quantity::IndoorDew, kIndoorDew,
-                r.DewStatus.IndoorOutOfRange ? -1 : r.IndoorDew.Current);
-            put(row, Quantity::OutdoorDew, kOutdoorDew,
-                r.DewStatus.OutdoorOutOfRange ? -1 : r.OutdoorDew.Current);
+            put(row, Quantity::PressureLocal, r);
+            put(row, Quantity::PressureSea, r);
+            put(row, Quantity::IndoorDew, r);
+            put(row, Quantity::OutdoorDew, r);
             row.groups |= 1u << 2;
             break;
         case 0xBF:
-            put(row, Quantity::RainRate, kRainRate, r.Rain.RateOutOfRange ? -1 : r.Rain.Rate);
-            put(row, Quantity::RainTotal, kRainAmount, r.Rain.Total);
+            put(row, Quantity::RainRate, r);
+            put(row, Quantity::RainTotal, r);
             row.groups |= 1u << 3;
             break;
         case 0xCF: {
-            put(row, Quantity::GustSpeed, kWindSpeed, r.Wind.GustSpeed);
-            put(row, Quantity::GustDir, kWindDirection, r.Wind.GustDir);
-            put(row, Quantity::AvgSpeed, kWindSpeed, r.Wind.AvgSpeed);
-            put(row, Quantity::AvgDir, kWindDirection, r.Wind.AvgDir);
-            put(row, Quantity::Windchill, kWindchill, r.Windchill.Current);
+            put(row, Quantity::GustSpeed, r);
+            put(row, Quantity::GustDir, r);
+            put(row, Quantity::AvgSpeed, r);
+            put(row, Quantity::AvgDir, r);
+            put(row, Quantity::Windchill, r);
             const auto& gust = row[Quantity::GustSpeed];
             auto& highest = row[Quantity::MinuteGust];
             if (gust && (!highest || *gust > *highest)) {

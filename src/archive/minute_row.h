@@ -8,29 +8,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "station/quantity.h"
 #include "station/weather_record.h"
-
-// The archived quantities, in the order of the archive's columns.
-enum class Quantity {
-    IndoorTemp,     // tenths of °C
-    OutdoorTemp,    // tenths of °C
-    IndoorHum,      // %
-    OutdoorHum,     // %
-    IndoorDew,      // °C
-    OutdoorDew,     // °C
-    PressureLocal,  // mb
-    PressureSea,    // tenths of mb
-    GustSpeed,      // tenths of m/s
-    GustDir,        // degrees
-    AvgSpeed,       // tenths of m/s
-    AvgDir,         // degrees
-    MinuteGust,     // tenths of m/s: the minute's highest gust
-    MinuteGustDir,  // degrees
-    Windchill,      // °C
-    RainRate,       // mm/h
-    RainTotal,      // mm
-};
-inline constexpr int kQuantityCount = 17;
 
 // The archive column of a quantity ("outdoor_temp", ...).
 const char* quantityColumn(Quantity q);

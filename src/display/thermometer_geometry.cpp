@@ -1,5 +1,7 @@
 #include "display/thermometer_geometry.h"
 
+#include "station/quality_gate.h"
+
 #include <algorithm>
 
 #include "base/formats.h"
@@ -20,20 +22,24 @@ QString thermometerCaption(ThermometerQuantity quantity) {
     return {};
 }
 
-double thermometerValue(ThermometerQuantity quantity, const WeatherRecord& record) {
+std::optional<double> thermometerValue(ThermometerQuantity quantity, const WeatherRecord& record) {
+    auto degrees = [&record](Quantity q, double perDegree) -> std::optional<double> {
+        const Measured v = measuredInRecord(record, q);
+        return v ? std::optional<double>(*v / perDegree) : std::nullopt;
+    };
     switch (quantity) {
         case ThermometerQuantity::IndoorTemp:
-            return record.IndoorTemp.Current / 10.0;
+            return degrees(Quantity::IndoorTemp, 10.0);
         case ThermometerQuantity::OutdoorTemp:
-            return record.OutdoorTemp.Current / 10.0;
+            return degrees(Quantity::OutdoorTemp, 10.0);
         case ThermometerQuantity::IndoorDew:
-            return record.IndoorDew.Current;
+            return degrees(Quantity::IndoorDew, 1.0);
         case ThermometerQuantity::OutdoorDew:
-            return record.OutdoorDew.Current;
+            return degrees(Quantity::OutdoorDew, 1.0);
         case ThermometerQuantity::Windchill:
-            return record.Windchill.Current;
+            return degrees(Quantity::Windchill, 1.0);
     }
-    return 0;
+    return std::nullopt;
 }
 
 double thermometerPixelsPerDegree(int height) {

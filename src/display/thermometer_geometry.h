@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "station/weather_record.h"
 
@@ -17,8 +18,8 @@ enum class ThermometerQuantity {
 
 // "Innentemperatur", "Aussentemperatur", "Innentaupunkt", "Aussentaupunkt", "Windchill".
 QString thermometerCaption(ThermometerQuantity quantity);
-// The quantity's current value in degrees.
-double thermometerValue(ThermometerQuantity quantity, const WeatherRecord& record);
+// The quantity's current value in degrees, or missing when the quality gate says so.
+std::optional<double> thermometerValue(ThermometerQuantity quantity, const WeatherRecord& record);
 
 // The drawn scale in a picture `height` pixels high: the -30 mark lies at 211/240 of the height,
 // each degree takes 77/7200 of it.

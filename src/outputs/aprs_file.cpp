@@ -7,6 +7,7 @@
 #include "base/text_file.h"
 #include "outputs/station_date_time.h"
 #include "outputs/zero_pad.h"
+#include "station/quality_gate.h"
 
 namespace {
 // The conversions are done in single precision, as APRS programs of the station's era did.
@@ -20,10 +21,19 @@ float toHundredthsInch(float mm) {
     return mm * 100.0f / 25.4f;
 }
 
-// A field of `width` figures, or as many dots (APRS for "no value") when the value lies outside
-// what the console can measure.
-QString field(const MeasuringRange& range, std::int64_t raw, double value, int width) {
-    return ZeroPadMeasured(range, raw, value, width, QLatin1Char('.'));
+// A field of `width` figures, or as many dots (APRS for "no value") for a missing value.
+QString field(const std::optional<double>& value, int width) {
+    return ZeroPadOr(value, width, QLatin1Char('.'));
+}
+
+QString field(const Measured& value, int width) {
+    return field(value ? std::optional<double>(*value) : std::nullopt, width);
+}
+
+// A measured value converted, or missing.
+template <typename Convert>
+std::optional<double> converted(const Measured& value, Convert convert) {
+    return value ? std::optional<double>(convert(*value)) : std::nullopt;
 }
 
 QString forecastWord(std::uint8_t code) {
@@ -49,31 +59,36 @@ QStringList BuildAprsLines(const StationData& station, const Settings& settings,
     const QDateTime stamp =
         settings.APRSRechnerZeit ? now : StationDateTime(t.Day, t.Month, t.Hour, t.Minute, now);
 
-    // A rebuilt gauge counts 5.5225 times as much as a normal one. The three figures hold at most
-    // 9.99 inches: more is written as 999, since a fourth figure would shift every field behind it.
-    auto rain = [&](const MeasuringRange& range, std::uint16_t count) {
-        const float mm = settings.NormalRegen ? float(count) : float(count) / 5.5225f;
-        return field(range, count, std::min(toHundredthsInch(mm), 999.0f), 3);
+    auto value = [&station](Quantity q) { return measured(station, q); };
+    auto mph = [](std::int32_t tenths) { return toMph(float(tenths) / 10.0f); };
+    // r: rain of the last hour, P: since local midnight, p: of the last 24 hours. A rebuilt gauge
+    // counts 5.5225 times as much as a normal one. The three figures hold at most 9.99 inches:
+    // more is written as 999, since a fourth figure would shift every field behind it.
+    auto rain = [&settings](const Measured& count) {
+        return field(converted(count,
+                               [&settings](std::int32_t c) {
+                                   const float mm =
+                                       settings.NormalRegen ? float(c) : float(c) / 5.5225f;
+                                   return std::min(toHundredthsInch(mm), 999.0f);
+                               }),
+                     3);
     };
-    const std::uint16_t gust = station.fiveMinuteGust();
-    const auto& wind = r.Wind;
-    const auto temp = r.OutdoorTemp.Current;
+    const RainFigures rainFigures = measuredRain(station, now);
 
     QString line;
-    line += field(measuring::kWindDirection, wind.AvgDir, wind.AvgDir, 3);
-    line += QLatin1Char('/') +
-            field(measuring::kWindSpeed, wind.AvgSpeed, toMph(float(wind.AvgSpeed) / 10.0f), 3);
-    line += QLatin1Char('g') + field(measuring::kWindSpeed, gust, toMph(float(gust) / 10.0f), 3);
-    line += QLatin1Char('t') +
-            field(measuring::kOutdoorTemp, temp, toFahrenheit(float(temp) / 10.0f), 3);
-    line += QLatin1Char('h') +
-            field(measuring::kHumidity, r.OutdoorHum.Current, r.OutdoorHum.Current, 2);
-    line += QLatin1Char('b') +
-            field(measuring::kSeaLevelPressure, r.Barometer.SeaLevel, r.Barometer.SeaLevel, 5);
-    line += QLatin1Char('r') + (r.Rain.RateOutOfRange ? QStringLiteral("000")
-                                                      : rain(measuring::kRainRate, r.Rain.Rate));
-    line += QLatin1Char('P') + rain(measuring::kRainAmount, r.Rain.Yesterday);
-    line += QLatin1Char('p') + rain(measuring::kRainAmount, station.Rain24h);
+    line += field(value(Quantity::AvgDir), 3);
+    line += QLatin1Char('/') + field(converted(value(Quantity::AvgSpeed), mph), 3);
+    line += QLatin1Char('g') + field(converted(measuredFiveMinuteGust(station), mph), 3);
+    line +=
+        QLatin1Char('t') +
+        field(converted(value(Quantity::OutdoorTemp),
+                        [](std::int32_t tenths) { return toFahrenheit(float(tenths) / 10.0f); }),
+              3);
+    line += QLatin1Char('h') + field(value(Quantity::OutdoorHum), 2);
+    line += QLatin1Char('b') + field(value(Quantity::PressureSea), 5);
+    line += QLatin1Char('r') + rain(rainFigures.lastHour);
+    line += QLatin1Char('P') + rain(rainFigures.today);
+    line += QLatin1Char('p') + rain(rainFigures.last24h);
     line += QStringLiteral("m/") + forecastWord(r.Barometer.Forecast);
 
     return {formats.dateTime(QStringLiteral("mmm dd yyyy hh:nn"), stamp), line};

@@ -2,6 +2,7 @@
 
 #include "outputs/mailbox_header.h"
 #include "outputs/zero_pad.h"
+#include "station/quality_gate.h"
 
 namespace {
 // Whole metres per second from tenths, halves to the even neighbour.
@@ -13,17 +14,22 @@ int wholeMetresPerSecond(int tenths) {
     return whole;
 }
 
-// The figures of a group, or as many slashes (SYNOP for "not observed") when the value lies outside
-// what the console can measure.
-QString figures(const MeasuringRange& range, std::int64_t raw, double value, int width) {
-    return ZeroPadMeasured(range, raw, value, width, QLatin1Char('/'));
+// The figures of a group, or as many slashes (SYNOP for "not observed") for a missing value.
+template <typename Figures>
+QString figures(const Measured& value, Figures toFigures, int width) {
+    return ZeroPadOr(value ? std::optional<double>(toFigures(*value)) : std::nullopt, width,
+                     QLatin1Char('/'));
 }
 
 // Sign figure ("0" above, "1" below zero) and tenths of °C, e.g. "0053" or "1053".
-QString signedTenths(const TempReading& temp) {
-    if (!measuring::kOutdoorTemp.contains(temp.Current))
+QString signedTenths(const Measured& tenths, bool positive) {
+    if (!tenths)
         return QStringLiteral("////");
-    return (temp.Positive ? QLatin1Char('0') : QLatin1Char('1')) + ZeroPad(qAbs(temp.Current), 3);
+    return (positive ? QLatin1Char('0') : QLatin1Char('1')) + ZeroPad(qAbs(*tenths), 3);
+}
+
+std::int32_t same(std::int32_t v) {
+    return v;
 }
 }  // namespace
 
@@ -51,16 +57,15 @@ QStringList AsynopHeadLines(const Settings& settings, const QDateTime& now,
             QStringLiteral("SXSX")};
 }
 
-QString AsynopReportLine(const WeatherRecord& r, const Settings& settings, const QDateTime& now) {
+QString AsynopReportLine(const StationData& data, const Settings& settings, const QDateTime& now) {
+    const WeatherRecord& r = data.Record;
+    auto v = [&data](Quantity q) { return measured(data, q); };
     const QDateTime utc = AsynopUtc(now, settings.Zeitzone);
     // 4: no precipitation data, also when the rate is no value the gauge can measure.
-    const bool rateKnown = !r.Rain.RateOutOfRange && measuring::kRainRate.contains(r.Rain.Rate);
-    const QChar indicator = !rateKnown         ? QLatin1Char('4')
-                            : r.Rain.Rate != 0 ? QLatin1Char('1')
-                                               : QLatin1Char('3');
-    const auto& wind = r.Wind;
-    const auto humidity = r.OutdoorHum.Current;
-    const auto pressure = r.Barometer.SeaLevel;
+    const Measured rate = v(Quantity::RainRate);
+    const QChar indicator = !rate        ? QLatin1Char('4')
+                            : *rate != 0 ? QLatin1Char('1')
+                                         : QLatin1Char('3');
     // The forecast code is one figure; a wider one would break the group.
     const auto forecast = r.Barometer.Forecast;
     QString line = settings.ASYNOPAbsender + QLatin1Char(' ');
@@ -70,18 +75,20 @@ QString AsynopReportLine(const WeatherRecord& r, const Settings& settings, const
             settings.ASYNOPLong.rightJustified(4, QLatin1Char('0')) + QLatin1Char(' ');
     line += indicator + QStringLiteral("6///");
     line += QStringLiteral(" /") +
-            figures(measuring::kWindDirection, wind.GustDir, wind.GustDir / 10, 2) +
-            figures(measuring::kWindSpeed, wind.GustSpeed, wholeMetresPerSecond(wind.GustSpeed), 2);
-    line += QStringLiteral(" 1") + signedTenths(r.OutdoorTemp);
-    line += QStringLiteral(" 29") + figures(measuring::kHumidity, humidity, humidity, 3);
+            figures(
+                v(Quantity::GustDir), [](std::int32_t d) { return d / 10; }, 2) +
+            figures(v(Quantity::GustSpeed), wholeMetresPerSecond, 2);
+    line += QStringLiteral(" 1") + signedTenths(v(Quantity::OutdoorTemp), r.OutdoorTemp.Positive);
+    line += QStringLiteral(" 29") + figures(v(Quantity::OutdoorHum), same, 3);
     // Tenths of mb without the thousands figure: 1013.2 mb is "0132", 998.5 mb is "9985".
-    line +=
-        QStringLiteral(" 4") + figures(measuring::kSeaLevelPressure, pressure, pressure % 10000, 4);
+    line += QStringLiteral(" 4") +
+            figures(
+                v(Quantity::PressureSea), [](std::int32_t p) { return p % 10000; }, 4);
     line += QStringLiteral(" 5") +
             (forecast <= 9 ? QString::number(forecast) : QStringLiteral("/")) +
             QStringLiteral("///");
     if (indicator == QLatin1Char('1'))
-        line += QStringLiteral(" 6") + ZeroPad(r.Rain.Rate, 3);
+        line += QStringLiteral(" 6") + ZeroPad(*rate, 3);
     line += QLatin1Char('=');
     return line;
 }

@@ -25,8 +25,7 @@ QStringList AsynopHeadLines(const Settings& settings, const QDateTime& now, cons
 // 52///=": day and hour in UTC, position, precipitation indicator, wind in whole m/s, temperature,
 // humidity, sea-level pressure without its thousands figure, forecast and rain rate. A value the
 // console cannot measure is written as slashes ("29///"), as SYNOP writes what was not observed.
-QString AsynopReportLine(const WeatherRecord& record, const Settings& settings,
-                         const QDateTime& now);
+QString AsynopReportLine(const StationData& data, const Settings& settings, const QDateTime& now);
 
 // The end part: "/QAM/", an empty line, ASYNOPnach.
 QStringList AsynopEndLines(const Settings& settings);

@@ -86,8 +86,7 @@ bool AsynopAppendLine(const OutputContext& context) {
         return failed(failure, textfile::failureDetails(path, reason));
     if (settings.ASYNOPAbsender.size() < 6)
         settings.ASYNOPAbsender = settings.ASYNOPAbsender.leftJustified(6);
-    const QString line =
-        AsynopReportLine(context.station.Record, settings, AppClock::currentDateTime());
+    const QString line = AsynopReportLine(context.station, settings, AppClock::currentDateTime());
     if (!textfile::appendExisting(path, textfile::crlfLines({line}), &reason))
         return failed(failure, textfile::failureDetails(path, reason));
     return true;

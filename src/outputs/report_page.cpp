@@ -7,6 +7,7 @@
 #include "config/profile_name.h"
 #include "outputs/mailbox_header.h"
 #include "outputs/station_date_time.h"
+#include "station/quality_gate.h"
 #include "station/weather_words.h"
 
 namespace {
@@ -16,26 +17,27 @@ QString label(const char* name) {
     return (QLatin1Char(' ') + QString::fromUtf8(name)).leftJustified(27) + QStringLiteral(": ");
 }
 
-// A count of tenths with one decimal and the decimal point, right-aligned in width characters.
-QString tenths(qint64 value, int width) {
-    return Formats::fixedPoint(value, 1).rightJustified(width);
+// A count of tenths with one decimal and the decimal point, right-aligned in width characters;
+// "--" in its place for a missing value.
+QString tenths(const Measured& value, int width) {
+    return value ? Formats::fixedPoint(*value, 1).rightJustified(width) : QStringLiteral("--");
 }
 
 // A real number with one decimal and the decimal point, right-aligned in width characters.
 QString real1(double value, int width) {
-    return tenths(roundHalfEven(value * 10.0), width);
+    return Formats::fixedPoint(roundHalfEven(value * 10.0), 1).rightJustified(width);
 }
 
-QString num(qint64 value) {
-    return QString::number(value);
+QString num(const Measured& value) {
+    return value ? QString::number(*value) : QStringLiteral("--");
 }
 
 constexpr double kConvertedGauge = 5.5225;  // the rebuilt 235 mm gauge counts 5.5225 times as much
 
 class PageBuilder {
 public:
-    PageBuilder(const WeatherRecord& r, const Settings& s, const QDateTime& now, const Formats& f)
-        : r_(r), s_(s), now_(now), f_(f) {}
+    PageBuilder(const StationData& d, const Settings& s, const QDateTime& now, const Formats& f)
+        : d_(d), r_(d.Record), s_(s), now_(now), f_(f) {}
 
     // " am <date> um <time>" of a station time stamp.
     QString stamp(const StationTime& t) const {
@@ -44,79 +46,101 @@ public:
                f_.longTime(moment.time());
     }
 
+    Measured v(Quantity q, Reading reading = Reading::Current) const {
+        return measured(d_, q, reading);
+    }
+
     QStringList valueLines() const {
         QStringList out;
         const auto& outT = r_.OutdoorTemp;
         const auto& inT = r_.IndoorTemp;
-        out << label("Aussentemperatur") + tenths(outT.Current, 3) + QStringLiteral(" Grad  C");
-        out << label("Aussentemperatur Minimum") + tenths(outT.Lo.Value, 3) +
-                   QStringLiteral(" Grad C") + stamp(outT.Lo.Time);
-        out << label("Aussentemperatur Maximum") + tenths(outT.Hi.Value, 3) +
-                   QStringLiteral(" Grad C") + stamp(outT.Hi.Time);
-        out << label("Innentemperatur") + tenths(inT.Current, 3) + QStringLiteral(" Grad  C");
-        out << label("Innentemperatur Minimum") + tenths(inT.Lo.Value, 3) +
+        out << label("Aussentemperatur") + tenths(v(Quantity::OutdoorTemp), 3) +
+                   QStringLiteral(" Grad  C");
+        out << label("Aussentemperatur Minimum") +
+                   tenths(v(Quantity::OutdoorTemp, Reading::Lo), 3) + QStringLiteral(" Grad C") +
+                   stamp(outT.Lo.Time);
+        out << label("Aussentemperatur Maximum") +
+                   tenths(v(Quantity::OutdoorTemp, Reading::Hi), 3) + QStringLiteral(" Grad C") +
+                   stamp(outT.Hi.Time);
+        out << label("Innentemperatur") + tenths(v(Quantity::IndoorTemp), 3) +
+                   QStringLiteral(" Grad  C");
+        out << label("Innentemperatur Minimum") + tenths(v(Quantity::IndoorTemp, Reading::Lo), 3) +
                    QStringLiteral(" Grad C") + stamp(inT.Lo.Time);
-        out << label("Innentemperatur Maximum") + tenths(inT.Hi.Value, 3) +
+        out << label("Innentemperatur Maximum") + tenths(v(Quantity::IndoorTemp, Reading::Hi), 3) +
                    QStringLiteral(" Grad C") + stamp(inT.Hi.Time);
-        out << label("Fuehlbare Temperatur") + num(r_.Windchill.Current) +
+        out << label("Fuehlbare Temperatur") + num(v(Quantity::Windchill)) +
                    QStringLiteral(" Grad  C");
-        out << label("Aussenfeuchte") + num(r_.OutdoorHum.Current) + QStringLiteral("%");
-        out << label("Innenfeuchte") + num(r_.IndoorHum.Current) + QStringLiteral("%");
-        out << label("Aussentaupunkt-Temperatur") + num(r_.OutdoorDew.Current) +
+        out << label("Aussenfeuchte") + num(v(Quantity::OutdoorHum)) + QStringLiteral("%");
+        out << label("Innenfeuchte") + num(v(Quantity::IndoorHum)) + QStringLiteral("%");
+        out << label("Aussentaupunkt-Temperatur") + num(v(Quantity::OutdoorDew)) +
                    QStringLiteral(" Grad  C");
-        out << label("Innentaupunkt-Temperatur") + num(r_.IndoorDew.Current) +
+        out << label("Innentaupunkt-Temperatur") + num(v(Quantity::IndoorDew)) +
                    QStringLiteral(" Grad  C");
-        out << label("Luftdruck QNH") + tenths(r_.Barometer.SeaLevel, 4) +
+        out << label("Luftdruck QNH") + tenths(v(Quantity::PressureSea), 4) +
                    QStringLiteral(" mb (sealevel)");
-        out << label("Luftdruck QFE") + num(r_.Barometer.Local) + QStringLiteral(" mb (local)");
+        out << label("Luftdruck QFE") + num(v(Quantity::PressureLocal)) +
+                   QStringLiteral(" mb (local)");
         out << label("Luftdruck-Tendenz") + TrendWord(r_.Barometer.Trend);
         out << rainLines();
         const auto& w = r_.Wind;
-        out << label("Windgeschwindigkeit") + tenths(w.GustSpeed, 2) + QStringLiteral(" m/s");
-        out << label("Windrichtung") + num(w.GustDir) + QStringLiteral(" Grad  ");
-        out << label("Windböe") + tenths(w.HiSpeed, 2) + QStringLiteral(" m/s aus ") +
-                   num(w.HiDir) + QStringLiteral(" Grad") + stamp(w.HiTime);
-        out << label("Windgeschwindigkeit (avg)") + tenths(w.AvgSpeed, 2) +
+        out << label("Windgeschwindigkeit") + tenths(v(Quantity::GustSpeed), 2) +
+                   QStringLiteral(" m/s");
+        out << label("Windrichtung") + num(v(Quantity::GustDir)) + QStringLiteral(" Grad  ");
+        out << label("Windböe") + tenths(v(Quantity::GustSpeed, Reading::Hi), 2) +
+                   QStringLiteral(" m/s aus ") + num(v(Quantity::GustDir, Reading::Hi)) +
+                   QStringLiteral(" Grad") + stamp(w.HiTime);
+        out << label("Windgeschwindigkeit (avg)") + tenths(v(Quantity::AvgSpeed), 2) +
                    QStringLiteral(" m/s (gemittelt)");
-        out << label("Windrichtung (avg)") + num(w.AvgDir) + QStringLiteral(" Grad   (gemittelt)");
+        out << label("Windrichtung (avg)") + num(v(Quantity::AvgDir)) +
+                   QStringLiteral(" Grad   (gemittelt)");
         out << label("Vorhersage") + ForecastWord(r_.Barometer.Forecast);
         return out;
     }
 
 private:
+    // The rain lines. "Regenmenge seit 0 Uhr" is the rain since local midnight, counted from the
+    // rises of the console's total.
     QStringList rainLines() const {
-        const auto& rain = r_.Rain;
         const QString rateLabel = label("Regenrate");
         const QString outOfRange = rateLabel + QStringLiteral("Out of Range / Fehler");
+        const bool rateFlagged =
+            d_.GroupArrivedMs[groupIndexOf(Quantity::RainRate)] != 0 && r_.Rain.RateOutOfRange;
+        const Measured rate = v(Quantity::RainRate);
+        const Measured today = measuredRain(d_, now_).today;
+        const Measured total = v(Quantity::RainTotal);
         QStringList out;
         if (s_.NormalRegen) {
-            if (rain.RateOutOfRange) {
+            if (rateFlagged) {
                 out << outOfRange;
             } else {
-                QString line = rateLabel + num(rain.Rate) + QStringLiteral(" mm/h");
+                QString line = rateLabel + num(rate) + QStringLiteral(" mm/h");
                 // Snow melting in a heated gauge reads as rain: say so below freezing.
-                if (rain.Rate > 0 && r_.OutdoorTemp.Current < 0 && s_.regnBeheizt)
+                const Measured outside = v(Quantity::OutdoorTemp);
+                if (rate && *rate > 0 && outside && *outside < 0 && s_.regnBeheizt)
                     line += QStringLiteral(
                         "(Beheizter Regenmesser: Wert entspricht geschmolzenem Schnee!)");
                 out << line;
             }
-            out << label("Regenmenge seit 0 Uhr") + num(rain.Yesterday) + QStringLiteral(" mm");
-            out << label("Regenmenge TOTAL") + num(rain.Total) + QStringLiteral(" mm");
+            out << label("Regenmenge seit 0 Uhr") + num(today) + QStringLiteral(" mm");
+            out << label("Regenmenge TOTAL") + num(total) + QStringLiteral(" mm");
             return out;
         }
-        auto converted = [](std::uint16_t count) { return real1(count / kConvertedGauge, 3); };
-        if (rain.RateOutOfRange)
+        auto converted = [](const Measured& count) {
+            return count ? real1(*count / kConvertedGauge, 3) : QStringLiteral("--");
+        };
+        if (rateFlagged)
             out << outOfRange;
         else
-            out << rateLabel + converted(rain.Rate) + QStringLiteral(" mm/h (") + num(rain.Rate) +
+            out << rateLabel + converted(rate) + QStringLiteral(" mm/h (") + num(rate) +
                        QStringLiteral(" mm /5,5225 per hour)");
-        out << label("Regenmenge seit 0 Uhr") + converted(rain.Yesterday) +
-                   QStringLiteral(" mm (") + num(rain.Yesterday) + QStringLiteral(" mm /5,5225)");
-        out << label("Regenmenge TOTAL") + converted(rain.Total) + QStringLiteral(" mm (") +
-                   num(rain.Total) + QStringLiteral(" mm /5,5225)");
+        out << label("Regenmenge seit 0 Uhr") + converted(today) + QStringLiteral(" mm (") +
+                   num(today) + QStringLiteral(" mm /5,5225)");
+        out << label("Regenmenge TOTAL") + converted(total) + QStringLiteral(" mm (") + num(total) +
+                   QStringLiteral(" mm /5,5225)");
         return out;
     }
 
+    const StationData& d_;
     const WeatherRecord& r_;
     const Settings& s_;
     const QDateTime& now_;
@@ -141,7 +165,7 @@ QString ReportPagePath(const Settings& settings, int mode) {
            QStringLiteral(".txt");
 }
 
-QStringList BuildReportLines(const WeatherRecord& record, const Settings& settings, int mode,
+QStringList BuildReportLines(const StationData& data, const Settings& settings, int mode,
                              const QDateTime& now, const Formats& formats) {
     const Profile& p = ReportProfile(settings, mode);
     QStringList lines;
@@ -151,11 +175,11 @@ QStringList BuildReportLines(const WeatherRecord& record, const Settings& settin
     lines << p.Betreff << QString();
     lines << p.VOR;
     lines << QString() << QString();
-    const QDateTime station = StationDateTime(record.Clock.Time, now);
+    const QDateTime station = StationDateTime(data.Record.Clock.Time, now);
     lines << QStringLiteral("Aktuelle Wetterwerte vom ") + formats.shortDate(station.date()) +
                  QStringLiteral(" um ") + formats.longTime(station.time()) + QStringLiteral(" UTC");
     lines << kRule;
-    lines << PageBuilder(record, settings, now, formats).valueLines();
+    lines << PageBuilder(data, settings, now, formats).valueLines();
     lines << kRule << QStringLiteral("Huger WM918/WX200") << QString();
     lines << p.NACH;
     lines << QString();
@@ -184,7 +208,7 @@ void WriteWeatherReport(const OutputContext& context, int reportMode) {
     QString reason;
     const bool written = textfile::replaceWhole(
         path,
-        textfile::crlfLines(BuildReportLines(context.station.Record, settings, reportMode,
+        textfile::crlfLines(BuildReportLines(context.station, settings, reportMode,
                                              AppClock::currentDateTime(), context.formats)),
         &reason, &failure);
     if (written)

@@ -19,7 +19,7 @@ const Profile& ReportProfile(const Settings& settings, int mode);
 QString ReportPagePath(const Settings& settings, int mode);
 
 // The lines of a page of this mode (mode >= 1), without line ends.
-QStringList BuildReportLines(const WeatherRecord& record, const Settings& settings, int mode,
+QStringList BuildReportLines(const StationData& data, const Settings& settings, int mode,
                              const QDateTime& now, const Formats& formats);
 
 // Writes the page of this mode, replacing the old one whole. Failures are shown through the

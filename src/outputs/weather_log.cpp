@@ -7,18 +7,17 @@
 #include "base/text_file.h"
 #include "outputs/log_week.h"
 #include "outputs/station_date_time.h"
-#include "station/measuring_ranges.h"
+#include "station/quality_gate.h"
 #include "station/weather_words.h"
 
 namespace {
-// A value the console cannot measure leaves its field empty: blanks keep the columns in place.
-QString n(const MeasuringRange& range, qint64 value, int width) {
-    return range.contains(value) ? QString::number(value).rightJustified(width)
-                                 : QString(width, QLatin1Char(' '));
+// A missing value leaves its field empty: blanks keep the columns in place.
+QString n(const Measured& value, int width) {
+    return value ? QString::number(*value).rightJustified(width) : QString(width, QLatin1Char(' '));
 }
-QString r(const MeasuringRange& range, qint64 tenthsValue, int width) {
-    return range.contains(tenthsValue) ? Formats::fixedPoint(tenthsValue, 1).rightJustified(width)
-                                       : QString(width, QLatin1Char(' '));
+QString r(const Measured& tenths, int width) {
+    return tenths ? Formats::fixedPoint(*tenths, 1).rightJustified(width)
+                  : QString(width, QLatin1Char(' '));
 }
 }  // namespace
 
@@ -53,29 +52,31 @@ QString WeatherLogHeader() {
         "         Vorher      Regen  WindS  WindR  Chill");
 }
 
-QString WeatherLogLine(const WeatherRecord& rec, const QDateTime& now, const Formats& formats) {
+QString WeatherLogLine(const StationData& data, const QDateTime& now, const Formats& formats) {
+    const WeatherRecord& rec = data.Record;
+    auto v = [&data](Quantity q) { return measured(data, q); };
     const StationTime& t = rec.Clock.Time;
     const QDateTime moment = StationDateTime(t.Day, t.Month, t.Hour, t.Minute, now, t.Second);
     QString line;
     line += formats.shortDate(moment.date());
     line += formats.longTime(moment.time()).rightJustified(11);
-    line += n(measuring::kHumidity, rec.OutdoorHum.Current, 9);
-    line += n(measuring::kHumidity, rec.IndoorHum.Current, 9);
-    line += r(measuring::kIndoorTemp, rec.IndoorTemp.Current, 7);
-    line += r(measuring::kOutdoorTemp, rec.OutdoorTemp.Current, 7);
+    line += n(v(Quantity::OutdoorHum), 9);
+    line += n(v(Quantity::IndoorHum), 9);
+    line += r(v(Quantity::IndoorTemp), 7);
+    line += r(v(Quantity::OutdoorTemp), 7);
     line += QStringLiteral("  ");
-    line += n(measuring::kIndoorDew, rec.IndoorDew.Current, 5);
-    line += n(measuring::kOutdoorDew, rec.OutdoorDew.Current, 7);
-    line += n(measuring::kLocalPressure, rec.Barometer.Local, 7);
-    line += r(measuring::kSeaLevelPressure, rec.Barometer.SeaLevel, 8);
+    line += n(v(Quantity::IndoorDew), 5);
+    line += n(v(Quantity::OutdoorDew), 7);
+    line += n(v(Quantity::PressureLocal), 7);
+    line += r(v(Quantity::PressureSea), 8);
     line += QStringLiteral("  ");
     line += TrendWord(rec.Barometer.Trend).leftJustified(14);
     line += QStringLiteral("  ");
     line += ForecastWord(rec.Barometer.Forecast).leftJustified(10);
-    line += n(measuring::kRainRate, rec.Rain.Rate, 7);
-    line += r(measuring::kWindSpeed, rec.Wind.GustSpeed, 7);
-    line += n(measuring::kWindDirection, rec.Wind.GustDir, 7);
-    line += n(measuring::kWindchill, rec.Windchill.Current, 7);
+    line += n(v(Quantity::RainRate), 7);
+    line += r(v(Quantity::GustSpeed), 7);
+    line += n(v(Quantity::GustDir), 7);
+    line += n(v(Quantity::Windchill), 7);
     return line;
 }
 
@@ -93,7 +94,7 @@ void WriteWeatherLog(const OutputContext& context) {
             // Only a new file gets the header; whether it is new is a look at the folder entry.
             if (!info.exists())
                 lines << WeatherLogHeader();
-            lines << WeatherLogLine(context.station.Record, now, context.formats);
+            lines << WeatherLogLine(context.station, now, context.formats);
             written = textfile::append(path, textfile::crlfLines(lines), &reason);
             details = textfile::failureDetails(path, reason);
         } else {

@@ -19,9 +19,9 @@ QString WeatherLogPath(const Settings& settings, const QDate& today, const Forma
 QString WeatherLogHeader();
 
 // The data line of the present values; the date and time come from the station clock (computer's
-// year) or, while it cannot give a valid moment, from now. A value the console cannot measure
+// year) or, while it cannot give a valid moment, from now. A value the quality gate calls missing
 // leaves its field blank.
-QString WeatherLogLine(const WeatherRecord& record, const QDateTime& now, const Formats& formats);
+QString WeatherLogLine(const StationData& data, const QDateTime& now, const Formats& formats);
 
 // Appends one line (and the header to a new file), creating the folders. The file is never read or
 // rewritten, so the cost does not grow with the log. Failures are shown through the notifier.

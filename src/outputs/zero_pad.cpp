@@ -12,7 +12,6 @@ QString ZeroPad(double value, int width) {
     return QString::number(rounded).rightJustified(width, QLatin1Char('0'));
 }
 
-QString ZeroPadMeasured(const MeasuringRange& range, std::int64_t raw, double value, int width,
-                        QChar missing) {
-    return range.contains(raw) ? ZeroPad(value, width) : QString(width, missing);
+QString ZeroPadOr(const std::optional<double>& value, int width, QChar missing) {
+    return value ? ZeroPad(*value, width) : QString(width, missing);
 }

@@ -2,16 +2,13 @@
 #pragma once
 
 #include <QString>
-#include <cstdint>
-
-#include "station/measuring_ranges.h"
+#include <optional>
 
 // The value rounded to an integer (halves to even), written in decimal and filled with "0" after
 // the sign up to width characters; a longer number is written whole. The sign counts towards the
 // width: (-5, 3) gives "-05", (7, 3) gives "007", (1234, 2) gives "1234".
 QString ZeroPad(double value, int width);
 
-// ZeroPad(value, width) when the station's raw value lies in its measuring range; otherwise width
-// times the file format's sign for "no value" ('.' in APRS, '/' in SYNOP groups).
-QString ZeroPadMeasured(const MeasuringRange& range, std::int64_t raw, double value, int width,
-                        QChar missing);
+// ZeroPad(value, width) for a measured value; for a missing one width times the file format's sign
+// for "no value" ('.' in APRS, '/' in SYNOP groups).
+QString ZeroPadOr(const std::optional<double>& value, int width, QChar missing);

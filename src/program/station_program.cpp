@@ -1,5 +1,9 @@
 #include "program/station_program.h"
 
+#include <QFileInfo>
+
+#include "archive/archive_queries.h"
+#include "base/app_clock.h"
 #include "config/schedule_list.h"
 #include "config/settings_file.h"
 
@@ -12,11 +16,29 @@ StationProgram::StationProgram()
       clock(scheduler),
       links(settings, input, scheduler),
       lifecycle(
-          settings, data, scheduler, control, [this] { LoadSettings(settings, *settingsHost_); },
+          settings, data, scheduler, control,
+          [this] {
+              LoadSettings(settings, *settingsHost_);
+              recallRecentRain();
+          },
           [this] { return SaveSettings(settings, *settingsHost_); }),
       archive(data, settings) {
     QObject::connect(&input, &StationInput::refreshed, &archive, &ArchiveFeed::groupDecoded);
     scheduler.clientMode = [this] { return links.clientMode(); };
+}
+
+void StationProgram::recallRecentRain() {
+    const QString path = settings.archivePath();
+    if (!settings.ArchivAktiv || path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    ArchiveReader reader(path);
+    if (!reader.isOpen())
+        return;
+    const std::int64_t now = AppClock::currentDateTime().toSecsSinceEpoch();
+    reader.forEachMinute(now - 25 * 3600, now + 60, [this](const MinuteRow& row) {
+        if (const auto& total = row[Quantity::RainTotal])
+            data.RainLog.note(row.minute, *total);
+    });
 }
 
 bool StationProgram::runNow(const QString& action) {

@@ -44,5 +44,9 @@ public:
     ArchiveFeed archive;
 
 private:
+    // The rain totals the archive holds of the last day, so that the rain of today and of the last
+    // 24 hours go on across a restart.
+    void recallRecentRain();
+
     SettingsHost* settingsHost_ = &links;
 };

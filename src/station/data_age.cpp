@@ -1,10 +1,17 @@
 #include "station/data_age.h"
 
 #include "station/group_table.h"
+#include "station/quality_gate.h"
 
 void noteGroupArrival(StationData& data, std::uint8_t groupByte, const QDateTime& now) {
-    if (const GroupInfo* group = groupFor(groupByte))
-        data.GroupArrivedMs[static_cast<std::size_t>(group->index)] = now.toMSecsSinceEpoch();
+    const GroupInfo* group = groupFor(groupByte);
+    if (!group)
+        return;
+    data.GroupArrivedMs[static_cast<std::size_t>(group->index)] = now.toMSecsSinceEpoch();
+    if (groupByte == 0xBF) {
+        if (const Measured total = measuredInRecord(data.Record, Quantity::RainTotal))
+            data.RainLog.note(now.toSecsSinceEpoch(), *total);
+    }
 }
 
 bool allGroupsFresh(const StationData& data, const QDateTime& now) {

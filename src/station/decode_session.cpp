@@ -11,7 +11,8 @@ DecodeSession::DecodeSession(std::size_t chunkSize, std::size_t maxLines)
     // A bad group is written at once; a good one after its decoder ran, so its line shows the
     // decoded record.
     road_.onChecked = [this](const GroupCheckResult& r) {
-        if (!r.ok)
+        droppedHeld_ = r.droppedHeld;
+        if (!r.accepted())
             emitLine(r.groupByte, r.rowText());
     };
     road_.onDecoded = [this](std::uint8_t groupByte) { emitLine(groupByte, "OK!"); };
@@ -22,7 +23,8 @@ void DecodeSession::emitLine(std::uint8_t groupByte, const char* checksum) {
         return;
     ++lines_;
     if (onLine)
-        onLine(RecordJsonLine(groupByte, checksum, data_));
+        onLine(RecordJsonLine(groupByte, checksum, data_, droppedHeld_));
+    droppedHeld_ = false;
 }
 
 void DecodeSession::feedSerial(QByteArrayView bytes) {

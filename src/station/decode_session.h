@@ -36,6 +36,7 @@ public:
     bool done() const { return maxLines_ != 0 && lines_ >= maxLines_; }
     std::size_t lines() const { return lines_; }
     const StationData& data() const { return data_; }
+    const SerialRoad& road() const { return road_; }
 
 private:
     void emitLine(std::uint8_t groupByte, const char* checksum);
@@ -46,5 +47,6 @@ private:
     std::size_t chunkSize_;
     std::size_t maxLines_;
     std::size_t lines_ = 0;
-    QByteArray carry_;  // the start of a chunk not yet complete
+    QByteArray carry_;          // the start of a chunk not yet complete
+    bool droppedHeld_ = false;  // the group being written dropped the one held before it
 };

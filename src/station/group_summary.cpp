@@ -1,6 +1,7 @@
 #include "station/group_summary.h"
 
 #include "base/app_clock.h"
+#include "station/quality_gate.h"
 #include "station/weather_words.h"
 
 namespace {
@@ -24,19 +25,27 @@ QString stamp(const WeatherRecord& r) {
 }  // namespace
 
 QString groupSummaryLine(const WeatherRecord& r, std::uint8_t groupByte, const Formats& f) {
+    // A value the quality gate calls missing reads "--".
+    auto whole = [&r](Quantity q) {
+        const Measured v = measuredInRecord(r, q);
+        return v ? QString::number(*v) : QStringLiteral("--");
+    };
+    auto tenths = [&r, &f](Quantity q) {
+        const Measured v = measuredInRecord(r, q);
+        return v ? f.fixed(*v, 1) : QStringLiteral("--");
+    };
     QString text;
     switch (groupByte) {
         case 0x8F:
             text = QStringLiteral("Feuchte innen %1 %, außen %2 %")
-                       .arg(r.IndoorHum.Current)
-                       .arg(r.OutdoorHum.Current);
+                       .arg(whole(Quantity::IndoorHum), whole(Quantity::OutdoorHum));
             break;
         case 0x9F:
             text = QStringLiteral("Temperatur innen %1 °C, außen %2 °C")
-                       .arg(f.fixed(r.IndoorTemp.Current, 1), f.fixed(r.OutdoorTemp.Current, 1));
+                       .arg(tenths(Quantity::IndoorTemp), tenths(Quantity::OutdoorTemp));
             break;
         case 0xAF: {
-            text = QStringLiteral("Luftdruck %1 mb").arg(f.fixed(r.Barometer.SeaLevel, 1));
+            text = QStringLiteral("Luftdruck %1 mb").arg(tenths(Quantity::PressureSea));
             const QString trend = TrendWord(r.Barometer.Trend);
             if (!trend.isEmpty())
                 text += QLatin1Char(' ') + trend;
@@ -44,23 +53,19 @@ QString groupSummaryLine(const WeatherRecord& r, std::uint8_t groupByte, const F
             if (!forecast.isEmpty())
                 text += QStringLiteral(", Vorhersage ") + forecast;
             text += QStringLiteral(", Taupunkt innen %1 °C, außen %2 °C")
-                        .arg(r.IndoorDew.Current)
-                        .arg(r.OutdoorDew.Current);
+                        .arg(whole(Quantity::IndoorDew), whole(Quantity::OutdoorDew));
             break;
         }
         case 0xBF:
             text = QStringLiteral("Regen %1 mm/h, gestern %2 mm, gesamt %3 mm")
-                       .arg(r.Rain.Rate)
-                       .arg(r.Rain.Yesterday)
-                       .arg(r.Rain.Total);
+                       .arg(whole(Quantity::RainRate), whole(Quantity::RainYesterday),
+                            whole(Quantity::RainTotal));
             break;
         case 0xCF:
             text = QStringLiteral("Wind %1 m/s %2°, Böe %3 m/s %4°, Windchill %5 °C")
-                       .arg(f.fixed(r.Wind.AvgSpeed, 1))
-                       .arg(r.Wind.AvgDir)
-                       .arg(f.fixed(r.Wind.GustSpeed, 1))
-                       .arg(r.Wind.GustDir)
-                       .arg(r.Windchill.Current);
+                       .arg(tenths(Quantity::AvgSpeed), whole(Quantity::AvgDir),
+                            tenths(Quantity::GustSpeed), whole(Quantity::GustDir),
+                            whole(Quantity::Windchill));
             if (r.Console.BatteryLow)
                 text += QStringLiteral(", Batterie schwach");
             break;

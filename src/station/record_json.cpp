@@ -223,7 +223,8 @@ QByteArray WeatherRecordJson(const WeatherRecord& r) {
     return out;
 }
 
-QByteArray RecordJsonLine(std::uint8_t groupByte, const char* checksum, const StationData& data) {
+QByteArray RecordJsonLine(std::uint8_t groupByte, const char* checksum, const StationData& data,
+                          bool droppedHeld) {
     char group[3];
     std::snprintf(group, sizeof group, "%02X", groupByte);
     QByteArray out;
@@ -232,6 +233,8 @@ QByteArray RecordJsonLine(std::uint8_t groupByte, const char* checksum, const St
     w.begin();
     w.text("group", group);
     w.text("checksum", checksum);
+    if (droppedHeld)
+        w.field("droppedHeld", true);
     w.raw("record", WeatherRecordJson(data.Record));
     w.flags("GroupSeen", data.GroupSeen);
     w.field("MinuteWindMax", data.Record.MinuteWindMax);

@@ -12,5 +12,8 @@
 QByteArray WeatherRecordJson(const WeatherRecord& record);
 
 // {"group":"8F","checksum":"OK!","record":{...},"GroupSeen":[...],"MinuteWindMax":0,
-// "MinuteWindMaxDir":0} without a line end. A null checksum writes JSON null (client road).
-QByteArray RecordJsonLine(std::uint8_t groupByte, const char* checksum, const StationData& data);
+// "MinuteWindMaxDir":0} without a line end. A null checksum writes JSON null (client road). A
+// group held for its jumping values has the checksum "Gehalten!" and leaves the record as it was;
+// "droppedHeld":true follows the checksum when this group dropped the one held before it.
+QByteArray RecordJsonLine(std::uint8_t groupByte, const char* checksum, const StationData& data,
+                          bool droppedHeld = false);

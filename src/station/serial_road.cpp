@@ -19,14 +19,24 @@ void SerialRoad::GroupCheck(const GroupScanner::Candidate& candidate) {
     result.ok = candidate.ok;
     result.body = candidate.body;
     result.offset = candidate.offset;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(candidate.body.data());
+    const GroupBody body(bytes, static_cast<std::size_t>(candidate.body.size()));
+    if (result.ok) {
+        // Decoded into a copy first: the record changes only once the values are believable.
+        WeatherRecord trial = data_.Record;
+        group.decode(body, trial);
+        const GroupConfirmation::Verdict verdict =
+            confirmation_.judge(group.index, data_.Record, trial);
+        result.held = !verdict.accept;
+        result.droppedHeld = verdict.droppedHeld;
+    }
     if (onChecked)
         onChecked(result);
-    if (!result.ok)
-        return;  // a bad group leaves the record and GroupSeen untouched
+    if (!result.accepted())
+        return;  // a bad or held group leaves the record and GroupSeen untouched
 
     data_.GroupSeen[static_cast<std::size_t>(group.index)] = true;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(candidate.body.data());
-    group.decode(GroupBody(bytes, static_cast<std::size_t>(candidate.body.size())), data_.Record);
+    group.decode(body, data_.Record);
     if (group.groupByte == 0xBF)
         data_.rainGroupDecoded();
     if (onDecoded)

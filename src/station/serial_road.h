@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "station/group_confirmation.h"
 #include "station/group_scanner.h"
 #include "station/weather_record.h"
 
@@ -14,11 +15,18 @@ struct GroupCheckResult {
     std::uint8_t groupByte = 0;
     int row = 0;  // 1 = 0x8F ... 5 = 0xCF: the row of the checksum window
     bool ok = false;
+    // The checksum held, but the values jump from the last group of the kind: the group waits for
+    // the next one to confirm it and is not decoded yet.
+    bool held = false;
+    // The group held before this one was not confirmed by it and is dropped.
+    bool droppedHeld = false;
     QByteArrayView body;       // the candidate's body, checksum last; valid during the call only
     std::uint64_t offset = 0;  // where its group byte stands in the stream, counted from 0
 
-    // The row text the checksum window shows: "OK!" or "Error!".
-    const char* rowText() const { return ok ? "OK!" : "Error!"; }
+    // The row text the checksum window shows: "OK!", "Error!", or "Gehalten!" for a held group.
+    const char* rowText() const { return !ok ? "Error!" : held ? "Gehalten!" : "OK!"; }
+    // Decoded into the record.
+    bool accepted() const { return ok && !held; }
 };
 
 class SerialRoad {
@@ -35,6 +43,9 @@ public:
     // Called after a good group was decoded into the record (the display refresh hangs here).
     std::function<void(std::uint8_t groupByte)> onDecoded;
 
+    // Groups held because their values jumped, and of them the ones dropped, per group kind.
+    const GroupConfirmation& confirmation() const { return confirmation_; }
+
     // Bytes kept for the next chunk (the start of a group not yet complete).
     std::size_t buffered() const { return scanner_.buffered(); }
 
@@ -46,4 +57,5 @@ private:
 
     StationData& data_;
     GroupScanner scanner_;
+    GroupConfirmation confirmation_;
 };

@@ -24,8 +24,10 @@ public:
     StationReconnect& reconnect() { return reconnect_; }
 
 signals:
-    // After every serial group's checksum test (row 1 = 0x8F ... 5 = 0xCF).
-    void groupChecked(std::uint8_t groupByte, int row, bool ok);
+    // After every serial group's checksum test (row 1 = 0x8F ... 5 = 0xCF), with the text of its
+    // row in the checksum window: "OK!", "Error!" or "Gehalten!", and once a group of the kind has
+    // been held, how many were held and dropped.
+    void groupChecked(std::uint8_t groupByte, int row, const QString& text);
     // After a good serial group was decoded, and after every message of the client road (0 when
     // the message selected no decoder): time to refresh what is shown.
     void refreshed(std::uint8_t groupByte);

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "station/rain_history.h"
+
 struct StationTime {
     std::uint8_t Second = 0;
     std::uint8_t Minute = 0;
@@ -149,6 +151,9 @@ struct StationData {
     // A reference for Rain24h has been taken: by the first rain group of the run, an activation
     // run or the daily reference minute. Until then RainReference means nothing.
     bool RainReferenceTaken = false;
+    // The accepted rain totals of the last day, for the rain of the last hour, of today and of the
+    // last 24 hours as the APRS format and the weather networks mean them.
+    RainHistory RainLog;
 
     void takeRainReference() {
         RainReference = Record.Rain.Total;

@@ -35,7 +35,7 @@ TEST(ArchiveFeed, OneRowPerMinuteWithDataAndGapsStayGaps) {
     r.Wind.GustDir = 270;
     sendRound(program, r);
     clock.advanceSeconds(30);  // 12:00:35, the same minute: later values, a weaker gust
-    r.OutdoorTemp.Current = -12;
+    r.OutdoorTemp.Current = 212;
     r.Wind.GustSpeed = 40;
     r.Wind.GustDir = 90;
     sendRound(program, r);
@@ -54,7 +54,7 @@ TEST(ArchiveFeed, OneRowPerMinuteWithDataAndGapsStayGaps) {
     EXPECT_EQ(rows[0].minute, noon);
     EXPECT_EQ(rows[0].utcOffset, kNoon.offsetFromUtc());
     EXPECT_EQ(rows[0].groups, 0x1F);
-    EXPECT_EQ(rows[0][Quantity::OutdoorTemp], -12);
+    EXPECT_EQ(rows[0][Quantity::OutdoorTemp], 212);
     EXPECT_EQ(rows[0][Quantity::GustSpeed], 40);
     EXPECT_EQ(rows[0][Quantity::MinuteGust], 80);
     EXPECT_EQ(rows[0][Quantity::MinuteGustDir], 270);
@@ -62,7 +62,7 @@ TEST(ArchiveFeed, OneRowPerMinuteWithDataAndGapsStayGaps) {
 
     EXPECT_EQ(rows[1].minute, noon + 60);
     EXPECT_EQ(rows[1].groups, 0x02);
-    EXPECT_EQ(rows[1][Quantity::OutdoorTemp], -12);
+    EXPECT_EQ(rows[1][Quantity::OutdoorTemp], 212);
     EXPECT_FALSE(rows[1][Quantity::OutdoorHum].has_value());  // not repeated from the minute before
     EXPECT_FALSE(rows[1][Quantity::GustSpeed].has_value());
 

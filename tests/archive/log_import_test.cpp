@@ -26,6 +26,7 @@ void writeLog(const QString& folder, std::uint8_t rhythm, const QDateTime& start
     ScopedClock scope(clock);
     StationData data;
     data.Record = testing_groups::sampleRecord();
+    data.GroupArrivedMs.fill(start.toMSecsSinceEpoch());
     Settings settings;
     settings.setProgramFolder(folder);
     settings.LogUpdate = rhythm;
@@ -86,9 +87,11 @@ TEST(LogImport, OwnDayWeekAndMonthFilesOnceWithADamagedLine) {
 
 TEST(LogImport, KilledWhileWritingLeavesASoundArchive) {
     QTemporaryDir logs, program;
+    StationData sample;
+    sample.Record = testing_groups::sampleRecord();
+    sample.GroupArrivedMs.fill(1);
     const QString line =
-        WeatherLogLine(testing_groups::sampleRecord(), QDateTime(QDate(2020, 1, 1), QTime(0, 0)),
-                       Formats::german());
+        WeatherLogLine(sample, QDateTime(QDate(2020, 1, 1), QTime(0, 0)), Formats::german());
     // Forty day files of a full day each: long enough to be killed in the middle.
     for (int d = 0; d < 40; ++d) {
         const QDate day = QDate(2020, 1, 1).addDays(d);

@@ -5,6 +5,7 @@
 #include <QDir>
 
 #include "outputs/output_fixture.h"
+#include "support/qt_printers.h"
 
 namespace {
 using AprsFile = OutputTest;
@@ -44,38 +45,56 @@ TEST_F(AprsFile, GustCountsTheMinuteInProgress) {
         weatherLine(station, settings, clock.now()).startsWith(QStringLiteral("225/008g089t")));
 }
 
-TEST_F(AprsFile, RainFields) {
-    station.Record.Rain.Rate = 11;
-    station.Record.Rain.Yesterday = 55;
-    station.Rain24h = 127;
+// Minutes of 07.12.2026 as UTC seconds, for the rain history.
+std::int64_t at(int day, int hour, int minute) {
+    return QDateTime(QDate(2026, 12, day), QTime(hour, minute)).toSecsSinceEpoch();
+}
+
+TEST_F(AprsFile, RainOfTheLastHourSinceMidnightAndOfTheLast24Hours) {
+    // A crafted day: 20 mm yesterday evening, a reset of the console's total at 09:00 (the 7 mm
+    // it shows after the fall are new rain), 4 mm within the last hour.
+    RainHistory& log = station.RainLog;
+    log.clear();
+    log.note(at(6, 20, 0), 100);
+    log.note(at(6, 23, 0), 120);
+    log.note(at(7, 1, 0), 125);
+    log.note(at(7, 8, 59), 130);
+    log.note(at(7, 9, 0), 7);
+    log.note(at(7, 20, 25), 11);
+    log.note(at(7, 21, 10), 15);
+    // last hour 4 mm, since midnight 5 + 5 + 7 + 4 + 4 = 25 mm, 24 hours 20 + 25 = 45 mm
     EXPECT_EQ(weatherLine(station, settings, clock.now()),
-              QStringLiteral("225/008g018t042h81b10132r043P217p500m/wolkig"));
+              QStringLiteral("225/008g018t042h81b10132r016P098p177m/wolkig"));
     settings.NormalRegen = false;  // the rebuilt gauge: counts divided by 5.5225
     EXPECT_EQ(weatherLine(station, settings, clock.now()),
-              QStringLiteral("225/008g018t042h81b10132r008P039p091m/wolkig"));
-    station.Record.Rain.RateOutOfRange = true;
-    EXPECT_EQ(weatherLine(station, settings, clock.now()),
-              QStringLiteral("225/008g018t042h81b10132r000P039p091m/wolkig"));
+              QStringLiteral("225/008g018t042h81b10132r003P018p032m/wolkig"));
     station.Record.Barometer.Forecast = 3;
-    EXPECT_TRUE(weatherLine(station, settings, clock.now()).endsWith(QStringLiteral("p091m/")));
+    EXPECT_TRUE(weatherLine(station, settings, clock.now()).endsWith(QStringLiteral("p032m/")));
     station.Record.Barometer.Forecast = 4;
     EXPECT_TRUE(
         weatherLine(station, settings, clock.now()).endsWith(QString::fromUtf8("m/bewölkt")));
 }
 
+TEST_F(AprsFile, NoRainGroupYetGivesDotsNotZeros) {
+    station.RainLog.clear();
+    EXPECT_TRUE(weatherLine(station, settings, clock.now()).endsWith("r...P...p...m/wolkig"));
+    // Before any group at all ("JETZT" right after the start) every field is unknown.
+    EXPECT_EQ(weatherLine(StationData{}, settings, clock.now()),
+              QStringLiteral(".../...g...t...h..b.....r...P...p...m/"));
+}
+
 TEST_F(AprsFile, RainInHundredthsOfAnInchUpToWhatThreeFiguresHold) {
     // 25.4 mm to the inch; four figures would shift every field behind them.
-    const std::pair<std::uint16_t, QString> cases[] = {
+    const std::pair<std::int32_t, QString> cases[] = {
         {0, "000"}, {127, "500"}, {250, "984"}, {9999, "999"}};
     for (const auto& [mm, figures] : cases) {
-        station.Record.Rain.Yesterday = mm;
-        station.Rain24h = mm;
+        station.RainLog.clear();
+        station.RainLog.note(at(7, 21, 0), 0);
+        station.RainLog.note(at(7, 21, 1), mm);
         EXPECT_TRUE(weatherLine(station, settings, clock.now())
-                        .endsWith("P" + figures + "p" + figures + "m/wolkig"))
+                        .endsWith("r" + figures + "P" + figures + "p" + figures + "m/wolkig"))
             << mm;
     }
-    station.Record.Rain.Rate = 998;  // the most the gauge measures: 39.29 inches an hour
-    EXPECT_TRUE(weatherLine(station, settings, clock.now()).contains("r999P"));
 }
 
 TEST_F(AprsFile, UnwritableFileIsReportedAndTheOldFileStays) {

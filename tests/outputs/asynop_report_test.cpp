@@ -20,7 +20,7 @@ protected:
     }
 
     void at(int hour, int minute) { clock.set(QDateTime(QDate(2026, 12, 7), QTime(hour, minute))); }
-    QString line() { return AsynopReportLine(station.Record, settings, clock.now()); }
+    QString line() { return AsynopReportLine(station, settings, clock.now()); }
 
     // Runs the hourly check once a minute from 00:00 to 23:59 of 7 December; before each minute
     // the hook may change the station values.

@@ -35,12 +35,12 @@ protected:
 
 TEST_F(ImpossibleValues, AprsFieldsAreDots) {
     EXPECT_EQ(BuildAprsLines(station, settings, clock.now(), Formats::german()).value(1),
-              QStringLiteral(".../...g...t...h..b.....r...P012p...m/"));
+              QStringLiteral(".../...g...t...h..b.....r000P012p012m/"));
 }
 
 TEST_F(ImpossibleValues, AsynopGroupsAreSlashes) {
     // The gust of 3.4 m/s is real; its direction is not. No rain group without a rain rate.
-    EXPECT_EQ(AsynopReportLine(station.Record, settings, clock.now()).toStdString(),
+    EXPECT_EQ(AsynopReportLine(station, settings, clock.now()).toStdString(),
               "QQ9ZZ 07201 99505 10080 46/// ///03 1//// 29/// 4//// 5////=");
 }
 
@@ -48,7 +48,7 @@ TEST_F(ImpossibleValues, LogFieldsAreEmptyAndTheClockIsTheComputers) {
     const QString values = QString(9 + 9 + 7 + 7 + 2 + 5 + 7 + 7 + 8 + 2, ' ');
     const QString words = QStringLiteral("gleichbleibend") + QString(2 + 10 + 7, ' ');
     EXPECT_EQ(
-        WeatherLogLine(station.Record, clock.now(), Formats::german()).toStdString(),
+        WeatherLogLine(station, clock.now(), Formats::german()).toStdString(),
         ("07.12.2026   21:30:05" + values + words + "    3.4" + QString(7 + 7, ' ')).toStdString());
 }
 

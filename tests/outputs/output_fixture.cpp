@@ -8,6 +8,15 @@ StationTime at(int day, int month, int hour, int minute, int second = 0) {
     return StationTime{std::uint8_t(second), std::uint8_t(minute), std::uint8_t(hour),
                        std::uint8_t(day), std::uint8_t(month)};
 }
+
+std::int64_t december2026(int day, int hour, int minute) {
+    return QDateTime(QDate(2026, 12, day), QTime(hour, minute)).toSecsSinceEpoch();
+}
+
+// Every group arrived a few seconds before the fixture's clock (07.12.2026 21:30:05).
+void allGroupsArrived(StationData& d) {
+    d.GroupArrivedMs.fill(december2026(7, 21, 30) * 1000);
+}
 }  // namespace
 
 StationData MildEvening() {
@@ -43,6 +52,10 @@ StationData MildEvening() {
     r.Wind.HiTime = at(7, 12, 15, 7);
     d.WindMaxRing = {12, 79, 50, 34, 20};
     d.Rain24h = 0;
+    // 3 mm this morning, nothing in the last hour.
+    d.RainLog.note(december2026(6, 22, 0), 124);
+    d.RainLog.note(december2026(7, 8, 0), 127);
+    allGroupsArrived(d);
     return d;
 }
 
@@ -78,6 +91,11 @@ StationData FrostyNight() {
     r.Wind.HiTime = at(7, 12, 3, 40);
     d.WindMaxRing = {120, 300, 250, 90, 10};
     d.Rain24h = 5;
+    // 5 mm today, 2 of them in the last hour.
+    d.RainLog.note(december2026(6, 22, 0), 43);
+    d.RainLog.note(december2026(7, 20, 0), 46);
+    d.RainLog.note(december2026(7, 21, 20), 48);
+    allGroupsArrived(d);
     return d;
 }
 

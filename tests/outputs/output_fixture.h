@@ -15,9 +15,11 @@
 #include "outputs/output_context.h"
 #include "station/weather_record.h"
 
-// 07.12.2026, station clock 21:28:40, 5.3 °C outside, 81 %, 1013.2 mb, wind 225° at 3.4 m/s.
+// 07.12.2026, station clock 21:28:40, 5.3 °C outside, 81 %, 1013.2 mb, wind 225° at 3.4 m/s, 3 mm
+// of rain this morning. Every group arrived just before the fixture's clock.
 StationData MildEvening();
-// No time group yet, -20.6 °C, 100 %, 998.5 mb, 2 mm/h of melted snow, gusts of 30.0 m/s.
+// No valid station clock, -20.6 °C, 100 %, 998.5 mb, 2 mm/h of melted snow, gusts of 30.0 m/s,
+// 5 mm of rain today, 2 of them in the last hour.
 StationData FrostyNight();
 
 // Bytes of a file; "<missing>" when it cannot be read.

@@ -18,7 +18,8 @@ TEST_F(ReportPage, ReadPageMatchesExpectedFile) {
 
 TEST_F(ReportPage, ProfilePageWithFrostHeatedGaugeAndEndMark) {
     // Negative temperatures, a 17-character recipient, an empty text before the values, stamps
-    // without a valid date (no time group, day 0, 31 November) and the "***END" line.
+    // without a valid date (no time group, day 0, 31 November), 100 % and a dew point of -12 °C
+    // that no hygrometer measures ("--") and the "***END" line.
     station = FrostyNight();
     settings.regnBeheizt = true;
     settings.EOFKennung = true;
@@ -30,8 +31,10 @@ TEST_F(ReportPage, ProfilePageWithFrostHeatedGaugeAndEndMark) {
 TEST_F(ReportPage, ProfileBeyondTheTableWithConvertedGauge) {
     // Mode 3 with two profiles: the empty slot gives "_.txt" with empty header fields.
     station.Record.Rain.Rate = 11;
-    station.Record.Rain.Yesterday = 55;
     station.Record.Rain.Total = 1234;
+    station.RainLog.clear();  // 55 mm since midnight
+    station.RainLog.note(QDateTime(QDate(2026, 12, 7), QTime(1, 0)).toSecsSinceEpoch(), 1179);
+    station.RainLog.note(QDateTime(QDate(2026, 12, 7), QTime(2, 0)).toSecsSinceEpoch(), 1234);
     settings.NormalRegen = false;
     WriteWeatherReport(context(), 3);
     EXPECT_EQ(ReadBytes(path("_.txt")), Expected("profile_converted.txt"));
@@ -43,7 +46,7 @@ TEST_F(ReportPage, HeatedGaugeNoteOnlyForRainBelowFreezing) {
         station.Record.Rain.Rate = std::uint16_t(rate);
         station.Record.OutdoorTemp.Current = tenthsC;
         const QStringList lines =
-            BuildReportLines(station.Record, settings, 1, clock.now(), Formats::german());
+            BuildReportLines(station, settings, 1, clock.now(), Formats::german());
         return lines.filter(QStringLiteral(" Regenrate ")).value(0);
     };
     const QString note = QStringLiteral("(Beheizter Regenmesser");
@@ -65,7 +68,7 @@ TEST_F(ReportPage, TextsBeforeAndAfterTheValues) {
     settings.profile(1).VOR = QStringList{QStringLiteral("nix")};
     settings.profile(1).NACH = QStringList{};
     const QStringList lines =
-        BuildReportLines(station.Record, settings, 1, clock.now(), Formats::german());
+        BuildReportLines(station, settings, 1, clock.now(), Formats::german());
     EXPECT_EQ(lines.mid(0, 5), (QStringList{QStringLiteral("Wetter in Musterstadt"), QString(),
                                             QStringLiteral("nix"), QString(), QString()}));
     EXPECT_EQ(lines.mid(lines.size() - 4),
@@ -73,7 +76,7 @@ TEST_F(ReportPage, TextsBeforeAndAfterTheValues) {
                            QStringLiteral("[Wetterpult 0.2.1b unter Linux]")}));
     // A recipient shorter than 17 characters is filled up with blanks.
     settings.profile(2).Empfaenger = QStringLiteral("ALL");
-    EXPECT_EQ(BuildReportLines(station.Record, settings, 2, clock.now(), Formats::german()).first(),
+    EXPECT_EQ(BuildReportLines(station, settings, 2, clock.now(), Formats::german()).first(),
               QStringLiteral("ALL              de:QQ9ZZ 07.12.2026 21:30:05   10        0 Bytes"));
 }
 

@@ -33,7 +33,7 @@ TEST_F(WeatherLog, HeaderIsTheColumnLine) {
                              "Chill"));
     EXPECT_EQ(WeatherLogHeader().size(), 136);
     station.Record.OutdoorTemp.Current = -123;
-    EXPECT_EQ(WeatherLogLine(station.Record, clock.now(), Formats::german()).mid(46, 7),
+    EXPECT_EQ(WeatherLogLine(station, clock.now(), Formats::german()).mid(46, 7),
               QStringLiteral("  -12.3"));
 }
 

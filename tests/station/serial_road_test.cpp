@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <algorithm>
 
 #include "station/serial_road.h"
 #include "test_groups.h"
@@ -104,4 +105,42 @@ TEST(SerialRoad, FirstGoodRainGroupIsTheReferenceOfTheDaysRain) {
     values.Rain.Total = 150;
     p.road.feed(testing_groups::group(0xBF, values));
     EXPECT_EQ(p.data.RainReference, 143);  // taken once; the day's minute renews it
+}
+
+TEST(SerialRoad, PhantomGroupsNeverReachTheRecord) {
+    // 40.0 °C in January between two readings of 5.3 °C, and a rain total of 101 mm between two
+    // of 319 mm: both checksums match, so only their jump gives them away.
+    using testing_groups::group;
+    WeatherRecord real = testing_groups::sampleRecord();
+    real.OutdoorTemp.Current = 53;
+    real.Rain.Total = 319;
+    WeatherRecord phantom = real;
+    phantom.OutdoorTemp.Current = 400;
+    phantom.Rain.Total = 101;
+
+    RoadProbe p;
+    int highestSeen = 0;
+    int lowestTotal = 9999;
+    p.road.onDecoded = [&](std::uint8_t g) {
+        if (g == 0x9F)
+            highestSeen = std::max(highestSeen, p.data.Record.OutdoorTemp.Current);
+        if (g == 0xBF)
+            lowestTotal = std::min<int>(lowestTotal, p.data.Record.Rain.Total);
+    };
+    p.road.feed(group(0x9F, real) + group(0xBF, real));
+    p.road.feed(group(0x9F, phantom) + group(0xBF, phantom));
+    p.road.feed(group(0x9F, real) + group(0xBF, real));
+    EXPECT_EQ(highestSeen, 53);
+    EXPECT_EQ(lowestTotal, 319);
+    EXPECT_EQ(p.checks[2].text, QStringLiteral("Gehalten!"));
+    EXPECT_EQ(p.road.confirmation().dropped()[1], 1u);
+    EXPECT_EQ(p.road.confirmation().dropped()[3], 1u);
+
+    // A reset of the total is believed once the next rain group confirms it.
+    WeatherRecord reset = real;
+    reset.Rain.Total = 0;
+    p.road.feed(group(0xBF, reset));
+    EXPECT_EQ(p.data.Record.Rain.Total, 319);
+    p.road.feed(group(0xBF, reset));
+    EXPECT_EQ(p.data.Record.Rain.Total, 0);
 }

@@ -21,8 +21,9 @@ DesktopProgram::DesktopProgram(const AppOptions& options, const QString& program
     StationInput& input = program_.input;
     connect(&input.serialLink(), &SerialLink::bytesReceived, this,
             [this](const QByteArray& chunk) { form_.bytesReceived(chunk); });
-    connect(&input, &StationInput::groupChecked, this,
-            [this](std::uint8_t, int row, bool ok) { form_.checksumResult(row, ok); });
+    connect(
+        &input, &StationInput::groupChecked, this,
+        [this](std::uint8_t, int row, const QString& text) { form_.checksumResult(row, text); });
     connect(&input, &StationInput::refreshed, this, [this] { form_.FillDisplay(program_.data); });
     // At the end of every tick and after each switch: caption, status panels and the switch.
     program_.scheduler.onTitleChanged = [this] { showTitle(); };

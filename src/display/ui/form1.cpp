@@ -179,8 +179,8 @@ void Form1::bytesReceived(QByteArrayView bytes) {
     comData_->bytesReceived(bytes);
 }
 
-void Form1::checksumResult(int row, bool ok) {
-    checksums_->setResult(row, ok ? QStringLiteral("OK!") : QStringLiteral("Error!"));
+void Form1::checksumResult(int row, const QString& text) {
+    checksums_->setResult(row, text);
 }
 
 void Form1::setPortName(const QString& port) {

@@ -59,7 +59,7 @@ public:
 
     // Serial link events for the diagnostics: every received chunk, every checksum result.
     void bytesReceived(QByteArrayView bytes);
-    void checksumResult(int row, bool ok);
+    void checksumResult(int row, const QString& text);
     void setPortName(const QString& port);
 
     ValueBox* box(int number) const;

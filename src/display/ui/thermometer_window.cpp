@@ -158,8 +158,10 @@ void ThermometerWindow::setQuantity(ThermometerQuantity quantity) {
 
 void ThermometerWindow::Timer1Timer() {
     const int h = height() - kPanelHeight;
-    const double value = thermometerValue(quantity_, record_);
-    const ThermometerColumn c = thermometerColumn(h, kPanelHeight, value);
+    // A missing value shows no column and "--" as its reading.
+    const std::optional<double> value = thermometerValue(quantity_, record_);
+    const ThermometerColumn c =
+        value ? thermometerColumn(h, kPanelHeight, *value) : ThermometerColumn{};
     const QRect to(balken_->x(), c.top, balken_->width(), c.height);
     if (balken_->geometry() != to)
         balken_->setGeometry(to);
@@ -167,7 +169,8 @@ void ThermometerWindow::Timer1Timer() {
     if (panel_->caption() != windowTitle())
         panel_->setCaption(windowTitle());
     // The caption and the reading for a screen reader.
-    const QString reading = Formats::german().real(value, 1) + QStringLiteral(" °C");
+    const QString reading =
+        value ? Formats::german().real(*value, 1) + QStringLiteral(" °C") : QStringLiteral("--");
     const QString description = windowTitle() + QStringLiteral(": ") + reading;
     if (accessibleDescription() != description) {
         picture_->setAccessibleName(windowTitle());

@@ -155,7 +155,7 @@ TEST(ViewWindows, EveryWindowOnTheSimulatedStation) {
     thermometer.Timer1Timer();
     const int h = thermometer.height() - 17;
     const ThermometerColumn expected =
-        thermometerColumn(h, 17, thermometerValue(ThermometerQuantity::OutdoorTemp, record));
+        thermometerColumn(h, 17, *thermometerValue(ThermometerQuantity::OutdoorTemp, record));
     EXPECT_EQ(thermometer.column()->geometry().top(), expected.top);
     EXPECT_EQ(thermometer.column()->height(), expected.height);
     EXPECT_EQ(thermometer.width(), qRound((thermometer.height() - 17) / 2.4));

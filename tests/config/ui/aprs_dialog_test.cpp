@@ -34,10 +34,10 @@ TEST(AprsDialog, ShowsTheFreshFrameAndTakesFolderNameAndInterval) {
     whenShown(dialog, [&] {
         EXPECT_EQ(dialog.windowTitle(), "APRS ");
         // Written as the dialog opened, and shown as it stands in the file; no station yet, so
-        // humidity and pressure are no values the console can send.
+        // every field is unknown, not zero.
         const QString frame = child<QPlainTextEdit>(dialog, "APRSFrame")->toPlainText();
         const QByteArray file = readAll(dir.filePath("aprs.txt"));
-        EXPECT_TRUE(file.contains("g000t032h..b.....")) << file.constData();
+        EXPECT_TRUE(file.contains(".../...g...t...h..b.....r...P...p...m/")) << file.constData();
         EXPECT_EQ(frame, QString::fromLatin1(file).replace("\r\n", "\n"));
         EXPECT_EQ(child<QLineEdit>(dialog, "APRSDateiname")->text(), "aprs.txt");
         EXPECT_TRUE(child<QRadioButton>(dialog, "Rechner")->isChecked());

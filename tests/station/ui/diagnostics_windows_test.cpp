@@ -23,13 +23,13 @@ TEST(ChecksumWindow, RowsShowTheLastResultOfEachGroup) {
     EXPECT_EQ(w->cell(1, 0), "8F Time&Humidty");
     EXPECT_EQ(w->cell(2, 0), "9F Temperature ");
     EXPECT_EQ(w->cell(5, 0), "CF Wind, Windchill");
-    form.checksumResult(1, true);
-    form.checksumResult(2, false);
+    form.checksumResult(1, QStringLiteral("OK!"));
+    form.checksumResult(2, QStringLiteral("Error!"));
     EXPECT_EQ(w->result(1), "OK!");
     EXPECT_EQ(w->result(2), "Error!");
     for (int row = 3; row <= 5; ++row)
         EXPECT_EQ(w->result(row), "") << row;
-    form.checksumResult(2, true);
+    form.checksumResult(2, QStringLiteral("OK!"));
     EXPECT_EQ(w->result(2), "OK!");
 }
 
