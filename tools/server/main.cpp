@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     StationData data;
     SerialRoad road(data);
     road.onChecked = [&server](const GroupCheckResult& result) {
-        if (result.ok)
+        if (result.accepted())
             server.setGroup(result.groupByte, result.body.toByteArray());
     };
 
