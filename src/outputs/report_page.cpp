@@ -37,9 +37,9 @@ public:
     PageBuilder(const WeatherRecord& r, const Settings& s, const QDateTime& now, const Formats& f)
         : r_(r), s_(s), now_(now), f_(f) {}
 
-    // " am <date> um <time>" of a station time stamp.
+    // " am <date> um <time>" of a station time stamp, dated from the station clock.
     QString stamp(const StationTime& t) const {
-        const QDateTime moment = StationDateTime(t, now_);
+        const QDateTime moment = StationStampDateTime(t, r_.Clock.Time, now_);
         return QStringLiteral(" am ") + f_.shortDate(moment.date()) + QStringLiteral(" um ") +
                f_.longTime(moment.time());
     }
