@@ -101,17 +101,32 @@ QString loOfMinute(const QString& c) {
     return QStringLiteral("%1 * 4294967296 + minute").arg(c);
 }
 
-// The rain per local bucket (an hour: 3600, a day: 86400) of the hours holding [from, to), from
-// the rises the hour table keeps; only buckets with rain rows.
+// The rain per local bucket (an hour: 3600, a day: 86400) of [from, to), only buckets with rain
+// rows: the whole hours inside the range from the rises the hour table keeps, the parts of hours
+// at its ends from the minutes' own rises (each against the row with a total before it, which may
+// lie before the range), so that no rain from outside the range is counted.
 std::map<std::int64_t, std::int32_t> rainPer(QSqlDatabase& db, std::int64_t from, std::int64_t to,
                                              int bucketSeconds = 86400) {
+    std::int64_t wholeFrom = hourCeil(from), wholeTo = hourFloor(to);
+    if (wholeTo <= wholeFrom)
+        wholeFrom = wholeTo = to;
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT (hour + utc_offset) / %1 AS b, SUM(rain) FROM hours WHERE "
-                                 "hour >= :from AND hour < :to AND rain_rows > 0 GROUP BY b")
-                      .arg(bucketSeconds));
-    query.bindValue(QStringLiteral(":from"), qint64(hourFloor(from)));
-    query.bindValue(QStringLiteral(":to"), qint64(hourCeil(to)));
+    query.prepare(
+        QStringLiteral(
+            "SELECT b, SUM(r) FROM (SELECT (hour + utc_offset) / %1 AS b, rain AS r FROM hours "
+            "WHERE hour >= :wf AND hour < :wt AND rain_rows > 0 UNION ALL SELECT (minute + "
+            "utc_offset) / %1 AS b, CASE WHEN p IS NULL THEN 0 WHEN rain_total >= p THEN "
+            "rain_total - p ELSE rain_total END AS r FROM (SELECT minute, utc_offset, rain_total, "
+            "(SELECT e.rain_total FROM minutes e WHERE e.minute < m.minute AND e.rain_total IS NOT "
+            "NULL ORDER BY e.minute DESC LIMIT 1) AS p FROM minutes m WHERE rain_total IS NOT NULL "
+            "AND ((minute >= :from AND minute < :wf) OR (minute >= :wt AND minute < :to)))) GROUP "
+            "BY b")
+            .arg(bucketSeconds));
+    query.bindValue(QStringLiteral(":from"), qint64(from));
+    query.bindValue(QStringLiteral(":to"), qint64(to));
+    query.bindValue(QStringLiteral(":wf"), qint64(wholeFrom));
+    query.bindValue(QStringLiteral(":wt"), qint64(wholeTo));
     std::map<std::int64_t, std::int32_t> rain;
     if (query.exec())
         while (query.next())

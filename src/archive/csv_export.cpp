@@ -46,10 +46,16 @@ QString localTime(std::int64_t minute, std::int32_t offset) {
     return QDateTime::fromSecsSinceEpoch(minute + offset, Qt::UTC)
         .toString(QStringLiteral("dd.MM.yyyy HH:mm"));
 }
-QString timeOfDay(const std::optional<TimedValue>& v, std::int32_t offset) {
-    return v ? QDateTime::fromSecsSinceEpoch(v->minute + offset, Qt::UTC)
-                   .toString(QStringLiteral("HH:mm"))
-             : QString();
+// The time of day of a day's extreme, with the offset stored with its minute (a day of a clock
+// change has two).
+QString timeOfDay(ArchiveReader& reader, const std::optional<TimedValue>& v) {
+    if (!v)
+        return QString();
+    const std::optional<MinuteRow> row = reader.minuteAt(v->minute);
+    const std::int32_t offset =
+        row ? row->utcOffset : QDateTime::fromSecsSinceEpoch(v->minute).offsetFromUtc();
+    return QDateTime::fromSecsSinceEpoch(v->minute + offset, Qt::UTC)
+        .toString(QStringLiteral("HH:mm"));
 }
 
 class Chunks {
@@ -99,8 +105,6 @@ bool exportCsv(ArchiveReader& reader, std::int64_t from, std::int64_t to, CsvRow
                                "Wind Mittel m/s;Stärkste Böe m/s;Böe Richtung °;um;Regen mm")
                  .split(QLatin1Char(';')));
     for (const DaySummary& day : reader.dailySummaries(from, to)) {
-        // The offset of the day's noon stands for the day (a day of a clock change has two).
-        const std::int32_t offset = QDateTime(day.day, QTime(12, 0)).offsetFromUtc();
         const auto value = [](const std::optional<TimedValue>& v) {
             return v ? std::optional<std::int32_t>(v->value) : std::nullopt;
         };
@@ -111,10 +115,10 @@ bool exportCsv(ArchiveReader& reader, std::int64_t from, std::int64_t to, CsvRow
             gustDir = day.gust->direction;
         }
         out.line({day.day.toString(QStringLiteral("dd.MM.yyyy")), number(value(day.tempHigh), 1),
-                  timeOfDay(day.tempHigh, offset), number(value(day.tempLow), 1),
-                  timeOfDay(day.tempLow, offset), mean(day.tempMean, 1), mean(day.humidityMean, 0),
+                  timeOfDay(reader, day.tempHigh), number(value(day.tempLow), 1),
+                  timeOfDay(reader, day.tempLow), mean(day.tempMean, 1), mean(day.humidityMean, 0),
                   mean(day.pressureMean, 1), mean(day.windMean, 1), number(value(gustValue), 1),
-                  number(gustDir, 0), timeOfDay(gustValue, offset), number(day.rain, 0)});
+                  number(gustDir, 0), timeOfDay(reader, gustValue), number(day.rain, 0)});
     }
     return out.flush();
 }

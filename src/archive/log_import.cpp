@@ -70,6 +70,7 @@ bool LogImport::run(const QString& archivePath, const QStringList& files, LogImp
     if (good) {
         QSqlDatabase db = QSqlDatabase::database(connection, false);
         MinuteInsert insert(db);
+        LocalTimeRun run;  // the lines of the files read in order, across the clock changes
         for (int i = 0; good && i < files.size(); ++i) {
             if (progress && !progress(i, int(files.size()), files[i]))
                 break;
@@ -83,11 +84,12 @@ bool LogImport::run(const QString& archivePath, const QStringList& files, LogImp
             int inTransaction = 0;
             db.transaction();
             while (good && !file.atEnd()) {
-                const LogLineResult line = readLogLine(textfile::fromWindows1252(file.readLine()));
+                LogLineResult line = readLogLine(textfile::fromWindows1252(file.readLine()));
                 if (line.kind == LogLineKind::Damaged)
                     ++counts->skipped;
                 if (line.kind != LogLineKind::Data)
                     continue;
+                placeLogLine(line, run);
                 QSqlError failure;
                 bool added = false;
                 if (!insert.insert(line.row, &failure, &added)) {

@@ -73,10 +73,10 @@ LogLineResult readLogLine(const QString& raw) {
     const QTime time = QTime::fromString(line.mid(10, 11).trimmed(), QStringLiteral("HH:mm:ss"));
     if (!date.isValid() || !time.isValid())
         return result;
-    const QDateTime local(date, time);  // the log's times are the station's local ones
+    result.shown = QDateTime(date, time);  // the log's times are the station's local ones
+    LocalTimeRun alone;
+    placeLogLine(result, alone);
     MinuteRow& row = result.row;
-    row.minute = minuteOf(local);
-    row.utcOffset = local.offsetFromUtc();
     bool ok = true;
     for (const Field& f : kFields) {
         const std::optional<std::int32_t> value = number(line.mid(f.at, f.width), f.tenths, &ok);
@@ -93,4 +93,10 @@ LogLineResult readLogLine(const QString& raw) {
     row[Quantity::MinuteGustDir] = row[Quantity::GustDir];
     result.kind = LogLineKind::Data;
     return result;
+}
+
+void placeLogLine(LogLineResult& line, LocalTimeRun& run) {
+    const LocalTimeRun::Instant at = run.read(line.shown);
+    line.row.minute = at.utc - ((at.utc % 60) + 60) % 60;
+    line.row.utcOffset = at.utcOffset;
 }

@@ -1,5 +1,7 @@
 #include "archive/minute_collector.h"
 
+#include "station/station_date.h"
+
 std::optional<MinuteRow> MinuteCollector::groupDecoded(std::uint8_t groupByte,
                                                        const WeatherRecord& record,
                                                        const QDateTime& at) {
@@ -28,18 +30,19 @@ std::optional<MinuteRow> MinuteCollector::close(const QDateTime& now, bool force
 
 QDateTime StreamClock::at(const WeatherRecord& record) {
     const StationTime& t = record.Clock.Time;
-    int year = lastMonth_ != 0 && t.Month < lastMonth_ ? year_ + 1 : year_;
-    QDate date(year, t.Month, t.Day);
     const QTime time(t.Hour, t.Minute, t.Second);
-    if (!date.isValid() || !time.isValid())
+    if (t.Month == 0 || t.Day == 0 || !time.isValid())
         return {};
-    if (lastMonth_ == 0 && !given_ && QDateTime(date, time) > now_) {
-        year -= 1;
-        date = QDate(year, t.Month, t.Day);
-        if (!date.isValid())
-            return {};  // 29 February of a year without one
-    }
-    year_ = year;
-    lastMonth_ = t.Month;
-    return QDateTime(date, time);
+    std::optional<QDate> date;
+    if (lastDate_.isValid())
+        date = NearestStationDate(t.Month, t.Day, lastDate_);
+    else if (startYear_ > 0)
+        date = QDate(startYear_, t.Month, t.Day);
+    else
+        date = PastStationDate(t.Month, t.Day, now_.date());
+    if (!date || !date->isValid())
+        return {};  // 31 November, or 29 February of a year without one
+    lastDate_ = *date;
+    const LocalTimeRun::Instant instant = run_.read(QDateTime(*date, time));
+    return QDateTime::fromSecsSinceEpoch(instant.utc, Qt::LocalTime);
 }

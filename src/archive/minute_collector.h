@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "archive/minute_row.h"
+#include "station/local_time_run.h"
 #include "station/weather_record.h"
 
 class MinuteCollector {
@@ -24,20 +25,21 @@ private:
 
 // The moment a replayed stream stands at, from the station clock of its 0x8F groups: the stream's
 // own time instead of the computer's, so that a capture of a month fills a month of minutes. The
-// station sends no year: the stream starts in the year of `now`, or the year before when its first
-// moment would lie after `now` (a capture of the days before today) — or in the year given — and
-// counts one on when the month goes back (December to January).
+// station sends no year: the stream's first date is the latest that is not after `now` (a capture
+// lies in the past) — or in the year given — and each later date the one nearest the date before
+// (December runs on into January). The clock's local times become UTC along the stream's run, so
+// the changes of daylight-saving time lose and double no minute (station/local_time_run.h).
 class StreamClock {
 public:
     explicit StreamClock(const QDateTime& now, int startYear = 0)
-        : now_(now), year_(startYear > 0 ? startYear : now.date().year()), given_(startYear > 0) {}
-    // The local moment of the station clock in this record; invalid until a clock group with a
-    // valid date has been seen.
+        : now_(now), startYear_(startYear) {}
+    // The moment of the station clock in this record (local time, with the offset in force);
+    // invalid until a clock group with a valid date has been seen.
     QDateTime at(const WeatherRecord& record);
 
 private:
     QDateTime now_;
-    int year_;
-    bool given_;
-    int lastMonth_ = 0;
+    int startYear_;
+    QDate lastDate_;
+    LocalTimeRun run_;
 };

@@ -1,5 +1,5 @@
 // The number and time texts of the main window: tenths as the shortest decimal, extreme times with
-// the computer's year, and the texts that are left to this program (unit texts, negative 24-hour
+// their year, and the texts that are left to this program (unit texts, negative 24-hour
 // rain).
 #pragma once
 

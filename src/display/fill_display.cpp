@@ -6,6 +6,7 @@
 
 #include "display/display_design.h"
 #include "display/display_texts.h"
+#include "station/station_date.h"
 
 std::optional<QString> DisplayRefresh::textOf(const QString& name) const {
     for (const LabelText& l : labels)
@@ -33,7 +34,8 @@ QString num(qint64 v) {
 // Builds the refresh step by step, in the order the window is filled.
 class Refresh {
 public:
-    Refresh(const Formats& formats, int year) : formats_(formats), year_(year) {}
+    Refresh(const Formats& formats, const StationTime& clock, const QDateTime& now)
+        : formats_(formats), clock_(clock), now_(now) {}
 
     void label(const char* name, const QString& text) {
         out.labels.push_back({QString::fromLatin1(name), text});
@@ -48,8 +50,13 @@ public:
             }
         out.bars.push_back({barName, int(std::clamp<qint64>(value, lo, hi))});
     }
+    // A stamp that forms no date or time leaves its label as it is.
     void extremeTime(const char* name, const StationTime& t) {
-        if (auto text = ExtremeTimeText(t.Minute, t.Hour, t.Day, t.Month, year_, formats_))
+        const auto moment = StationStampMoment(t, clock_, now_);
+        if (!moment)
+            return;
+        if (auto text =
+                ExtremeTimeText(t.Minute, t.Hour, t.Day, t.Month, moment->date().year(), formats_))
             label(name, *text);
     }
     QString tenths(qint64 v) const { return TenthsText(v, formats_); }
@@ -58,7 +65,8 @@ public:
 
 private:
     const Formats& formats_;
-    int year_;
+    const StationTime& clock_;
+    QDateTime now_;
 };
 
 QString alarmText(bool set, qint64 limit, const QString& unit) {
@@ -114,9 +122,8 @@ void stationClock(Refresh& r, const StationClock& c, const Formats& formats, con
         if (!time.isValid())
             return;
         r.label("Label1", formats.longTime(time));
-        const QDate date(now.date().year(), c.Time.Month, c.Time.Day);
-        if (date.isValid())
-            r.label("Label2", formats.shortDate(date));
+        if (const auto date = StationClockDate(c.Time, now.date()))
+            r.label("Label2", formats.shortDate(*date));
     } else {
         r.label("Label1", formats.longTime(now.time()));
         r.label("Label2", formats.shortDate(now.date()));
@@ -137,7 +144,7 @@ void codedWord(Refresh& r, const char* name, const QString& shownText, const QSt
 DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
                            const Formats& formats, const QDateTime& now) {
     const WeatherRecord& w = data.Record;
-    Refresh r(formats, now.date().year());
+    Refresh r(formats, w.Clock.Time, now);
 
     stationClock(r, w.Clock, formats, now);
     r.label("Label6", w.Clock.AlarmSet ? QStringLiteral("Alarm um ") + num(w.Clock.AlarmHour) +

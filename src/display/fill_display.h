@@ -52,7 +52,8 @@ struct DisplayMemory {
     QString forecastLabel = QStringLiteral("Vorhersage");  // Label40
 };
 
-// Computes the whole refresh. `now` is the computer's clock: its year completes the station's
-// dates, and its time and date stand in for the station clock until that has arrived.
+// Computes the whole refresh. `now` is the computer's clock: the station's dates take their years
+// from it (station/station_date.h), and its time and date stand in for the station clock until that
+// has arrived.
 DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
                            const Formats& formats, const QDateTime& now);

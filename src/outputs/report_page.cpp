@@ -39,9 +39,9 @@ public:
     PageBuilder(const StationData& d, const Settings& s, const QDateTime& now, const Formats& f)
         : d_(d), r_(d.Record), s_(s), now_(now), f_(f) {}
 
-    // " am <date> um <time>" of a station time stamp.
+    // " am <date> um <time>" of a station time stamp, dated from the station clock.
     QString stamp(const StationTime& t) const {
-        const QDateTime moment = StationDateTime(t, now_);
+        const QDateTime moment = StationStampDateTime(t, r_.Clock.Time, now_);
         return QStringLiteral(" am ") + f_.shortDate(moment.date()) + QStringLiteral(" um ") +
                f_.longTime(moment.time());
     }

@@ -161,3 +161,17 @@ TEST(ArchiveSchema, FirstVersionIsMigratedWithItsRows) {
     }
     closeArchive("check");
 }
+
+// A range that cuts hours counts only the rises of its own minutes: the hours at its ends hold
+// rain from before and after it.
+TEST(ArchiveQueries, RainOfARangeThatCutsHours) {
+    TempArchive archive;
+    archive.insert({row(kDay1 - 50 * 60, 100, 4), row(kDay1 - 40 * 60, 100, 10),
+                    row(kDay1 - 60, 100, 10), row(kDay1, 100, 10), row(kDay1 + 30 * 60, 100, 11),
+                    row(kDay1 + 90 * 60, 100, 13), row(kDay1 + 2 * kHour + 60, 100, 20)});
+    ArchiveReader reader(archive.path);
+    const auto days = reader.dailySummaries(kDay1 - 60, kDay1 + 2 * kHour + 60);
+    ASSERT_EQ(days.size(), 2u);
+    EXPECT_EQ(days[0].rain, 0);
+    EXPECT_EQ(days[1].rain, 3);  // 1 mm in the first hour, 2 mm in the whole second one
+}
