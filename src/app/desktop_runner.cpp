@@ -41,8 +41,9 @@ int runDesktop(int& argc, char** argv) {
     }
     int result = 0;
     {
-        DesktopProgram program(options, folder);
+        // Taken before the program is built: a stop during the start-up waits for the event loop.
         StopSignals stop;
+        DesktopProgram program(options, folder);
         // Ctrl-C, SIGTERM and SIGHUP close the window as its close box does (settings saved first).
         QObject::connect(&stop, &StopSignals::stopRequested, &program.window(), &QWidget::close);
         program.start();

@@ -34,6 +34,10 @@ int runHeadless(const AppOptions& options) {
     }
     if (!options.importLogs.isEmpty() || options.exportCsv)
         return runArchiveCommand(folder, options);
+    // Ctrl-C, SIGTERM and SIGHUP are taken from here on, before any step that can take time (the
+    // start-up steps, "Aktiv" connecting): a stop in that window waits for the event loop and
+    // then shuts down in order instead of ending the program with its settings unsaved.
+    StopSignals stop;
     FolderLock lock(folder);
     if (!lock.lockOrReport())
         return 1;
@@ -93,7 +97,6 @@ int runHeadless(const AppOptions& options) {
 
     // Ctrl-C, SIGTERM or SIGHUP: the shut-down steps. When the settings cannot be saved the program
     // goes on (the message says why) and a second signal tries again.
-    StopSignals stop;
     QObject::connect(&stop, &StopSignals::stopRequested, &stop, [&lifecycle] {
         if (lifecycle.shutDown())
             QCoreApplication::quit();

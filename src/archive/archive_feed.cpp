@@ -37,7 +37,7 @@ void ArchiveFeed::tick() {
 void ArchiveFeed::finish() {
     hand(collector_.close({}, true));
     if (writer_)
-        writer_->flush();
+        writer_->finish();
 }
 
 void ArchiveFeed::hand(const std::optional<MinuteRow>& row) {

@@ -28,7 +28,8 @@ public:
     void groupDecoded(std::uint8_t groupByte);
     // Closes a minute that is over by the application clock (called every few seconds).
     void tick();
-    // The end of the run: the minute in progress is written, and the writer waits for its rows.
+    // The end of the run: the minute in progress is written, and the writer makes its last attempt
+    // at every waiting row (what is left is told of once).
     void finish();
 
     // The writer, once a first row has been handed over (nullptr before).

@@ -147,7 +147,7 @@ QDate localDayOf(std::int64_t minute, std::int32_t utcOffset) {
 ArchiveReader::ArchiveReader(const QString& path) {
     static std::atomic<int> serial{0};
     connection_ = QStringLiteral("archive-reader-%1").arg(++serial);
-    open_ = openArchive(path, connection_, &error_);
+    open_ = openArchiveForReading(path, connection_, &error_);
 }
 
 ArchiveReader::~ArchiveReader() {

@@ -1,7 +1,9 @@
 #include "archive/archive_schema.h"
 
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QUrl>
 #include <QVariant>
 
 namespace {
@@ -79,6 +81,32 @@ bool openArchive(const QString& path, const QString& connectionName, QString* er
     return true;
 }
 
+bool openArchiveForReading(const QString& path, const QString& connectionName, QString* error) {
+    const auto readOnly = [&](const QString& name, const QString& options) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        db.setDatabaseName(name);
+        db.setConnectOptions(options);
+        if (db.open() && archiveVersion(db) == kArchiveVersion)
+            return true;
+        db.close();
+        QSqlDatabase::removeDatabase(connectionName);
+        return false;
+    };
+    const QFileInfo file(path);
+    if (file.exists()) {
+        if (readOnly(path, QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000")))
+            return true;
+        // On a read-only medium the journal's shared-memory file cannot be made; nobody can change
+        // the file there either, so it is read as it stands.
+        if (!QFileInfo(file.absolutePath()).isWritable() &&
+            readOnly(QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+                         QStringLiteral("?immutable=1"),
+                     QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI")))
+            return true;
+    }
+    return openArchive(path, connectionName, error);
+}
+
 void closeArchive(const QString& connectionName) {
     {
         QSqlDatabase db = QSqlDatabase::database(connectionName, false);
@@ -128,9 +156,36 @@ bool MinuteInsert::insert(const MinuteRow& row, QSqlError* error, bool* added) {
     return !isNew || rollup_.add(row, error);
 }
 
-QString archiveReason(const QSqlError& error) {
+namespace {
+// SQLite's own words for its common refusals. Qt hands some failures over without SQLite's code
+// (a failed COMMIT carries only the text), so the text is translated too.
+struct EnglishReason {
+    const char* english;
+    int code;
+};
+constexpr EnglishReason kEnglishReasons[] = {
+    {"database or disk is full", 13}, {"database is locked", 5},
+    {"database table is locked", 6},  {"attempt to write a readonly database", 8},
+    {"disk I/O error", 10},           {"unable to open database file", 14},
+    {"file is not a database", 26},   {"database disk image is malformed", 11},
+};
+
+int codeOf(const QSqlError& error) {
+    bool numeric = false;
     // The first number of SQLite's extended code is the primary one.
-    const int code = error.nativeErrorCode().toInt() & 0xFF;
+    const int code = error.nativeErrorCode().toInt(&numeric) & 0xFF;
+    if (numeric && code != 0)
+        return code;
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    for (const EnglishReason& reason : kEnglishReasons)
+        if (text.contains(QLatin1String(reason.english), Qt::CaseInsensitive))
+            return reason.code;
+    return 0;
+}
+}  // namespace
+
+QString archiveReason(const QSqlError& error) {
+    const int code = codeOf(error);
     switch (code) {
         case 5:
             return QStringLiteral("Datenbank belegt");

@@ -19,6 +19,10 @@ inline constexpr int kArchiveVersion = 3;
 // stays registered (closeArchive removes it).
 bool openArchive(const QString& path, const QString& connectionName, QString* error);
 void closeArchive(const QString& connectionName);
+// Opens the archive for reading only: no journal change, no migration, nothing written, so that an
+// archive on a read-only medium (or a copy of one) can be read. An archive of an older schema, or
+// one not there yet, is opened as openArchive does.
+bool openArchiveForReading(const QString& path, const QString& connectionName, QString* error);
 
 // The schema version the file holds (0: none yet).
 int archiveVersion(QSqlDatabase& db);

@@ -52,6 +52,15 @@ public:
             emit owner_.written(last);
     }
 
+    // The last try at the end of the run: whatever the retry timer says, and without the message
+    // of a new failure spell (the writer's owner tells what is left).
+    void lastAttempt() {
+        retry_->stop();
+        quiet_ = true;
+        drain();
+        retry_->stop();
+    }
+
     void close() {
         retry_->stop();
         if (open_)
@@ -82,7 +91,11 @@ private:
     void fail(const QString& reason) {
         close();  // the next try opens the file afresh
         owner_.failing_ = true;
-        if (!failing_) {
+        {
+            QMutexLocker lock(&owner_.mutex_);
+            owner_.lastReason_ = reason;
+        }
+        if (!failing_ && !quiet_) {
             failing_ = true;
             QMetaObject::invokeMethod(
                 &owner_, [this, reason] { owner_.failed(reason); }, Qt::QueuedConnection);
@@ -95,6 +108,7 @@ private:
     QTimer* retry_ = nullptr;
     bool open_ = false;
     bool failing_ = false;
+    bool quiet_ = false;
 };
 
 ArchiveWriter::ArchiveWriter(const QString& path, int retryMs, QObject* parent)
@@ -106,7 +120,7 @@ ArchiveWriter::ArchiveWriter(const QString& path, int retryMs, QObject* parent)
 }
 
 ArchiveWriter::~ArchiveWriter() {
-    flush();
+    finish();
     QMetaObject::invokeMethod(
         worker_, [this] { worker_->close(); }, Qt::BlockingQueuedConnection);
     thread_.quit();
@@ -139,6 +153,31 @@ bool ArchiveWriter::flush() {
 std::size_t ArchiveWriter::waitingRows() const {
     QMutexLocker lock(&mutex_);
     return queue_.size();
+}
+
+std::size_t ArchiveWriter::finish() {
+    if (finished_)
+        return waitingRows();
+    finished_ = true;
+    QMetaObject::invokeMethod(
+        worker_, [this] { worker_->lastAttempt(); }, Qt::BlockingQueuedConnection);
+    const std::size_t left = waitingRows();
+    if (left > 0) {
+        QString reason;
+        {
+            QMutexLocker lock(&mutex_);
+            reason = lastReason_;
+        }
+        const QString text =
+            left == 1
+                ? QStringLiteral("1 Minute konnte nicht ins Archiv %1 geschrieben werden: %2")
+                      .arg(path_, reason)
+                : QStringLiteral("%1 Minuten konnten nicht ins Archiv %2 geschrieben werden: %3")
+                      .arg(QString::number(left), path_, reason);
+        notify(QStringLiteral("Archiv"), text, MessageButtons::Ok,
+               path_ + QStringLiteral(": ") + reason);
+    }
+    return left;
 }
 
 void ArchiveWriter::failed(const QString& reason) {

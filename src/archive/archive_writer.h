@@ -36,6 +36,10 @@ public:
     bool flush();
     // Rows handed over and not yet written.
     std::size_t waitingRows() const;
+    // The end of the run: one last attempt at every waiting row, at once even while a retry is
+    // due, bounded by the file's busy timeout. Rows still waiting then are told of in one message
+    // and their number returned. Once only; later calls return the rows left.
+    std::size_t finish();
 
 signals:
     // Rows up to this minute are in the archive (for windows that follow the archive live).
@@ -51,4 +55,6 @@ private:
     mutable QMutex mutex_;
     std::deque<MinuteRow> queue_;  // guarded by mutex_
     std::atomic<bool> failing_{false};
+    QString lastReason_;  // guarded by mutex_
+    bool finished_ = false;
 };

@@ -81,8 +81,26 @@ bool LogImport::run(const QString& archivePath, const QStringList& files, LogImp
                 continue;
             }
             ++counts->files;
-            int inTransaction = 0;
-            db.transaction();
+            // The rows of the open transaction count only once it is committed: a disk that fills
+            // up refuses the commit, not the insert.
+            LogImportCounts pending;
+            auto refused = [&](const QSqlError& failure) {
+                *error = QStringLiteral("Das Archiv %1 kann nicht geschrieben werden: %2")
+                             .arg(archivePath, archiveReason(failure));
+                db.rollback();
+                return false;
+            };
+            auto begin = [&] { return db.transaction() || refused(db.lastError()); };
+            auto commit = [&] {
+                if (db.commit()) {
+                    counts->taken += pending.taken;
+                    counts->present += pending.present;
+                    pending = {};
+                    return true;
+                }
+                return refused(db.lastError());
+            };
+            good = begin();
             while (good && !file.atEnd()) {
                 LogLineResult line = readLogLine(textfile::fromWindows1252(file.readLine()));
                 if (line.kind == LogLineKind::Damaged)
@@ -93,20 +111,15 @@ bool LogImport::run(const QString& archivePath, const QStringList& files, LogImp
                 QSqlError failure;
                 bool added = false;
                 if (!insert.insert(line.row, &failure, &added)) {
-                    *error = QStringLiteral("Das Archiv %1 kann nicht geschrieben werden: %2")
-                                 .arg(archivePath, archiveReason(failure));
-                    good = false;
+                    good = refused(failure);
                     break;
                 }
-                ++(added ? counts->taken : counts->present);
-                if (++inTransaction == kRowsPerTransaction) {
-                    db.commit();
-                    db.transaction();
-                    inTransaction = 0;
-                }
+                ++(added ? pending.taken : pending.present);
+                if (pending.taken + pending.present == kRowsPerTransaction)
+                    good = commit() && begin();
             }
-            if (!db.commit())
-                db.rollback();
+            if (good)
+                good = commit();
         }
     }
     closeArchive(connection);

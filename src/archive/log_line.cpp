@@ -3,6 +3,7 @@
 #include <QDateTime>
 
 #include "station/quality_gate.h"
+#include "station/weather_words.h"
 
 namespace {
 // A field of the line: its first column and width, the quantity, its group (index into
@@ -26,6 +27,33 @@ constexpr Field kFields[] = {
     {124, 7, Quantity::GustDir, 4, false},      {131, 7, Quantity::Windchill, 4, false},
 };
 constexpr int kLineLength = 138;
+// The trend and forecast words, written left-aligned from these columns.
+constexpr int kWordsFrom = 84;
+constexpr int kWordsTo = 110;
+// The years the archive's minute key and the daily values can hold.
+constexpr int kFirstYear = 1970;
+constexpr int kLastYear = 2105;
+
+// Whether the line stops where a field ends. Numbers are written right-aligned, so a line cut
+// inside a number (a direction of 247 cut to 24) stops short of its field's last column; blank
+// fields at the end may have been trimmed. Among the words the last one must be whole.
+bool endsWithWholeField(const QString& line) {
+    qsizetype end = line.size();
+    while (end > 0 && line[end - 1] == QLatin1Char(' '))
+        --end;
+    if (end == 21)
+        return true;  // the time's end
+    for (const Field& f : kFields)
+        if (end == f.at + f.width)
+            return true;
+    if (end <= kWordsFrom || end > kWordsTo)
+        return false;
+    const QString last = line.left(end).section(QLatin1Char(' '), -1);
+    for (std::uint8_t code : {1, 2, 4, 8})
+        if (last == TrendWord(code) || last == ForecastWord(code))
+            return true;
+    return false;
+}
 
 // A field's number: whole, or with one decimal after a point; nullopt (and *ok false) when the
 // field holds anything else.
@@ -66,12 +94,12 @@ LogLineResult readLogLine(const QString& raw) {
         return result;
     }
     // A line whose blank fields at the end were trimmed by an editor is still read.
-    if (line.size() > kLineLength)
+    if (line.size() > kLineLength || !endsWithWholeField(line))
         return result;
     line = line.leftJustified(kLineLength);
     const QDate date = QDate::fromString(line.left(10), QStringLiteral("dd.MM.yyyy"));
     const QTime time = QTime::fromString(line.mid(10, 11).trimmed(), QStringLiteral("HH:mm:ss"));
-    if (!date.isValid() || !time.isValid())
+    if (!date.isValid() || !time.isValid() || date.year() < kFirstYear || date.year() > kLastYear)
         return result;
     result.shown = QDateTime(date, time);  // the log's times are the station's local ones
     LocalTimeRun alone;

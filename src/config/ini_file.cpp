@@ -39,20 +39,28 @@ int hexDigit(QChar c) {
 
 }  // namespace
 
-IniFile IniFile::fromBytes(const QByteArray& bytes) {
+IniFile IniFile::fromBytes(const QByteArray& input) {
     IniFile ini;
+    QByteArray bytes = input;
+    // An editor that saved the file as UTF-8 put a byte order mark in front of the first section:
+    // the text is taken as UTF-8 and its lines are kept in the file's own Windows-1252.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = textfile::toWindows1252(QString::fromUtf8(bytes.sliced(3)));
     qsizetype pos = 0;
     while (pos < bytes.size()) {
-        const qsizetype nl = bytes.indexOf('\n', pos);
-        if (nl < 0) {
+        // A line ends with CR LF, LF or a lone CR (an old Mac editor).
+        qsizetype stop = pos;
+        while (stop < bytes.size() && bytes.at(stop) != '\n' && bytes.at(stop) != '\r')
+            ++stop;
+        if (stop == bytes.size()) {
             ini.lines_.push_back(parse(bytes.mid(pos), {}));
             break;
         }
-        qsizetype stop = nl;
-        if (stop > pos && bytes.at(stop - 1) == '\r')
-            --stop;
-        ini.lines_.push_back(parse(bytes.mid(pos, stop - pos), bytes.mid(stop, nl + 1 - stop)));
-        pos = nl + 1;
+        qsizetype next = stop + 1;
+        if (bytes.at(stop) == '\r' && next < bytes.size() && bytes.at(next) == '\n')
+            ++next;
+        ini.lines_.push_back(parse(bytes.mid(pos, stop - pos), bytes.mid(stop, next - stop)));
+        pos = next;
     }
     return ini;
 }

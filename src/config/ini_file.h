@@ -13,7 +13,8 @@ public:
     static constexpr int kMaxValueLength = 2047;
 
     IniFile() = default;
-    // The lines of these bytes (Windows-1252; CR LF, LF or no end on the last line).
+    // The lines of these bytes (Windows-1252, or UTF-8 after a byte order mark; CR LF, LF or CR,
+    // or no end on the last line).
     static IniFile fromBytes(const QByteArray& bytes);
 
     // Reads the file. A missing file gives an empty one; false (and *error) only when the file

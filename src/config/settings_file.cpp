@@ -103,6 +103,23 @@ int timeZoneFrom(int hours, const QString& path) {
     return 0;
 }
 
+// A number outside what its key can hold (a hand-edited file) is read as the key's default, with
+// one message naming the key; stored as it stands it would wrap round (-5 minutes as 65531).
+int readInRange(const IniFile& ini, const QString& section, const QString& key, int def, int low,
+                int high, const QString& path) {
+    const int value = ini.readInteger(section, key, def);
+    if (value >= low && value <= high)
+        return value;
+    reportError(QString::fromUtf8("%1=%2 in %3 liegt nicht zwischen %4 und %5; es gilt %6.")
+                    .arg(key)
+                    .arg(value)
+                    .arg(path)
+                    .arg(low)
+                    .arg(high)
+                    .arg(def));
+    return def;
+}
+
 }  // namespace
 
 QString settingsFilePath(const Settings& settings) {
@@ -121,6 +138,7 @@ void reportCannotWrite(const QString& path, const QString& reason) {
 void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
     Settings d;  // the defaults, with the paths of this program folder
     d.setProgramFolder(s.ProgramFolder);
+    const QString path = settingsFilePath(s);
 
     const WindowBounds bounds;
     host.setWindowBounds({ini.readInteger(kWindowPos, QStringLiteral("Height"), bounds.height),
@@ -128,8 +146,8 @@ void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
                           ini.readInteger(kWindowPos, QStringLiteral("Top"), bounds.top),
                           ini.readInteger(kWindowPos, QStringLiteral("Left"), bounds.left)});
 
-    host.setRemotePort(
-        ini.readInteger(kClientServer, QStringLiteral("RemotePort"), kDefaultRemotePort));
+    host.setRemotePort(readInRange(ini, kClientServer, QStringLiteral("RemotePort"),
+                                   kDefaultRemotePort, 0, 65535, path));
     host.setRemoteAddress(
         ini.readString(kClientServer, QStringLiteral("RemoteIP"), kDefaultRemoteIP));
     s.ClientActive = ini.readBool(kClientServer, QStringLiteral("ClientActive"), d.ClientActive);
@@ -145,15 +163,15 @@ void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
     s.LogWochenordner =
         ini.readBool(kWetterlog, QStringLiteral("LogWochenordner"), d.LogWochenordner);
     s.LogUnterordner = ini.readBool(kWetterlog, QStringLiteral("LogUnterordner"), d.LogUnterordner);
-    s.LogUpdate =
-        std::uint8_t(ini.readInteger(kWetterlog, QStringLiteral("LogUpdate"), d.LogUpdate));
+    s.LogUpdate = std::uint8_t(
+        readInRange(ini, kWetterlog, QStringLiteral("LogUpdate"), d.LogUpdate, 0, 2, path));
     s.LogOrdner = ini.readString(kWetterlog, QStringLiteral("LogOrdner"), d.LogOrdner);
     host.setLogInterval(logIntervalFrom(
         ini.readInteger(kWetterlog, QStringLiteral("LogInterval"), kDefaultLogInterval)));
 
     s.ASYNOPArchiv = ini.readBool(kAsynop, QStringLiteral("ASYNOPArchiv"), d.ASYNOPArchiv);
-    s.ASYNOPErdquadrant = std::uint8_t(
-        ini.readInteger(kAsynop, QStringLiteral("ASYNOPErdquadrant"), d.ASYNOPErdquadrant));
+    s.ASYNOPErdquadrant = std::uint8_t(readInRange(
+        ini, kAsynop, QStringLiteral("ASYNOPErdquadrant"), d.ASYNOPErdquadrant, 0, 255, path));
     s.ASYNOPIntervall = ini.readBool(kAsynop, QStringLiteral("ASYNOPIntervall"), d.ASYNOPIntervall);
     s.ASYNOPAbsender = ini.readString(kAsynop, QStringLiteral("ASYNOPAbsender"), d.ASYNOPAbsender);
     s.ASYNOPEmpf = ini.readString(kAsynop, QStringLiteral("ASYNOPEmpf"), d.ASYNOPEmpf);
@@ -187,12 +205,12 @@ void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
     host.setPortName(ini.readString(kAlles, QStringLiteral("Comport"), kDefaultComport));
     s.MyLocator = ini.readString(kAlles, QStringLiteral("MyLocator"), d.MyLocator);
     s.APRSDatei = ini.readString(kAlles, QStringLiteral("APRSDatei"), d.APRSDatei);
-    s.APRSIntervall =
-        std::uint16_t(ini.readInteger(kAlles, QStringLiteral("APRSIntervall"), d.APRSIntervall));
+    s.APRSIntervall = std::uint16_t(
+        readInRange(ini, kAlles, QStringLiteral("APRSIntervall"), d.APRSIntervall, 0, 65535, path));
     s.Zeitzone = timeZoneFrom(ini.readInteger(kAlles, QStringLiteral("Zeitzone"), d.Zeitzone),
                               settingsFilePath(s));
-    s.ZeitzoneIndex =
-        std::uint8_t(ini.readInteger(kAlles, QStringLiteral("ZeitzoneIndex"), d.ZeitzoneIndex));
+    s.ZeitzoneIndex = std::uint8_t(
+        readInRange(ini, kAlles, QStringLiteral("ZeitzoneIndex"), d.ZeitzoneIndex, 0, 24, path));
     s.CatchPeak = ini.readBool(kAlles, QStringLiteral("CatchPeak"), d.CatchPeak);
     s.EOFKennung = ini.readBool(kAlles, QStringLiteral("EOFKennung"), d.EOFKennung);
     s.NormalRegen = ini.readBool(kAlles, QStringLiteral("NormalRegen"), d.NormalRegen);

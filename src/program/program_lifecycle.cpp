@@ -25,5 +25,7 @@ bool ProgramLifecycle::shutDown() {
         return false;
     input_.closeSerial();
     input_.sendDisconnect();
+    if (lastStep_)
+        lastStep_();
     return true;
 }

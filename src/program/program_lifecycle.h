@@ -27,9 +27,12 @@ public:
     // "Aktiv". A port that cannot be opened is reported and the start goes on.
     void startUp(const QString& programFolder);
 
-    // The shut-down steps: save the settings, close the serial port, send "-Disconnect". When the
-    // settings cannot be saved nothing else is done and false is returned: the program keeps
-    // running and may be closed again. True means the program may end now.
+    // A step after the others at shut-down (the archive's last rows).
+    void setLastStep(std::function<void()> step) { lastStep_ = std::move(step); }
+
+    // The shut-down steps: save the settings, close the serial port, send "-Disconnect", the last
+    // step. When the settings cannot be saved nothing else is done and false is returned: the
+    // program keeps running and may be closed again. True means the program may end now.
     bool shutDown();
 
 private:
@@ -39,4 +42,5 @@ private:
     InputControl& input_;
     LoadSettings load_;
     SaveSettings save_;
+    std::function<void()> lastStep_;
 };

@@ -25,6 +25,8 @@ StationProgram::StationProgram()
       archive(data, settings) {
     QObject::connect(&input, &StationInput::refreshed, &archive, &ArchiveFeed::groupDecoded);
     scheduler.clientMode = [this] { return links.clientMode(); };
+    // Rows still waiting for the archive get their last attempt before the program ends.
+    lifecycle.setLastStep([this] { archive.finish(); });
 }
 
 void StationProgram::recallRecentRain() {

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/app_clock.h"
 #include "base/notifier.h"
 #include "station/tcp_dispatch.h"
 
@@ -110,11 +111,30 @@ void StationClient::ClientSocket1Read() {
     if (read.isEmpty())
         return;
     for (const QByteArray& message : assembler_.feed(read)) {
+        if (clockStopped(message))
+            continue;
         const std::uint8_t group = DispatchTcpMessage(message, data_.Record);
         if (group == 0xBF)
             data_.rainGroupDecoded();
         emit messageHandled(group);
     }
+}
+
+bool StationClient::clockStopped(const QByteArray& message) {
+    // Second, minute, hour, day and month: the first five body bytes of the clock group.
+    constexpr qsizetype kClockBytes = 5;
+    if (message.size() > kClockBytes && std::uint8_t(message.front()) == 0x8F) {
+        const std::int64_t now = AppClock::currentDateTime().toMSecsSinceEpoch();
+        const QByteArray clock = message.mid(1, kClockBytes);
+        if (clock != clockBytes_) {
+            clockBytes_ = clock;
+            clockMovedMs_ = now;
+            stale_ = false;
+        } else if (now - clockMovedMs_ >= kStoppedClockMs) {
+            stale_ = true;
+        }
+    }
+    return stale_;
 }
 
 void StationClient::onError(QAbstractSocket::SocketError error) {

@@ -1,6 +1,9 @@
 // The client road (the main window's ClientSocket1): a TCP connection to a station server, which is
 // asked for groups by one-byte requests and answers with group byte + body. Every message read is
 // decoded straight into the record, without checksum test and without marking the group as seen.
+// A server that keeps answering with the groups of a station gone silent is caught by the clock
+// group: while the station's time has not moved for two minutes, no message is taken (so the
+// silence rule of the reconnect applies), until the clock moves again.
 #pragma once
 
 #include <QAbstractSocket>
@@ -20,6 +23,7 @@ class StationClient : public QObject {
 public:
     static constexpr const char* kDefaultAddress = "127.0.0.1";
     static constexpr quint16 kDefaultPort = 6980;
+    static constexpr std::int64_t kStoppedClockMs = 2 * 60 * 1000;
 
     explicit StationClient(StationData& data, QObject* parent = nullptr);
 
@@ -44,6 +48,8 @@ public:
     bool isActive() const;
     // A message that has begun but is not yet complete waits for the next read.
     bool messagePending() const { return assembler_.pending(); }
+    // The station's clock has stood still for kStoppedClockMs: messages are not taken.
+    bool stale() const { return stale_; }
 
     // The group bytes requested at this value of the seconds counter, in sending order: 0x8F when
     // divisible by 3, 0x9F by 7, 0xAF by 11, 0xBF by 13, 0xCF by 17 (all five at 0).
@@ -67,6 +73,8 @@ signals:
 private:
     void onError(QAbstractSocket::SocketError error);
     void onStateChanged(QAbstractSocket::SocketState state);
+    // Notes the clock of a 0x8F message; true while the station's time stands still too long.
+    bool clockStopped(const QByteArray& message);
 
     StationData& data_;
     QTcpSocket* socket_;
@@ -76,4 +84,9 @@ private:
     bool wasConnected_ = false;  // the current connection got past connecting
     bool closing_ = false;       // a close asked for here, not a loss
     bool reportErrors_ = true;
+    // The station time of the last clock group and when it last moved; kept across connections,
+    // so that reconnecting to a server that serves old groups does not take them as new.
+    QByteArray clockBytes_;
+    std::int64_t clockMovedMs_ = 0;
+    bool stale_ = false;
 };

@@ -169,3 +169,24 @@ TEST(HeadlessSettings, FailedSaveKeepsTheOldFileAndTheProgramRunning) {
     ASSERT_TRUE(program.waitForFinished(10000));
     EXPECT_EQ(readAll(dir.filePath("wetterpult.ini")), old);
 }
+
+// "Aktiv" connects during the start-up; a stop at that moment (the server has just seen the
+// connection) is taken in order: the settings are saved and the program ends cleanly, every time.
+TEST(HeadlessSettings, StopDuringTheStartUpSavesTheSettings) {
+    for (int round = 0; round < 5; ++round) {
+        QTemporaryDir dir;
+        writeAll(dir.filePath("wetterpult.ini"), "[Alles]\r\nMyLocator=JN58TD\r\n");
+        Server server;
+        QProcess program;
+        program.start(kProgram, {"--headless", "--activate", "--folder", dir.path(), "--client",
+                                 QString("127.0.0.1:%1").arg(server.server.serverPort())});
+        ASSERT_TRUE(server.waitForClient());
+        program.terminate();
+        ASSERT_TRUE(program.waitForFinished(10000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "round " << round;
+        EXPECT_EQ(program.exitCode(), 0) << "round " << round;
+        const QByteArray ini = readAll(dir.filePath("wetterpult.ini"));
+        EXPECT_TRUE(ini.contains("MyLocator=JN58TD") && ini.contains("ActiveAtStartup=1"))
+            << "round " << round << ": " << ini.toStdString();
+    }
+}

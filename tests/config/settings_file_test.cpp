@@ -130,6 +130,33 @@ TEST(SettingsFile, LogIntervalAndTimeZoneOutsideTheirRanges) {
                                               " liegt nicht zwischen -12 und +12; es gilt 0."});
 }
 
+TEST(SettingsFile, ByteOrderMarkOldMacLineEndsAndNumbersThatWouldWrap) {
+    Folder f;
+    // Saved as UTF-8 with a byte order mark: the first section and the umlaut are read.
+    f.load(
+        "\xEF\xBB\xBF[Alles]\r\nMyLocator=JN58TD\r\n[Profile]\r\nMaxProfil=1\r\n"
+        "Profil1=P\r\n[P]\r\nEmpf\xC3\xA4nger=M\xC3\xBCller\r\n");
+    EXPECT_EQ(f.settings.MyLocator, "JN58TD");
+    EXPECT_EQ(f.settings.profile(1).Empfaenger, QString::fromUtf8("Müller"));
+    // Lines ended by CR alone.
+    f.load("[Alles]\rMyLocator=JO40AA\rAPRSIntervall=7\r[Wetterlog]\rLogUpdate=2\r");
+    EXPECT_EQ(f.settings.MyLocator, "JO40AA");
+    EXPECT_EQ(f.settings.APRSIntervall, 7);
+    EXPECT_EQ(f.settings.LogUpdate, 2);
+    EXPECT_TRUE(f.notifier.messages.empty());
+
+    f.load("[Alles]\r\nAPRSIntervall=-5\r\nZeitzoneIndex=-7\r\n[Wetterlog]\r\nLogUpdate=300\r\n");
+    EXPECT_EQ(f.settings.APRSIntervall, 1);
+    EXPECT_EQ(f.settings.ZeitzoneIndex, 11);
+    EXPECT_EQ(f.settings.LogUpdate, 0);
+    EXPECT_EQ(
+        f.notifier.texts(),
+        (QStringList{
+            "LogUpdate=300 in " + f.ini() + " liegt nicht zwischen 0 und 2; es gilt 0.",
+            "APRSIntervall=-5 in " + f.ini() + " liegt nicht zwischen 0 und 65535; es gilt 1.",
+            "ZeitzoneIndex=-7 in " + f.ini() + " liegt nicht zwischen 0 und 24; es gilt 11."}));
+}
+
 TEST(SettingsFile, ValuesInHandWrittenSpellings) {
     Folder f;
     f.load(

@@ -10,6 +10,8 @@
 #include <QTcpSocket>
 #include <memory>
 
+#include "base/app_clock.h"
+#include "station/station_client.h"
 #include "station_server.h"
 #include "support/wait.h"
 
@@ -110,6 +112,7 @@ TEST(StationServerTest, AClientThatNeverReadsIsDisconnectedOnce) {
     s.server.setGroup(0x8F, body(1, 34));
     QStringList log;
     QObject::connect(&s.server, &StationServer::logLine, [&](const QString& l) { log << l; });
+    s.server.setVerbose(true);
     auto reader = s.client();
     auto sleeper = std::make_unique<QTcpSocket>();
     // Small buffers on the sleeping side, so that the server's own buffer is what fills up.
@@ -141,6 +144,7 @@ TEST(StationServerTest, AClientGoneBeforeItWasAcceptedLeavesNoLogLine) {
     ASSERT_TRUE(s.start());
     QStringList log;
     QObject::connect(&s.server, &StationServer::logLine, [&](const QString& l) { log << l; });
+    s.server.setVerbose(true);
     // The kernel completes the connection before the server's event loop accepts it; the peer
     // then resets it (linger 0 sends RST).
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -161,4 +165,93 @@ TEST(StationServerTest, AClientGoneBeforeItWasAcceptedLeavesNoLogLine) {
         waitUntil([&] { return !log.filter(QString::number(later->localPort())).isEmpty(); }));
     EXPECT_EQ(log.filter(":0").size(), 0) << qPrintable(log.join('\n'));
     EXPECT_EQ(s.server.clientCount(), 1);
+}
+
+TEST(StationServerTest, GroupsOlderThanTwoMinutesAreNotSent) {
+    FixedClock clock(QDateTime(QDate(2024, 6, 1), QTime(12, 0)));
+    ScopedClock scope(clock);
+    Served s;
+    ASSERT_TRUE(s.start());
+    QStringList log;
+    QObject::connect(&s.server, &StationServer::logLine, [&](const QString& l) { log << l; });
+    s.server.setGroup(0xBF, body(1, 13));
+    auto client = s.client();
+    ASSERT_TRUE(client);
+    client->write("\xBF", 1);
+    EXPECT_EQ(receive(*client, 14), QByteArray(1, '\xBF') + body(1, 13));
+
+    // The station has gone silent: its last rain group is not sent any more, whatever is asked;
+    // the answers keep their order, so the fresh wind group arriving first shows it.
+    clock.advanceSeconds(121);
+    s.server.setGroup(0xCF, body(50, 26));
+    EXPECT_FALSE(s.server.hasGroup(0xBF));
+    client->write("\xBF\xBF\xCF", 3);
+    EXPECT_EQ(receive(*client, 27), QByteArray(1, '\xCF') + body(50, 26));
+    EXPECT_EQ(log.size(), 1) << qPrintable(log.join('\n'));  // told once
+
+    s.server.setGroup(0xBF, body(20, 13));
+    client->write("\xBF", 1);
+    EXPECT_EQ(receive(*client, 14), QByteArray(1, '\xBF') + body(20, 13));
+}
+
+TEST(StationServerTest, TheClientTakesNothingWhileTheStationClockStandsStill) {
+    FixedClock clock(QDateTime(QDate(2024, 6, 1), QTime(12, 0)));
+    ScopedClock scope(clock);
+    Served s;
+    ASSERT_TRUE(s.start());
+    StationData data;
+    StationClient client(data);
+    client.setPort(s.server.port());
+    int taken = 0;
+    QObject::connect(&client, &StationClient::messageHandled, [&] { ++taken; });
+    client.open();
+    ASSERT_TRUE(waitUntil([&] { return client.isConnected(); }));
+    // A server without the age rule (or a console whose clock froze) keeps serving one clock.
+    const auto serve = [&](const QByteArray& clockGroup) {
+        s.server.setGroup(0x8F, clockGroup);
+        client.GroupRequest(3);  // asks for 0x8F only
+    };
+    serve(body(1, 34));
+    ASSERT_TRUE(waitUntil([&] { return taken == 1; }));
+    clock.advanceSeconds(119);
+    serve(body(1, 34));
+    ASSERT_TRUE(waitUntil([&] { return taken == 2; }));
+    clock.advanceSeconds(1);
+    serve(body(1, 34));
+    ASSERT_TRUE(waitUntil([&] { return client.stale(); }));
+    EXPECT_EQ(taken, 2);
+    // The clock moves again: taken again.
+    clock.advanceSeconds(5);
+    serve(body(2, 34));
+    ASSERT_TRUE(waitUntil([&] { return taken == 3; }));
+    EXPECT_FALSE(client.stale());
+}
+
+TEST(StationServerTest, ClientsAreLimitedAndSilentOnesClosed) {
+    Served s;
+    ASSERT_TRUE(s.start());
+    QStringList log;
+    QObject::connect(&s.server, &StationServer::logLine, [&](const QString& l) { log << l; });
+    s.server.setMaxClients(2);
+    s.server.setGroup(0xAF, body(3, 30));
+    auto a = s.client();
+    auto b = s.client();
+    auto waiting = s.client();  // the kernel takes it; the server does not, yet
+    ASSERT_TRUE(a && b && waiting);
+    ASSERT_TRUE(waitUntil([&] { return !log.isEmpty(); }));
+    EXPECT_EQ(log, QStringList{QString::fromUtf8(
+                       "Höchstzahl von 2 Clients erreicht; weitere Verbindungen warten.")});
+    EXPECT_EQ(s.server.clientCount(), 2);
+    waiting->write("\xAF", 1);
+    a->abort();
+    EXPECT_EQ(receive(*waiting, 31), QByteArray(1, '\xAF') + body(3, 30));
+    EXPECT_EQ(log.size(), 1);  // connects and goodbyes only in the verbose log
+
+    Served quiet;
+    quiet.server.setIdleLimit(200);
+    ASSERT_TRUE(quiet.start());
+    auto silent = quiet.client();
+    ASSERT_TRUE(silent);
+    EXPECT_TRUE(closedByServer(*silent));
+    EXPECT_EQ(quiet.server.clientCount(), 0);
 }

@@ -1,7 +1,10 @@
 // wetterpult-server: the station server of the client mode. Reads the station (or the simulator)
 // on a serial port and serves the last good group of each kind to Wetterpult clients over TCP.
+#include <sys/resource.h>
+
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 #include "base/command_line.h"
@@ -24,14 +27,28 @@ const char* kHelp =
     "                   /dev/pts/3 (das Pseudo-Terminal von wetterpult-sim --pty)\n"
     "  --listen PORT    TCP-Port (Standard 6980; 0 wählt einen freien Port)\n"
     "  --bind ADRESSE   lauscht auf dieser Adresse (Standard 127.0.0.1)\n"
+    "  --max-clients N  höchstens N Clients zugleich (Standard 100, weniger bei knappen\n"
+    "                   Dateideskriptoren); weitere Verbindungen warten\n"
+    "  --verbose        meldet auch jedes Verbinden und Trennen eines Clients\n"
     "  --help           diese Hilfe\n"
     "\n"
     "Geht die Schnittstelle verloren, versucht der Server alle 5 Sekunden, sie wieder zu öffnen,\n"
-    "und beantwortet Anfragen weiter mit den zuletzt empfangenen Gruppen.\n";
+    "und beantwortet Anfragen weiter mit den zuletzt empfangenen Gruppen, solange sie jünger als\n"
+    "zwei Minuten sind; ältere werden nicht gesendet. Ein Client, der 30 Sekunden lang nichts\n"
+    "fragt, wird getrennt.\n";
 
 void logLine(const QString& line) {
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
+}
+
+// The default client limit: 100, or fewer when the process may open fewer descriptors (the port,
+// the listening socket and Qt's own need some).
+int defaultMaxClients() {
+    rlimit files{};
+    if (getrlimit(RLIMIT_NOFILE, &files) != 0 || files.rlim_cur == RLIM_INFINITY)
+        return StationServer::kDefaultMaxClients;
+    return int(std::clamp<rlim_t>(files.rlim_cur / 2, 1, StationServer::kDefaultMaxClients));
 }
 
 int fail(const QString& message) {
@@ -49,7 +66,9 @@ int main(int argc, char** argv) {
         {QCommandLineOption(QStringLiteral("help")),
          QCommandLineOption(QStringLiteral("serial"), QString(), QStringLiteral("GERÄT")),
          QCommandLineOption(QStringLiteral("listen"), QString(), QStringLiteral("PORT")),
-         QCommandLineOption(QStringLiteral("bind"), QString(), QStringLiteral("ADRESSE"))});
+         QCommandLineOption(QStringLiteral("bind"), QString(), QStringLiteral("ADRESSE")),
+         QCommandLineOption(QStringLiteral("max-clients"), QString(), QStringLiteral("N")),
+         QCommandLineOption(QStringLiteral("verbose"))});
     QString error;
     if (!commandline::parse(parser, app.arguments(), &error))
         return fail(error);
@@ -74,6 +93,15 @@ int main(int argc, char** argv) {
 
     StationServer server;
     QObject::connect(&server, &StationServer::logLine, &logLine);
+    server.setVerbose(parser.isSet(QStringLiteral("verbose")));
+    server.setMaxClients(defaultMaxClients());
+    if (parser.isSet(QStringLiteral("max-clients"))) {
+        const auto n =
+            commandline::integer(parser, QStringLiteral("max-clients"), 1, 10000, &error);
+        if (!n)
+            return fail(error);
+        server.setMaxClients(int(*n));
+    }
 
     StationData data;
     SerialRoad road(data);
