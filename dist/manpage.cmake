@@ -6,7 +6,7 @@ get_filename_component(page "${OUTPUT}" NAME_WLE)
 set(raw "${OUTPUT}.tmp")
 
 execute_process(
-  COMMAND ${HELP2MAN} --no-info --no-discard-stderr --section=1 --name=${SUMMARY}
+  COMMAND ${HELP2MAN} --locale=C.UTF-8 --no-info --no-discard-stderr --section=1 --name=${SUMMARY}
           --version-string=${VERSION} --source=Wetterpult --manual=Benutzerbefehle
           --output=${raw} ${PROGRAM}
   COMMAND_ERROR_IS_FATAL ANY)
