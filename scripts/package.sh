@@ -18,6 +18,10 @@ else
   if command -v ccache >/dev/null; then
     export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
   fi
+  # Debian's hardening flags, as its own packages get them (read when build/package is made).
+  export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+  export CXXFLAGS="${CXXFLAGS:-$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)}"
+  export LDFLAGS="${LDFLAGS:-$(dpkg-buildflags --get LDFLAGS)}"
   cmake --preset package >/dev/null
   cmake --build --preset package -j "$(nproc)"
 fi
