@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, testing and running Wetterpult need.
-# Only what is missing is installed; uses sudo when not run as root.
+# Installs the Debian 12 packages that building, testing and running Wetterpult need, and those
+# named as arguments (the package scripts add theirs). Only what is missing is installed; uses
+# sudo when not run as root.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   clang libclang-rt-dev clang-format
   xvfb xauth openbox xdotool imagemagick faketime
 )
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do
