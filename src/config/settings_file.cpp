@@ -16,6 +16,7 @@ const QString kClientServer = QStringLiteral("ClientServer");
 const QString kWetterlog = QStringLiteral("Wetterlog");
 const QString kAsynop = QStringLiteral("ASYNOP");
 const QString kArchiv = QStringLiteral("Archiv");
+const QString kDienst = QStringLiteral("Dienst");
 const QString kFarben = QStringLiteral("Farben");
 const QString kSchriften = QStringLiteral("Schriften");
 const QString kProfile = QStringLiteral("Profile");
@@ -187,6 +188,9 @@ void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
 
     s.ArchivDatei = ini.readString(kArchiv, QStringLiteral("ArchivDatei"), d.ArchivDatei);
     s.ArchivAktiv = ini.readBool(kArchiv, QStringLiteral("ArchivAktiv"), d.ArchivAktiv);
+    s.StilleMinuten = readInRange(ini, kDienst, QStringLiteral("StilleMinuten"), d.StilleMinuten, 1,
+                                  24 * 60, path);
+    s.AlarmBefehl = ini.readString(kDienst, QStringLiteral("AlarmBefehl"), d.AlarmBefehl);
 
     for (int n = kFirstPanel; n <= kLastPanel; ++n) {
         host.setPanelColor(n, ini.readInteger(kFarben, panelKey(n), kButtonFace));
@@ -280,6 +284,8 @@ void storeSettings(IniFile& ini, const Settings& s, const SettingsHost& host) {
 
     ini.writeString(kArchiv, QStringLiteral("ArchivDatei"), s.ArchivDatei);
     ini.writeBool(kArchiv, QStringLiteral("ArchivAktiv"), s.ArchivAktiv);
+    ini.writeInteger(kDienst, QStringLiteral("StilleMinuten"), s.StilleMinuten);
+    ini.writeString(kDienst, QStringLiteral("AlarmBefehl"), s.AlarmBefehl);
 
     for (int n = kFirstPanel; n <= kLastPanel; ++n) {
         ini.writeInteger(kFarben, panelKey(n), host.panelColor(n));
