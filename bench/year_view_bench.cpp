@@ -7,7 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QElapsedTimer>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -57,8 +57,8 @@ void bindMinute(QSqlQuery& q, std::int64_t minute, std::int32_t offset) {
 // Builds an archive of the last `years` years of minutes: the minutes written straight into
 // their table, then the tables built from them by the archive's own migrations (as an archive of
 // an older version is brought up to date).
-QString buildArchive(int years, QTemporaryDir& dir) {
-    const QString path = dir.path() + QStringLiteral("/%1.sqlite").arg(years);
+QString buildArchive(int years, const QString& folder) {
+    const QString path = folder + QStringLiteral("/%1.sqlite").arg(years);
     QString error;
     openArchive(path, QStringLiteral("fill"), &error);
     {
@@ -89,12 +89,19 @@ QString buildArchive(int years, QTemporaryDir& dir) {
     return path;
 }
 
+// The archives lie in a temporary folder, or in WETTERPULT_BENCH_ARCHIVES when that is set,
+// where they are kept for the next run (to compare two builds on the same files).
 const QString& archive(int years) {
-    static QTemporaryDir dir;
+    static QTemporaryDir temporary;
+    static const QString folder = qEnvironmentVariableIsSet("WETTERPULT_BENCH_ARCHIVES")
+                                      ? qEnvironmentVariable("WETTERPULT_BENCH_ARCHIVES")
+                                      : temporary.path();
     static std::map<int, QString> paths;
     auto it = paths.find(years);
-    if (it == paths.end())
-        it = paths.emplace(years, buildArchive(years, dir)).first;
+    if (it == paths.end()) {
+        const QString path = folder + QStringLiteral("/%1.sqlite").arg(years);
+        it = paths.emplace(years, QFile::exists(path) ? path : buildArchive(years, folder)).first;
+    }
     return it->second;
 }
 
