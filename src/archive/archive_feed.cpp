@@ -22,20 +22,31 @@ void ArchiveFeed::useStreamClock(const QDateTime& now, int startYear) {
 void ArchiveFeed::groupDecoded(std::uint8_t groupByte) {
     if (!settings_.ArchivAktiv || !groupFor(groupByte))
         return;
-    const QDateTime at =
-        streamClock_ ? streamClock_->at(data_.Record) : AppClock::currentDateTime();
-    if (!at.isValid())
-        return;  // the stream's clock is not known yet
-    hand(collector_.groupDecoded(groupByte, data_.Record, at));
+    if (streamClock_) {
+        const auto at = streamClock_->at(data_.Record);
+        if (!at)
+            return;  // the stream's clock is not known yet
+        hand(collector_.groupDecoded(groupByte, data_.Record, at->utc, at->utcOffset));
+        return;
+    }
+    // UTC seconds from the clock; the local offset is looked up once a minute.
+    const std::int64_t ms = AppClock::currentMSecsSinceEpoch();
+    const std::int64_t at = ms / 1000 - (ms % 1000 < 0 ? 1 : 0);
+    const std::int64_t minute = at - ((at % 60) + 60) % 60;
+    if (minute != offsetMinute_) {
+        offsetMinute_ = minute;
+        offset_ = AppClock::currentDateTime().offsetFromUtc();
+    }
+    hand(collector_.groupDecoded(groupByte, data_.Record, at, offset_));
 }
 
 void ArchiveFeed::tick() {
     if (!streamClock_)
-        hand(collector_.close(AppClock::currentDateTime()));
+        hand(collector_.close(AppClock::currentMSecsSinceEpoch() / 1000));
 }
 
 void ArchiveFeed::finish() {
-    hand(collector_.close({}, true));
+    hand(collector_.close(0, true));
     if (writer_)
         writer_->finish();
 }

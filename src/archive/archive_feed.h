@@ -46,6 +46,8 @@ private:
     const Settings& settings_;
     MinuteCollector collector_;
     std::optional<StreamClock> streamClock_;
+    std::int64_t offsetMinute_ = -1;  // the minute whose local offset is offset_
+    std::int32_t offset_ = 0;
     std::unique_ptr<ArchiveWriter> writer_;
     QTimer ticker_;
 };

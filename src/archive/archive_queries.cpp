@@ -59,38 +59,78 @@ std::int64_t hourCeil(std::int64_t t) {
     return hourFloor(t + kHour - 1);
 }
 
-// The rows of [from, to) for an aggregate: the whole hours inside it from the hour table, the
-// parts of hours at its ends from the minutes. Each output column is given as its hour-table and
-// its minute-table expression; `names` are the columns' names in the union.
-struct EdgeUnion {
-    QString sql;
-    std::int64_t wholeFrom = 0, wholeTo = 0;
+// Where [from, to) is read from: the whole local days inside it from the day table, the other
+// whole hours from the hour table, the parts of hours at its ends from the minutes. A day counts
+// as whole when all its hours lie inside the range; those days follow one another, and their hours
+// are [dayHoursFrom, dayHoursTo).
+struct Span {
+    std::int64_t from = 0, to = 0;
+    std::int64_t wholeFrom = 0, wholeTo = 0;        // whole hours
+    std::int64_t dayFrom = 1, dayTo = 0;            // whole days (none: from > to)
+    std::int64_t dayHoursFrom = 0, dayHoursTo = 0;  // their hours
 };
-EdgeUnion hoursAndEdges(std::int64_t from, std::int64_t to, const QStringList& names,
-                        const QStringList& fromHours, const QStringList& fromMinutes) {
-    EdgeUnion u;
-    u.wholeFrom = hourCeil(from);
-    u.wholeTo = hourFloor(to);
-    if (u.wholeTo <= u.wholeFrom)
-        u.wholeFrom = u.wholeTo = to;
-    QStringList hourColumns, minuteColumns;
+Span spanOf(QSqlDatabase& db, std::int64_t from, std::int64_t to, bool wholeDays) {
+    Span s;
+    s.from = from;
+    s.to = to;
+    s.wholeFrom = hourCeil(from);
+    s.wholeTo = hourFloor(to);
+    if (s.wholeTo <= s.wholeFrom)
+        s.wholeFrom = s.wholeTo = to;
+    s.dayHoursFrom = s.dayHoursTo = s.wholeTo;
+    if (!wholeDays || s.wholeTo - s.wholeFrom < 86400 - 2 * kHour)
+        return s;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    // The key's range first (offsets lie within ±14 hours), then the days wholly inside.
+    query.prepare(QStringLiteral(
+        "SELECT MIN(day), MAX(day), MIN(first_hour), MAX(last_hour) FROM days WHERE day >= :a "
+        "AND day <= :b AND first_hour >= :wf AND last_hour < :wt"));
+    query.bindValue(QStringLiteral(":a"), qint64(s.wholeFrom / 86400 - 1));
+    query.bindValue(QStringLiteral(":b"), qint64(s.wholeTo / 86400 + 1));
+    query.bindValue(QStringLiteral(":wf"), qint64(s.wholeFrom));
+    query.bindValue(QStringLiteral(":wt"), qint64(s.wholeTo));
+    if (query.exec() && query.next() && !query.value(0).isNull()) {
+        s.dayFrom = query.value(0).toLongLong();
+        s.dayTo = query.value(1).toLongLong();
+        s.dayHoursFrom = query.value(2).toLongLong();
+        s.dayHoursTo = query.value(3).toLongLong() + kHour;
+    }
+    return s;
+}
+void bindSpan(QSqlQuery& query, const Span& s) {
+    query.bindValue(QStringLiteral(":from"), qint64(s.from));
+    query.bindValue(QStringLiteral(":to"), qint64(s.to));
+    query.bindValue(QStringLiteral(":wf"), qint64(s.wholeFrom));
+    query.bindValue(QStringLiteral(":wt"), qint64(s.wholeTo));
+    query.bindValue(QStringLiteral(":df"), qint64(s.dayFrom));
+    query.bindValue(QStringLiteral(":dt"), qint64(s.dayTo));
+    query.bindValue(QStringLiteral(":dhf"), qint64(s.dayHoursFrom));
+    query.bindValue(QStringLiteral(":dht"), qint64(s.dayHoursTo));
+}
+// The three parts' filters (bound by bindSpan). The hours are two ranges of the key, so that the
+// hours of the whole days are not even visited.
+const QString kDaysPart = QStringLiteral("FROM days WHERE day >= :df AND day <= :dt");
+const QString kHoursPart = QStringLiteral(
+    "FROM hours WHERE ((hour >= :wf AND hour < :dhf) OR (hour >= :dht AND hour < :wt))");
+const QString kMinutesPart = QStringLiteral(
+    "FROM minutes WHERE ((minute >= :from AND minute < :wf) OR (minute >= :wt AND minute < :to))");
+
+// The rows of [from, to) for an aggregate, from the three parts of its span. Each output column
+// is given as its day-table, hour-table and minute-table expression; `names` are the columns'
+// names in the union.
+QString spanUnion(const QStringList& names, const QStringList& fromDays,
+                  const QStringList& fromHours, const QStringList& fromMinutes) {
+    QStringList dayColumns, hourColumns, minuteColumns;
     for (qsizetype i = 0; i < names.size(); ++i) {
-        hourColumns << fromHours[i] + QStringLiteral(" AS ") + names[i];
+        dayColumns << fromDays[i] + QStringLiteral(" AS ") + names[i];
+        hourColumns << fromHours[i];
         minuteColumns << fromMinutes[i];
     }
-    u.sql =
-        QStringLiteral(
-            "SELECT %1 FROM hours WHERE hour >= :wf AND hour < :wt UNION ALL SELECT "
-            "%2 FROM minutes WHERE (minute >= :from AND minute < :wf) OR (minute >= "
-            ":wt AND minute < :to)")
-            .arg(hourColumns.join(QStringLiteral(", ")), minuteColumns.join(QStringLiteral(", ")));
-    return u;
-}
-void bindRange(QSqlQuery& query, std::int64_t from, std::int64_t to, const EdgeUnion& u) {
-    query.bindValue(QStringLiteral(":from"), qint64(from));
-    query.bindValue(QStringLiteral(":to"), qint64(to));
-    query.bindValue(QStringLiteral(":wf"), qint64(u.wholeFrom));
-    query.bindValue(QStringLiteral(":wt"), qint64(u.wholeTo));
+    return QStringLiteral("SELECT %1 %2 UNION ALL SELECT %3 %4 UNION ALL SELECT %5 %6")
+        .arg(dayColumns.join(QStringLiteral(", ")), kDaysPart,
+             hourColumns.join(QStringLiteral(", ")), kHoursPart,
+             minuteColumns.join(QStringLiteral(", ")), kMinutesPart);
 }
 const QString kGustOfMinute = QStringLiteral(
     "minute_gust * 2199023255552 + (4294967295 - minute) * 512 + COALESCE(minute_gust_dir, 511)");
@@ -102,31 +142,26 @@ QString loOfMinute(const QString& c) {
 }
 
 // The rain per local bucket (an hour: 3600, a day: 86400) of [from, to), only buckets with rain
-// rows: the whole hours inside the range from the rises the hour table keeps, the parts of hours
-// at its ends from the minutes' own rises (each against the row with a total before it, which may
-// lie before the range), so that no rain from outside the range is counted.
+// rows: whole days and hours inside the range from the rises the day and hour tables keep, the
+// parts of hours at its ends from the minutes' own rises (each against the row with a total
+// before it, which may lie before the range), so that no rain from outside the range is counted.
 std::map<std::int64_t, std::int32_t> rainPer(QSqlDatabase& db, std::int64_t from, std::int64_t to,
                                              int bucketSeconds = 86400) {
-    std::int64_t wholeFrom = hourCeil(from), wholeTo = hourFloor(to);
-    if (wholeTo <= wholeFrom)
-        wholeFrom = wholeTo = to;
+    const Span span = spanOf(db, from, to, bucketSeconds == 86400);
     QSqlQuery query(db);
     query.setForwardOnly(true);
     query.prepare(
         QStringLiteral(
-            "SELECT b, SUM(r) FROM (SELECT (hour + utc_offset) / %1 AS b, rain AS r FROM hours "
-            "WHERE hour >= :wf AND hour < :wt AND rain_rows > 0 UNION ALL SELECT (minute + "
-            "utc_offset) / %1 AS b, CASE WHEN p IS NULL THEN 0 WHEN rain_total >= p THEN "
+            "SELECT b, SUM(r) FROM (SELECT day AS b, rain AS r %2 AND rain_rows > 0 UNION ALL "
+            "SELECT (hour + utc_offset) / %1 AS b, rain AS r %3 AND rain_rows > 0 UNION ALL SELECT "
+            "(minute + utc_offset) / %1 AS b, CASE WHEN p IS NULL THEN 0 WHEN rain_total >= p THEN "
             "rain_total - p ELSE rain_total END AS r FROM (SELECT minute, utc_offset, rain_total, "
             "(SELECT e.rain_total FROM minutes e WHERE e.minute < m.minute AND e.rain_total IS NOT "
             "NULL ORDER BY e.minute DESC LIMIT 1) AS p FROM minutes m WHERE rain_total IS NOT NULL "
             "AND ((minute >= :from AND minute < :wf) OR (minute >= :wt AND minute < :to)))) GROUP "
             "BY b")
-            .arg(bucketSeconds));
-    query.bindValue(QStringLiteral(":from"), qint64(from));
-    query.bindValue(QStringLiteral(":to"), qint64(to));
-    query.bindValue(QStringLiteral(":wf"), qint64(wholeFrom));
-    query.bindValue(QStringLiteral(":wt"), qint64(wholeTo));
+            .arg(QString::number(bucketSeconds), kDaysPart, kHoursPart));
+    bindSpan(query, span);
     std::map<std::int64_t, std::int32_t> rain;
     if (query.exec())
         while (query.next())
@@ -207,6 +242,8 @@ std::vector<DaySummary> ArchiveReader::dailySummaries(std::int64_t from, std::in
     const QString temp = QStringLiteral("outdoor_temp");
     QStringList names{QStringLiteral("day"), QStringLiteral("hi"), QStringLiteral("lo")};
     QStringList hours{kLocalDay, hi(Quantity::OutdoorTemp), lo(Quantity::OutdoorTemp)};
+    QStringList dayRows{QStringLiteral("day"), hi(Quantity::OutdoorTemp),
+                        lo(Quantity::OutdoorTemp)};
     QStringList minutes{QStringLiteral("(minute + utc_offset) / 86400"), hiOfMinute(temp),
                         loOfMinute(temp)};
     QStringList sums;
@@ -215,21 +252,24 @@ std::vector<DaySummary> ArchiveReader::dailySummaries(std::int64_t from, std::in
         const QString c = QLatin1String(quantityColumn(m));
         names << QStringLiteral("s%1").arg(k) << QStringLiteral("n%1").arg(k);
         hours << QStringLiteral("sum_") + c << QStringLiteral("n_") + c;
+        dayRows << QStringLiteral("sum_") + c << QStringLiteral("n_") + c;
         minutes << c << QStringLiteral("(%1 IS NOT NULL)").arg(c);
         sums << QStringLiteral("SUM(s%1), SUM(n%1)").arg(k);
         ++k;
     }
     names << QStringLiteral("g") << QStringLiteral("r");
     hours << QStringLiteral("gust") << QStringLiteral("rows");
+    dayRows << QStringLiteral("gust") << QStringLiteral("rows");
     minutes << kGustOfMinute << QStringLiteral("1");
-    const EdgeUnion u = hoursAndEdges(from, to, names, hours, minutes);
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    const Span span = spanOf(db, from, to, true);
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT day, MAX(hi), MIN(lo), %1, MAX(g), SUM(r) FROM (%2) GROUP "
-                                 "BY day ORDER BY day")
-                      .arg(sums.join(QStringLiteral(", ")), u.sql));
-    bindRange(query, from, to, u);
+    query.prepare(
+        QStringLiteral("SELECT day, MAX(hi), MIN(lo), %1, MAX(g), SUM(r) FROM (%2) GROUP "
+                       "BY day ORDER BY day")
+            .arg(sums.join(QStringLiteral(", ")), spanUnion(names, dayRows, hours, minutes)));
+    bindSpan(query, span);
     if (!query.exec())
         return days;
     const std::map<std::int64_t, std::int32_t> rain = rainPer(db, from, to);
@@ -257,14 +297,17 @@ PeriodRecords ArchiveReader::records(std::int64_t from, std::int64_t to) {
     if (!open_)
         return records;
     const QString temp = QStringLiteral("outdoor_temp");
-    const EdgeUnion u = hoursAndEdges(
-        from, to, {QStringLiteral("hi"), QStringLiteral("lo"), QStringLiteral("g")},
-        {hi(Quantity::OutdoorTemp), lo(Quantity::OutdoorTemp), QStringLiteral("gust")},
-        {hiOfMinute(temp), loOfMinute(temp), kGustOfMinute});
+    const QStringList tables{hi(Quantity::OutdoorTemp), lo(Quantity::OutdoorTemp),
+                             QStringLiteral("gust")};
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    const Span span = spanOf(db, from, to, true);
     QSqlQuery query(db);
-    query.prepare(QStringLiteral("SELECT MAX(hi), MIN(lo), MAX(g) FROM (%1)").arg(u.sql));
-    bindRange(query, from, to, u);
+    query.setForwardOnly(true);
+    query.prepare(
+        QStringLiteral("SELECT MAX(hi), MIN(lo), MAX(g) FROM (%1)")
+            .arg(spanUnion({QStringLiteral("hi"), QStringLiteral("lo"), QStringLiteral("g")},
+                           tables, tables, {hiOfMinute(temp), loOfMinute(temp), kGustOfMinute})));
+    bindSpan(query, span);
     if (query.exec() && query.next()) {
         records.tempHigh = highFrom(query.value(0));
         records.tempLow = lowFrom(query.value(1));

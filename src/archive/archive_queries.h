@@ -1,7 +1,9 @@
 // What the charts, the records and the exports read from the archive: each computed in SQL over
-// the minute key and the hour table (hour_rollup.h), so that a year costs a pass over its 8,760
-// hours and nothing loads every row into memory (the minute export hands the rows on one at a
-// time). The parts of hours at a range's ends are read from the minutes, the rain too.
+// the minute key and the hour and day tables (hour_rollup.h), so that a year costs a pass over its
+// 8,760 hours (its 365 days for the records, daily values and rain per day), the records of ten
+// years a pass over their days, and nothing loads every row into memory (the minute export hands
+// the rows on one at a time). The parts of hours at a range's ends are read from the minutes, the
+// rain too.
 #pragma once
 
 #include <QDate>

@@ -21,6 +21,7 @@ const QStringList& migrations() {
         QStringLiteral("ALTER TABLE minutes ADD COLUMN utc_offset INTEGER NOT NULL DEFAULT 0;"
                        "ALTER TABLE minutes ADD COLUMN minute_gust_dir INTEGER"),
         hourTableMigration(),
+        dayTableMigration(),
     };
     return steps;
 }

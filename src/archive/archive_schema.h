@@ -11,8 +11,9 @@
 #include "archive/minute_row.h"
 
 // Version 1: the minute table with the values and groups. Version 2: the local offset of each
-// minute and the direction of the minute's highest gust. Version 3: the hour table.
-inline constexpr int kArchiveVersion = 3;
+// minute and the direction of the minute's highest gust. Version 3: the hour table. Version 4: the
+// day table.
+inline constexpr int kArchiveVersion = 4;
 
 // Opens (creating when missing) the archive at `path` on a connection of this name and brings its
 // schema up to kArchiveVersion. On failure returns false with a German reason; the connection

@@ -3,6 +3,8 @@
 #include <QSqlDatabase>
 #include <QTimer>
 #include <atomic>
+#include <memory>
+#include <vector>
 
 #include "archive/archive_schema.h"
 #include "base/notifier.h"
@@ -20,33 +22,36 @@ public:
         QObject::connect(retry_, &QTimer::timeout, this, [this] { drain(); });
     }
 
-    // Writes every waiting row, oldest first, each in its own transaction. A failure leaves the
-    // row and those behind it waiting and tries again later on a fresh connection.
+    // Writes every waiting row, oldest first, in one transaction: while live that is the one row
+    // of the minute just over; after a spell of failures, or while a replay runs ahead, it is all
+    // that piled up. A failure leaves the rows waiting and tries again later on a fresh connection.
     void drain() {
         if (retry_->isActive())
             return;  // failed lately: the retry comes
         qint64 last = -1;
         for (;;) {
-            MinuteRow row;
+            std::vector<MinuteRow> rows;
             {
                 QMutexLocker lock(&owner_.mutex_);
-                if (owner_.queue_.empty())
-                    break;
-                row = owner_.queue_.front();
+                rows.assign(owner_.queue_.begin(), owner_.queue_.end());
             }
+            if (rows.empty())
+                break;
             QString reason;
-            if (!write(row, &reason)) {
+            if (!write(rows, &reason)) {
                 fail(reason);
                 break;
             }
             {
+                // Rows the queue let go of meanwhile (a day is kept) are skipped.
                 QMutexLocker lock(&owner_.mutex_);
-                if (!owner_.queue_.empty() && owner_.queue_.front().minute == row.minute)
-                    owner_.queue_.pop_front();
+                for (const MinuteRow& row : rows)
+                    if (!owner_.queue_.empty() && owner_.queue_.front().minute == row.minute)
+                        owner_.queue_.pop_front();
             }
             failing_ = false;
             owner_.failing_ = false;
-            last = row.minute;
+            last = rows.back().minute;
         }
         if (last >= 0)
             emit owner_.written(last);
@@ -63,13 +68,14 @@ public:
 
     void close() {
         retry_->stop();
+        insert_.reset();  // its statements belong to the connection
         if (open_)
             closeArchive(connection_);
         open_ = false;
     }
 
 private:
-    bool write(const MinuteRow& row, QString* reason) {
+    bool write(const std::vector<MinuteRow>& rows, QString* reason) {
         if (!open_) {
             open_ = true;
             if (!openArchive(owner_.path_, connection_, reason)) {
@@ -78,8 +84,16 @@ private:
             }
         }
         QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        if (!insert_)
+            insert_ = std::make_unique<MinuteInsert>(db);  // prepared once per connection
         QSqlError error;
-        if (db.transaction() && MinuteInsert(db).insert(row, &error) && db.commit())
+        const auto insertAll = [&] {
+            for (const MinuteRow& row : rows)
+                if (!insert_->insert(row, &error))
+                    return false;
+            return true;
+        };
+        if (db.transaction() && insertAll() && db.commit())
             return true;
         if (!error.isValid())
             error = db.lastError();
@@ -106,6 +120,7 @@ private:
     ArchiveWriter& owner_;
     QString connection_;
     QTimer* retry_ = nullptr;
+    std::unique_ptr<MinuteInsert> insert_;
     bool open_ = false;
     bool failing_ = false;
     bool quiet_ = false;

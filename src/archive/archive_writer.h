@@ -1,5 +1,6 @@
-// Writes the minute rows into the archive on a thread of its own with its own connection, one
-// transaction per minute, so that the user-interface thread only hands a row over. While the file
+// Writes the minute rows into the archive on a thread of its own with its own connection and its
+// statements prepared once, all rows waiting in one transaction (one per minute while live), so
+// that the user-interface thread only hands a row over. While the file
 // cannot be written (busy, locked, read-only, disk full) the rows wait in memory, a day of them at
 // most, one message says why, and they are written once the file works again.
 #pragma once

@@ -64,25 +64,56 @@ QString hourTableMigration() {
         names << c.name;
         fills << c.fromMinute;
     }
-    // The rain of each hour from the rises of the totals, over the minutes in time order.
+    // The rain of each hour from the rises of the totals, over the minutes in time order, in one
+    // pass (an archive of years is brought up to date in seconds, not hours).
     return QStringLiteral(
                "CREATE TABLE hours (%1);"
                "INSERT INTO hours (%2) SELECT %3 FROM minutes GROUP BY h;"
-               "UPDATE hours SET rain = COALESCE((SELECT SUM(r) FROM (SELECT minute / 3600 * 3600 "
-               "AS h, CASE WHEN p IS NULL THEN 0 WHEN rain_total >= p THEN rain_total - p ELSE "
-               "rain_total END AS r FROM (SELECT minute, rain_total, LAG(rain_total) OVER (ORDER "
-               "BY minute) AS p FROM minutes WHERE rain_total IS NOT NULL)) WHERE h = hours.hour), "
-               "0)")
+               "UPDATE hours SET rain = w.r FROM (SELECT minute / 3600 * 3600 AS h, SUM(CASE "
+               "WHEN p IS NULL THEN 0 WHEN rain_total >= p THEN rain_total - p ELSE rain_total "
+               "END) AS r FROM (SELECT minute, rain_total, LAG(rain_total) OVER (ORDER BY minute) "
+               "AS p FROM minutes WHERE rain_total IS NOT NULL) GROUP BY h) AS w WHERE hours.hour "
+               "= w.h")
         .arg(definitions.join(QStringLiteral(", ")), names.join(QStringLiteral(", ")),
              fills.join(QStringLiteral(", ")));
 }
 
-HourRollup::HourRollup(QSqlDatabase& db)
-    : db_(db), upsert_(db), previous_(db), next_(db), addRain_(db) {
-    QStringList names{QStringLiteral("hour"), QStringLiteral("utc_offset"), QStringLiteral("rain")};
-    QStringList marks{QStringLiteral("?"), QStringLiteral("?"), QStringLiteral("?")};
-    QStringList merges{QStringLiteral("utc_offset = excluded.utc_offset"),
-                       QStringLiteral("rain = rain + excluded.rain")};
+QString dayTableMigration() {
+    QStringList definitions{QStringLiteral("day INTEGER PRIMARY KEY"),
+                            QStringLiteral("first_hour INTEGER NOT NULL"),
+                            QStringLiteral("last_hour INTEGER NOT NULL"),
+                            QStringLiteral("rain INTEGER NOT NULL DEFAULT 0")};
+    QStringList names{QStringLiteral("day"), QStringLiteral("first_hour"),
+                      QStringLiteral("last_hour"), QStringLiteral("rain")};
+    QStringList fills{QStringLiteral("(hour + utc_offset) / 86400 AS d"),
+                      QStringLiteral("MIN(hour)"), QStringLiteral("MAX(hour)"),
+                      QStringLiteral("SUM(rain)")};
+    for (const HourColumn& c : hourColumns()) {
+        definitions << c.name + QStringLiteral(" INTEGER");
+        names << c.name;
+        fills << QStringLiteral("%1(%2)").arg(
+            c.merge == QLatin1String("+") ? QStringLiteral("SUM") : c.merge, c.name);
+    }
+    return QStringLiteral(
+               "CREATE TABLE days (%1);"
+               "INSERT INTO days (%2) SELECT %3 FROM hours GROUP BY d")
+        .arg(definitions.join(QStringLiteral(", ")), names.join(QStringLiteral(", ")),
+             fills.join(QStringLiteral(", ")));
+}
+
+namespace {
+// "INSERT ... ON CONFLICT DO UPDATE" of a row of the hour or the day table: `keys` are the
+// columns before the value columns, with how an existing row takes each of them.
+QString upsertStatement(const QString& table, const QString& key,
+                        const QList<std::pair<QString, QString>>& keys) {
+    QStringList names{key};
+    QStringList marks{QStringLiteral("?")};
+    QStringList merges;
+    for (const auto& [name, merge] : keys) {
+        names << name;
+        marks << QStringLiteral("?");
+        merges << QStringLiteral("%1 = %2").arg(name, merge);
+    }
     for (const HourColumn& c : hourColumns()) {
         names << c.name;
         marks << QStringLiteral("?");
@@ -92,16 +123,38 @@ HourRollup::HourRollup(QSqlDatabase& db)
             merges << QStringLiteral("%1 = COALESCE(%2(%1, excluded.%1), %1, excluded.%1)")
                           .arg(c.name, c.merge);
     }
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT(%4) DO UPDATE SET %5")
+        .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")), key,
+             merges.join(QStringLiteral(", ")));
+}
+}  // namespace
+
+HourRollup::HourRollup(QSqlDatabase& db)
+    : db_(db),
+      upsert_(db),
+      upsertDay_(db),
+      previous_(db),
+      next_(db),
+      addRain_(db),
+      addDayRain_(db) {
     prepared_ =
-        upsert_.prepare(QStringLiteral("INSERT INTO hours (%1) VALUES (%2) ON CONFLICT(hour) DO "
-                                       "UPDATE SET %3")
-                            .arg(names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")),
-                                 merges.join(QStringLiteral(", ")))) &&
+        upsert_.prepare(
+            upsertStatement(QStringLiteral("hours"), QStringLiteral("hour"),
+                            {{QStringLiteral("utc_offset"), QStringLiteral("excluded.utc_offset")},
+                             {QStringLiteral("rain"), QStringLiteral("rain + excluded.rain")}})) &&
+        upsertDay_.prepare(upsertStatement(
+            QStringLiteral("days"), QStringLiteral("day"),
+            {{QStringLiteral("first_hour"), QStringLiteral("MIN(first_hour, excluded.first_hour)")},
+             {QStringLiteral("last_hour"), QStringLiteral("MAX(last_hour, excluded.last_hour)")},
+             {QStringLiteral("rain"), QStringLiteral("rain + excluded.rain")}})) &&
         previous_.prepare(QStringLiteral("SELECT rain_total FROM minutes WHERE minute < ? AND "
                                          "rain_total IS NOT NULL ORDER BY minute DESC LIMIT 1")) &&
         next_.prepare(QStringLiteral("SELECT minute, rain_total FROM minutes WHERE minute > ? AND "
                                      "rain_total IS NOT NULL ORDER BY minute LIMIT 1")) &&
-        addRain_.prepare(QStringLiteral("UPDATE hours SET rain = rain + ? WHERE hour = ?"));
+        addRain_.prepare(QStringLiteral("UPDATE hours SET rain = rain + ? WHERE hour = ?")) &&
+        addDayRain_.prepare(QStringLiteral("UPDATE days SET rain = rain + ? WHERE day = (SELECT "
+                                           "(hour + utc_offset) / 86400 FROM hours WHERE hour = "
+                                           "?)"));
 }
 
 bool HourRollup::add(const MinuteRow& row, QSqlError* error) {
@@ -134,43 +187,58 @@ bool HourRollup::add(const MinuteRow& row, QSqlError* error) {
             const std::int64_t change =
                 rise(*total, nextTotal) - (before ? rise(*before, nextTotal) : 0);
             next_.finish();
-            addRain_.bindValue(0, qint64(change));
-            addRain_.bindValue(1, qint64(nextMinute / 3600 * 3600));
-            if (change != 0 && !addRain_.exec()) {
-                *error = addRain_.lastError();
-                return false;
+            for (QSqlQuery* addTo : {&addRain_, &addDayRain_}) {
+                addTo->bindValue(0, qint64(change));
+                addTo->bindValue(1, qint64(nextMinute / 3600 * 3600));
+                if (change != 0 && !addTo->exec()) {
+                    *error = addTo->lastError();
+                    return false;
+                }
             }
         }
         next_.finish();
     }
     const QVariant none{QMetaType(QMetaType::LongLong)};
-    upsert_.bindValue(0, qint64(row.minute / 3600 * 3600));
-    upsert_.bindValue(1, row.utcOffset);
-    upsert_.bindValue(2, qint64(rain));
-    int at = 3;
+    const qint64 hour = row.minute / 3600 * 3600;
+    std::vector<QVariant> values;
+    values.reserve(hourColumns().size());
     for (int i = 0; i < kQuantityCount; ++i) {
         const auto& v = row.values[std::size_t(i)];
-        upsert_.bindValue(at++, v ? QVariant(qint64(*v) * 4294967296LL + row.minute) : none);
-        upsert_.bindValue(
-            at++,
+        values.push_back(v ? QVariant(qint64(*v) * 4294967296LL + row.minute) : none);
+        values.push_back(
             v ? QVariant(qint64(*v) * 4294967296LL + (packing::kMinuteMask - row.minute)) : none);
     }
     for (Quantity m : kMeanQuantities) {
         const auto& v = row[m];
-        upsert_.bindValue(at++, v ? qint64(*v) : qint64(0));
-        upsert_.bindValue(at++, v ? 1 : 0);
+        values.push_back(v ? qint64(*v) : qint64(0));
+        values.push_back(v ? 1 : 0);
     }
     const auto& gust = row[Quantity::MinuteGust];
     const auto& dir = row[Quantity::MinuteGustDir];
-    upsert_.bindValue(at++, gust ? QVariant(qint64(*gust) * packing::kGustShift +
-                                            (packing::kMinuteMask - row.minute) * 512 +
-                                            (dir ? *dir : packing::kNoDirection))
-                                 : none);
-    upsert_.bindValue(at++, row[Quantity::RainTotal] ? 1 : 0);
-    upsert_.bindValue(at++, 1);
-    if (!upsert_.exec()) {
-        *error = upsert_.lastError();
-        return false;
+    values.push_back(gust ? QVariant(qint64(*gust) * packing::kGustShift +
+                                     (packing::kMinuteMask - row.minute) * 512 +
+                                     (dir ? *dir : packing::kNoDirection))
+                          : none);
+    values.push_back(row[Quantity::RainTotal] ? 1 : 0);
+    values.push_back(1);
+
+    // The hour, then its local day (by the hour's offset, as the day table's migration counts).
+    upsert_.bindValue(0, hour);
+    upsert_.bindValue(1, row.utcOffset);
+    upsert_.bindValue(2, qint64(rain));
+    upsertDay_.bindValue(0, (hour + row.utcOffset) / 86400);
+    upsertDay_.bindValue(1, hour);
+    upsertDay_.bindValue(2, hour);
+    upsertDay_.bindValue(3, qint64(rain));
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        upsert_.bindValue(3 + int(k), values[k]);
+        upsertDay_.bindValue(4 + int(k), values[k]);
+    }
+    for (QSqlQuery* upsert : {&upsert_, &upsertDay_}) {
+        if (!upsert->exec()) {
+            *error = upsert->lastError();
+            return false;
+        }
     }
     return true;
 }

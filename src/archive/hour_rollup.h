@@ -1,7 +1,8 @@
-// The hour table beside the minutes: per UTC hour each quantity's lowest and highest value packed
-// with its minute, the sums behind the daily means, the strongest gust with its direction and the
-// hour's rain from the total's rises. Kept up to date with every minute written, so that a year
-// is read from 8,760 hours instead of 525,600 minutes.
+// The hour and day tables beside the minutes: per UTC hour (and per local day) each quantity's
+// lowest and highest value packed with its minute, the sums behind the daily means, the strongest
+// gust with its direction and the rain from the total's rises. Kept up to date with every minute
+// written, so that a year is read from 8,760 hours instead of 525,600 minutes, and ten years'
+// records from 3,650 days.
 #pragma once
 
 #include <QSqlDatabase>
@@ -27,9 +28,14 @@ inline constexpr Quantity kMeanQuantities[] = {Quantity::OutdoorTemp, Quantity::
 
 // The statement that creates the hour table and fills it from the minutes already there.
 QString hourTableMigration();
+// The statement that creates the day table beside it and fills it from the hours already there:
+// per local day (the hour's offset decides, (hour + utc_offset) / 86400) the same columns summed
+// up over its hours, its first and last hour, and its rain. So the records of ten years and the
+// rain per day read 3,650 days instead of 87,600 hours.
+QString dayTableMigration();
 
-// Adds one new minute row to its hour (and moves the rain of the next row's rise when the row was
-// put in between two others).
+// Adds one new minute row to its hour and its day (and moves the rain of the next row's rise when
+// the row was put in between two others).
 class HourRollup {
 public:
     explicit HourRollup(QSqlDatabase& db);
@@ -38,6 +44,6 @@ public:
 
 private:
     QSqlDatabase db_;
-    QSqlQuery upsert_, previous_, next_, addRain_;
+    QSqlQuery upsert_, upsertDay_, previous_, next_, addRain_, addDayRain_;
     bool prepared_ = false;
 };

@@ -12,12 +12,14 @@
 
 class MinuteCollector {
 public:
-    // A good group of this kind has been decoded into the record at `at`. Returns the row of the
-    // minute before when this group starts a later minute.
+    // A good group of this kind has been decoded into the record at `at` (UTC seconds since 1970;
+    // the local time then is at + utcOffset). Returns the row of the minute before when this group
+    // starts a later minute.
     std::optional<MinuteRow> groupDecoded(std::uint8_t groupByte, const WeatherRecord& record,
-                                          const QDateTime& at);
-    // The row in progress once `now` is past its minute (or at the end of the run, `force`).
-    std::optional<MinuteRow> close(const QDateTime& now, bool force = false);
+                                          std::int64_t at, std::int32_t utcOffset);
+    // The row in progress once `now` (UTC seconds) is past its minute (or at the end of the run,
+    // `force`).
+    std::optional<MinuteRow> close(std::int64_t now, bool force = false);
 
 private:
     std::optional<MinuteRow> pending_;
@@ -33,12 +35,17 @@ class StreamClock {
 public:
     explicit StreamClock(const QDateTime& now, int startYear = 0)
         : now_(now), startYear_(startYear) {}
-    // The moment of the station clock in this record (local time, with the offset in force);
-    // invalid until a clock group with a valid date has been seen.
-    QDateTime at(const WeatherRecord& record);
+    // The moment of the station clock in this record (UTC, with the offset in force); nothing
+    // until a clock group with a valid date has been seen. The groups between two clock groups
+    // carry the same reading: it is worked out once.
+    std::optional<LocalTimeRun::Instant> at(const WeatherRecord& record);
 
 private:
+    std::optional<LocalTimeRun::Instant> read(const StationTime& t);
+
     QDateTime now_;
+    StationTime lastRead_{};
+    std::optional<LocalTimeRun::Instant> lastInstant_;
     int startYear_;
     QDate lastDate_;
     LocalTimeRun run_;

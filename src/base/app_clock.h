@@ -7,10 +7,13 @@ class AppClock {
 public:
     virtual ~AppClock() = default;
     virtual QDateTime now() const = 0;
+    // Now as UTC milliseconds since 1970: for stamps and ages, with no time zone to look up.
+    virtual qint64 msecsSinceEpoch() const { return now().toMSecsSinceEpoch(); }
 
     // The clock every part of the program uses; the system clock unless replaced.
     static const AppClock& current();
     static QDateTime currentDateTime() { return current().now(); }
+    static qint64 currentMSecsSinceEpoch() { return current().msecsSinceEpoch(); }
     // Replaces the clock (nullptr restores the system clock). The caller keeps ownership.
     static void install(const AppClock* clock);
 };
@@ -18,6 +21,7 @@ public:
 class SystemClock : public AppClock {
 public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
+    qint64 msecsSinceEpoch() const override { return QDateTime::currentMSecsSinceEpoch(); }
 };
 
 // A clock that stands still until it is set or advanced: for tests and simulated days.

@@ -13,7 +13,7 @@ Scheduler::Scheduler(StationData& data, Settings& settings, OutputActions& outpu
       outputs_(outputs),
       input_(input),
       nextScheduleTime_(std::move(nextScheduleTime)) {
-    dataFresh = [this] { return allGroupsFresh(data_, AppClock::currentDateTime()); };
+    dataFresh = [this] { return allGroupsFresh(data_, AppClock::currentMSecsSinceEpoch()); };
 }
 
 void Scheduler::toggleActive() {

@@ -3,19 +3,18 @@
 #include "station/group_table.h"
 #include "station/quality_gate.h"
 
-void noteGroupArrival(StationData& data, std::uint8_t groupByte, const QDateTime& now) {
+void noteGroupArrival(StationData& data, std::uint8_t groupByte, std::int64_t nowMs) {
     const GroupInfo* group = groupFor(groupByte);
     if (!group)
         return;
-    data.GroupArrivedMs[static_cast<std::size_t>(group->index)] = now.toMSecsSinceEpoch();
+    data.GroupArrivedMs[static_cast<std::size_t>(group->index)] = nowMs;
     if (groupByte == 0xBF) {
         if (const Measured total = measuredInRecord(data.Record, Quantity::RainTotal))
-            data.RainLog.note(now.toSecsSinceEpoch(), *total);
+            data.RainLog.note(nowMs / 1000, *total);
     }
 }
 
-bool allGroupsFresh(const StationData& data, const QDateTime& now) {
-    const std::int64_t nowMs = now.toMSecsSinceEpoch();
+bool allGroupsFresh(const StationData& data, std::int64_t nowMs) {
     for (std::int64_t arrived : data.GroupArrivedMs) {
         const std::int64_t age = nowMs - arrived;
         if (arrived == 0 || age > kFreshDataMs || age < -kFreshDataMs)

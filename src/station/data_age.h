@@ -3,17 +3,16 @@
 // APRS file and the ASYNOP line each carry humidity, temperature, barometer, rain and wind).
 #pragma once
 
-#include <QDateTime>
-#include <QString>
 #include <cstdint>
 
 #include "station/weather_record.h"
 
 inline constexpr std::int64_t kFreshDataMs = 2 * 60 * 1000;
 
-// Notes that a good group of this kind has arrived at `now`. A byte that is no group byte is
-// ignored.
-void noteGroupArrival(StationData& data, std::uint8_t groupByte, const QDateTime& now);
+// Notes that a good group of this kind has arrived at `nowMs` (UTC milliseconds since 1970). A
+// byte that is no group byte is ignored.
+void noteGroupArrival(StationData& data, std::uint8_t groupByte, std::int64_t nowMs);
 
-// Every group kind arrived within kFreshDataMs before now (a clock set back counts the same span).
-bool allGroupsFresh(const StationData& data, const QDateTime& now);
+// Every group kind arrived within kFreshDataMs before nowMs (a clock set back counts the same
+// span).
+bool allGroupsFresh(const StationData& data, std::int64_t nowMs);

@@ -1,74 +1,115 @@
 // Writes the record as JSON by hand, so that members keep their declaration order.
 #include "station/record_json.h"
 
-#include <cstdio>
+#include <charconv>
+#include <cstring>
 
 namespace {
 
-// Appends compact JSON; commas are placed by remembering whether a member opened the object.
+// Writes compact JSON straight into a buffer reserved beforehand for the longest line
+// (kMaxLine): member names are copied with their lengths known at compile time, numbers written
+// by std::to_chars. Commas are placed by remembering whether a member opened the object.
 class JsonWriter {
 public:
-    explicit JsonWriter(QByteArray& out) : out_(out) {}
+    explicit JsonWriter(char* at) : at_(at) {}
+    char* at() const { return at_; }
 
-    void begin(const char* key = nullptr) {
-        if (key)
-            name(key);
-        out_.append('{');
+    template <std::size_t N>
+    void begin(const char (&key)[N]) {
+        name(key);
+        begin();
+    }
+    void begin() {
+        *at_++ = '{';
         first_ = true;
     }
     void end() {
-        out_.append('}');
+        *at_++ = '}';
         first_ = false;
     }
-    void field(const char* key, long long v) {
+    template <std::size_t N>
+    void field(const char (&key)[N], long long v) {
         name(key);
-        out_.append(QByteArray::number(v));
-    }
-    void field(const char* key, bool v) {
-        name(key);
-        out_.append(v ? "true" : "false");
-    }
-    // Only the record's own unsigned and signed integers reach here, never char text.
-    void field(const char* key, std::uint8_t v) { field(key, static_cast<long long>(v)); }
-    void field(const char* key, std::uint16_t v) { field(key, static_cast<long long>(v)); }
-    void field(const char* key, std::int32_t v) { field(key, static_cast<long long>(v)); }
-    void text(const char* key, const char* v) {
-        name(key);
-        if (!v) {
-            out_.append("null");
-            return;
-        }
-        out_.append('"').append(v).append('"');  // only fixed ASCII texts without quotes
+        number(v);
     }
     template <std::size_t N>
-    void flags(const char* key, const std::array<bool, N>& v) {
+    void field(const char (&key)[N], bool v) {
         name(key);
-        out_.append('[');
-        for (std::size_t i = 0; i < N; ++i) {
-            if (i)
-                out_.append(',');
-            out_.append(v[i] ? "true" : "false");
-        }
-        out_.append(']');
+        boolean(v);
     }
-    void raw(const char* key, const QByteArray& json) {
+    // Only the record's own unsigned and signed integers reach here, never char text.
+    template <std::size_t N>
+    void field(const char (&key)[N], std::uint8_t v) {
+        field(key, static_cast<long long>(v));
+    }
+    template <std::size_t N>
+    void field(const char (&key)[N], std::uint16_t v) {
+        field(key, static_cast<long long>(v));
+    }
+    template <std::size_t N>
+    void field(const char (&key)[N], std::int32_t v) {
+        field(key, static_cast<long long>(v));
+    }
+    template <std::size_t N>
+    void text(const char (&key)[N], const char* v) {
         name(key);
-        out_.append(json);
+        if (!v) {
+            put("null");
+            return;
+        }
+        *at_++ = '"';  // only fixed ASCII texts without quotes
+        const std::size_t length = std::strlen(v);
+        std::memcpy(at_, v, length);
+        at_ += length;
+        *at_++ = '"';
+    }
+    template <std::size_t N, std::size_t M>
+    void flags(const char (&key)[N], const std::array<bool, M>& v) {
+        name(key);
+        *at_++ = '[';
+        for (std::size_t i = 0; i < M; ++i) {
+            if (i)
+                *at_++ = ',';
+            boolean(v[i]);
+        }
+        *at_++ = ']';
     }
 
 private:
-    void name(const char* key) {
-        if (!first_)
-            out_.append(',');
-        first_ = false;
-        out_.append('"').append(key).append("\":");
+    template <std::size_t N>
+    void put(const char (&text)[N]) {
+        std::memcpy(at_, text, N - 1);
+        at_ += N - 1;
+    }
+    void boolean(bool v) {
+        if (v)
+            put("true");
+        else
+            put("false");
+    }
+    void number(long long v) {
+        at_ = std::to_chars(at_, at_ + 24, v).ptr;  // a long long takes at most 20 characters
     }
 
-    QByteArray& out_;
+public:
+    template <std::size_t N>
+    void name(const char (&key)[N]) {
+        if (!first_)
+            *at_++ = ',';
+        first_ = false;
+        *at_++ = '"';
+        put(key);
+        *at_++ = '"';
+        *at_++ = ':';
+    }
+
+private:
+    char* at_;
     bool first_ = true;
 };
 
-void write(JsonWriter& w, const char* key, const StationTime& t) {
+template <std::size_t N>
+void write(JsonWriter& w, const char (&key)[N], const StationTime& t) {
     w.begin(key);
     w.field("Second", t.Second);
     w.field("Minute", t.Minute);
@@ -78,7 +119,8 @@ void write(JsonWriter& w, const char* key, const StationTime& t) {
     w.end();
 }
 
-void write(JsonWriter& w, const char* key, const Extreme& e) {
+template <std::size_t N>
+void write(JsonWriter& w, const char (&key)[N], const Extreme& e) {
     w.begin(key);
     write(w, "Time", e.Time);
     w.field("Value", e.Value);
@@ -86,7 +128,8 @@ void write(JsonWriter& w, const char* key, const Extreme& e) {
     w.end();
 }
 
-void write(JsonWriter& w, const char* key, const HumidityReading& h) {
+template <std::size_t N>
+void write(JsonWriter& w, const char (&key)[N], const HumidityReading& h) {
     w.begin(key);
     w.field("Current", h.Current);
     w.field("AlarmLo", h.AlarmLo);
@@ -99,7 +142,8 @@ void write(JsonWriter& w, const char* key, const HumidityReading& h) {
     w.end();
 }
 
-void write(JsonWriter& w, const char* key, const TempReading& t) {
+template <std::size_t N>
+void write(JsonWriter& w, const char (&key)[N], const TempReading& t) {
     w.begin(key);
     w.field("Current", t.Current);
     w.field("AlarmLo", t.AlarmLo);
@@ -112,7 +156,8 @@ void write(JsonWriter& w, const char* key, const TempReading& t) {
     w.end();
 }
 
-void write(JsonWriter& w, const char* key, const StationClock& c) {
+template <std::size_t N>
+void write(JsonWriter& w, const char (&key)[N], const StationClock& c) {
     w.begin(key);
     write(w, "Time", c.Time);
     w.field("MonthBit4", c.MonthBit4);
@@ -123,7 +168,8 @@ void write(JsonWriter& w, const char* key, const StationClock& c) {
     w.end();
 }
 
-void write(JsonWriter& w, const char* key, const BarometerReading& b) {
+template <std::size_t N>
+void write(JsonWriter& w, const char (&key)[N], const BarometerReading& b) {
     w.begin(key);
     w.field("Local", b.Local);
     w.field("SeaLevel", b.SeaLevel);
@@ -135,7 +181,8 @@ void write(JsonWriter& w, const char* key, const BarometerReading& b) {
     w.end();
 }
 
-void write(JsonWriter& w, const char* key, const DewPointStatus& d) {
+template <std::size_t N>
+void write(JsonWriter& w, const char (&key)[N], const DewPointStatus& d) {
     w.begin(key);
     w.field("IndoorOutOfRange", d.IndoorOutOfRange);
     w.field("OutdoorOutOfRange", d.OutdoorOutOfRange);
@@ -144,7 +191,8 @@ void write(JsonWriter& w, const char* key, const DewPointStatus& d) {
     w.end();
 }
 
-void write(JsonWriter& w, const char* key, const RainReading& r) {
+template <std::size_t N>
+void write(JsonWriter& w, const char (&key)[N], const RainReading& r) {
     w.begin(key);
     w.field("Rate", r.Rate);
     w.field("Yesterday", r.Yesterday);
@@ -157,7 +205,8 @@ void write(JsonWriter& w, const char* key, const RainReading& r) {
     w.end();
 }
 
-void write(JsonWriter& w, const char* key, const WindReading& r) {
+template <std::size_t N>
+void write(JsonWriter& w, const char (&key)[N], const WindReading& r) {
     w.begin(key);
     w.field("GustSpeed", r.GustSpeed);
     w.field("GustDir", r.GustDir);
@@ -175,7 +224,8 @@ void write(JsonWriter& w, const char* key, const WindReading& r) {
     w.end();
 }
 
-void write(JsonWriter& w, const char* key, const WindchillReading& c) {
+template <std::size_t N>
+void write(JsonWriter& w, const char (&key)[N], const WindchillReading& c) {
     w.begin(key);
     w.field("Current", c.Current);
     w.field("Lo", c.Lo);
@@ -185,7 +235,8 @@ void write(JsonWriter& w, const char* key, const WindchillReading& c) {
     w.end();
 }
 
-void write(JsonWriter& w, const char* key, const ConsoleStatus& c) {
+template <std::size_t N>
+void write(JsonWriter& w, const char (&key)[N], const ConsoleStatus& c) {
     w.begin(key);
     w.field("PowerDC", c.PowerDC);
     w.field("BatteryLow", c.BatteryLow);
@@ -193,17 +244,16 @@ void write(JsonWriter& w, const char* key, const ConsoleStatus& c) {
     w.end();
 }
 
-}  // namespace
-
 // A member added to the record must be added to the writer above as well; this size check fails
 // the build until someone looks (x86-64 and AArch64 lay the record out alike).
 static_assert(sizeof(WeatherRecord) == 376,
               "WeatherRecord changed: update record_json.cpp and this size");
 
-QByteArray WeatherRecordJson(const WeatherRecord& r) {
-    QByteArray out;
-    out.reserve(2048);
-    JsonWriter w(out);
+// The longest line: every member name and punctuation of a line (about 2,200 bytes) and every
+// number at its longest (20 characters, fewer than 200 numbers), with room to spare.
+constexpr qsizetype kMaxLine = 8192;
+
+void writeRecord(JsonWriter& w, const WeatherRecord& r) {
     w.begin();
     write(w, "Clock", r.Clock);
     write(w, "IndoorHum", r.IndoorHum);
@@ -220,25 +270,39 @@ QByteArray WeatherRecordJson(const WeatherRecord& r) {
     write(w, "Windchill", r.Windchill);
     write(w, "Console", r.Console);
     w.end();
+}
+
+// Hands a buffer of kMaxLine bytes to `fill` and keeps what it wrote.
+template <typename Fill>
+QByteArray written(Fill fill) {
+    QByteArray out(kMaxLine, Qt::Uninitialized);
+    JsonWriter w(out.data());
+    fill(w);
+    out.truncate(w.at() - out.constData());
     return out;
+}
+
+}  // namespace
+
+QByteArray WeatherRecordJson(const WeatherRecord& r) {
+    return written([&r](JsonWriter& w) { writeRecord(w, r); });
 }
 
 QByteArray RecordJsonLine(std::uint8_t groupByte, const char* checksum, const StationData& data,
                           bool droppedHeld) {
-    char group[3];
-    std::snprintf(group, sizeof group, "%02X", groupByte);
-    QByteArray out;
-    out.reserve(2300);
-    JsonWriter w(out);
-    w.begin();
-    w.text("group", group);
-    w.text("checksum", checksum);
-    if (droppedHeld)
-        w.field("droppedHeld", true);
-    w.raw("record", WeatherRecordJson(data.Record));
-    w.flags("GroupSeen", data.GroupSeen);
-    w.field("MinuteWindMax", data.Record.MinuteWindMax);
-    w.field("MinuteWindMaxDir", data.Record.MinuteWindMaxDir);
-    w.end();
-    return out;
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const char group[3] = {kHex[groupByte >> 4], kHex[groupByte & 15], 0};
+    return written([&](JsonWriter& w) {
+        w.begin();
+        w.text("group", group);
+        w.text("checksum", checksum);
+        if (droppedHeld)
+            w.field("droppedHeld", true);
+        w.name("record");
+        writeRecord(w, data.Record);
+        w.flags("GroupSeen", data.GroupSeen);
+        w.field("MinuteWindMax", data.Record.MinuteWindMax);
+        w.field("MinuteWindMaxDir", data.Record.MinuteWindMaxDir);
+        w.end();
+    });
 }

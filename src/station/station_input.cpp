@@ -22,6 +22,6 @@ StationInput::StationInput(StationData& data, QObject* parent)
 }
 
 void StationInput::decoded(std::uint8_t groupByte) {
-    noteGroupArrival(data_, groupByte, AppClock::currentDateTime());
+    noteGroupArrival(data_, groupByte, AppClock::currentMSecsSinceEpoch());
     emit refreshed(groupByte);
 }

@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <map>
 
 #include "archive/archive_queries.h"
 #include "archive/archive_schema.h"
@@ -174,4 +175,94 @@ TEST(ArchiveQueries, RainOfARangeThatCutsHours) {
     ASSERT_EQ(days.size(), 2u);
     EXPECT_EQ(days[0].rain, 0);
     EXPECT_EQ(days[1].rain, 3);  // 1 mm in the first hour, 2 mm in the whole second one
+}
+
+namespace {
+// The day table as the hour table says it should be: per local day of each hour the lows' MIN,
+// the highs' and gusts' MAX, everything else summed, and the day's first and last hour.
+std::vector<QStringList> dayRows(QSqlDatabase& db, bool fromHours) {
+    QSqlQuery columns(db);
+    columns.exec("PRAGMA table_info(days)");
+    QStringList select;
+    while (columns.next()) {
+        const QString c = columns.value(1).toString();
+        if (!fromHours)
+            select << c;
+        else if (c == "day")
+            select << "(hour + utc_offset) / 86400 AS d";
+        else if (c == "first_hour" || c == "last_hour")
+            select << (c == "first_hour" ? "MIN(hour)" : "MAX(hour)");
+        else if (c.startsWith("lo_"))
+            select << "MIN(" + c + ")";
+        else if (c.startsWith("hi_") || c == "gust")
+            select << "MAX(" + c + ")";
+        else
+            select << "SUM(" + c + ")";
+    }
+    QSqlQuery q(db);
+    EXPECT_TRUE(q.exec(fromHours
+                           ? "SELECT " + select.join(", ") + " FROM hours GROUP BY d ORDER BY d"
+                           : "SELECT " + select.join(", ") + " FROM days ORDER BY day"));
+    std::vector<QStringList> rows;
+    while (q.next()) {
+        QStringList r;
+        for (int i = 0; i < select.size(); ++i)
+            r << (q.isNull(i) ? "NULL" : q.value(i).toString());
+        rows.push_back(r);
+    }
+    return rows;
+}
+}  // namespace
+
+// The day table beside the hours: kept with every minute written (across a change of the local
+// offset, a reset of the rain total and a minute put in between), and built by the migration
+// from the hours of an older file, the same both ways.
+TEST(ArchiveSchema, DayTableFollowsTheHoursLiveAndAfterTheMigration) {
+    TempArchive archive;
+    std::vector<MinuteRow> rows;
+    for (int m = 0; m < 4 * 24 * 60; m += 7) {
+        MinuteRow r = row(kDay1 + m * 60, (m * 37) % 400 - 100, m < 3000 ? 100 + m / 90 : m / 200,
+                          m % 11 ? std::optional<int>((m * 13) % 160) : std::nullopt, m % 360);
+        r.utcOffset = m < 2 * 24 * 60 + 60 ? 7200 : 3600;  // the clocks go back an hour
+        r[Quantity::OutdoorHum] = 40 + m % 50;
+        rows.push_back(r);
+    }
+    archive.insert(rows);
+    MinuteRow between = row(kDay1 + 24 * kHour + 3 * 60, 500, 170);  // written later
+    between.utcOffset = 7200;
+    archive.insert({between});
+
+    QString error;
+    ASSERT_TRUE(openArchive(archive.path, "days", &error)) << error.toStdString();
+    {
+        QSqlDatabase db = QSqlDatabase::database("days");
+        const auto expected = dayRows(db, true);
+        EXPECT_EQ(expected.size(), 5u);  // four UTC days are five local ones
+        EXPECT_EQ(dayRows(db, false), expected);
+
+        // An archive of the version before: the migration builds the days from its hours.
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec("DROP TABLE days"));
+        ASSERT_TRUE(q.exec("UPDATE schema_version SET version = 3"));
+        closeArchive("days");
+        ASSERT_TRUE(openArchive(archive.path, "days", &error)) << error.toStdString();
+        db = QSqlDatabase::database("days");
+        EXPECT_EQ(archiveVersion(db), kArchiveVersion);
+        EXPECT_EQ(dayRows(db, false), expected);
+    }
+    closeArchive("days");
+
+    // What the days give equals what the hours give: the wettest day of all and its rain.
+    ArchiveReader reader(archive.path);
+    const PeriodRecords ever = reader.records(0, std::int64_t(1) << 40);
+    const auto hourly = reader.rainPerBucket(0, std::int64_t(1) << 40, 3600);
+    std::map<QDate, int> perDay;
+    for (const auto& [localStart, mm] : hourly)
+        perDay[QDate(1970, 1, 1).addDays(localStart / 86400)] += mm;
+    const auto wettest = std::max_element(perDay.begin(), perDay.end(),
+                                          [](auto& a, auto& b) { return a.second < b.second; });
+    ASSERT_TRUE(ever.wettestDay.has_value());
+    EXPECT_EQ(ever.wettestDay->day, wettest->first);
+    EXPECT_EQ(*ever.wettestDay->rain, wettest->second);
+    EXPECT_EQ(ever.tempHigh->value, 500);
 }

@@ -108,10 +108,11 @@ TEST_F(DaylightSaving, ReplayedStreamKeepsEveryStationMinute) {
         for (const QDateTime& t : clock) {
             record.Clock.Time = {0, std::uint8_t(t.time().minute()), std::uint8_t(t.time().hour()),
                                  std::uint8_t(t.date().day()), std::uint8_t(t.date().month())};
-            if (auto row = collector.groupDecoded(0x8F, record, stream.at(record)))
+            const auto at = stream.at(record);
+            if (auto row = collector.groupDecoded(0x8F, record, at->utc, at->utcOffset))
                 rows.push_back(*row);
         }
-        rows.push_back(*collector.close({}, true));
+        rows.push_back(*collector.close(0, true));
         return rows;
     };
     expectUnbroken(replay(springClock(1)), 301, kSpringChange.addSecs(-2 * 3600), kSpringChange,

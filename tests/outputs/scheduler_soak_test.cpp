@@ -78,7 +78,7 @@ TEST(SchedulerSoak, SevenDays) {
     scheduler.updateScheduleTimes();
     rig.data.GroupSeen.fill(true);
     for (std::uint8_t group : kGroupBytes)
-        noteGroupArrival(rig.data, group, rig.clock.now());
+        noteGroupArrival(rig.data, group, rig.clock.now().toMSecsSinceEpoch());
     scheduler.toggleActive();
 
     // The simulated station sends its groups through the seven days; they go through the serial
@@ -90,7 +90,8 @@ TEST(SchedulerSoak, SevenDays) {
     SerialRoad road(data);
     std::uint16_t shadowMax = 0;  // the highest gust of the minute, as the test sees it
     road.onDecoded = [&](std::uint8_t group) {
-        noteGroupArrival(data, group, rig.clock.now());  // as the station input stamps them
+        noteGroupArrival(data, group,
+                         rig.clock.now().toMSecsSinceEpoch());  // as the station input stamps them
         if (group == 0xCF)
             shadowMax = std::max(shadowMax, data.Record.Wind.GustSpeed);
     };
