@@ -8,7 +8,7 @@ void noteGroupArrival(StationData& data, std::uint8_t groupByte, const QDateTime
     if (!group)
         return;
     data.GroupArrivedMs[static_cast<std::size_t>(group->index)] = now.toMSecsSinceEpoch();
-    if (groupByte == 0xBF) {
+    if (group->carries(Quantity::RainTotal)) {
         if (const Measured total = measuredInRecord(data.Record, Quantity::RainTotal))
             data.RainLog.note(now.toSecsSinceEpoch(), *total);
     }
