@@ -11,6 +11,7 @@
 #include "config/folder_lock.h"
 #include "config/program_folder.h"
 #include "program/capture_replay.h"
+#include "program/service_notify.h"
 #include "program/station_program.h"
 #include "station/group_summary.h"
 #include "station/station_input.h"
@@ -97,9 +98,13 @@ int runHeadless(const AppOptions& options) {
 
     // Ctrl-C, SIGTERM or SIGHUP: the shut-down steps. When the settings cannot be saved the program
     // goes on (the message says why) and a second signal tries again.
-    QObject::connect(&stop, &StopSignals::stopRequested, &stop, [&lifecycle] {
+    ServiceNotify service;
+    QObject::connect(&stop, &StopSignals::stopRequested, &stop, [&lifecycle, &service] {
+        service.stopping();
         if (lifecycle.shutDown())
             QCoreApplication::quit();
     });
+    // As a systemd service: started; the watchdog is petted from the event loop from here on.
+    service.ready();
     return QCoreApplication::exec();
 }

@@ -81,6 +81,12 @@ struct Settings {
     // The archive file's full path; empty while a relative name has no program folder yet.
     QString archivePath() const;
 
+    // Section Dienst: unattended operation. A station silent this many minutes while "Aktiv"
+    // is told once (1 to 1440); AlarmBefehl, when set, is a program run with the message as its
+    // argument, and again with "Station sendet wieder" when data return.
+    int StilleMinuten = 10;
+    QString AlarmBefehl;
+
     // Section Profile: slots 1..100 are Profiles[0..99]; ProfileCount slots are in use.
     std::array<Profile, kProfileSlots> Profiles{};
     std::uint8_t ProfileCount = 0;

@@ -19,6 +19,7 @@ const QString kClientServer = QStringLiteral("ClientServer");
 const QString kWetterlog = QStringLiteral("Wetterlog");
 const QString kAsynop = QStringLiteral("ASYNOP");
 const QString kArchiv = QStringLiteral("Archiv");
+const QString kDienst = QStringLiteral("Dienst");
 const QString kFarben = QStringLiteral("Farben");
 const QString kSchriften = QStringLiteral("Schriften");
 const QString kProfile = QStringLiteral("Profile");
@@ -238,7 +239,7 @@ void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
     };
     // Alles comes last: the serial port's name reaches the host after everything else, as
     // "Aktiv" at start-up (below) does.
-    for (const QString& section : {kClientServer, kWinGT, kWetterlog, kAsynop, kArchiv})
+    for (const QString& section : {kClientServer, kWinGT, kWetterlog, kAsynop, kArchiv, kDienst})
         readSection(section);
 
     for (int n = kFirstPanel; n <= kLastPanel; ++n) {

@@ -53,6 +53,9 @@ const SettingsKey kKeys[] = {
 
     {"Archiv", "ArchivDatei", &S::ArchivDatei},
     {"Archiv", "ArchivAktiv", &S::ArchivAktiv},
+
+    {"Dienst", "StilleMinuten", RangedMember{&S::StilleMinuten, 1, 24 * 60}},
+    {"Dienst", "AlarmBefehl", &S::AlarmBefehl},
 };
 
 }  // namespace

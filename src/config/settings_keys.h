@@ -11,10 +11,10 @@
 
 #include "config/settings.h"
 
-// A number kept in fewer bits than the file allows: a value outside [low, high] is read as the
-// key's default, with a message.
+// A number with a range of its own (a byte, a port, minutes): a value outside [low, high] is read
+// as the key's default, with a message.
 struct RangedMember {
-    std::variant<std::uint8_t Settings::*, std::uint16_t Settings::*> member;
+    std::variant<std::uint8_t Settings::*, std::uint16_t Settings::*, int Settings::*> member;
     int low;
     int high;
 };
@@ -39,6 +39,6 @@ struct SettingsKey {
     SettingsMember member;
 };
 
-// Every key of the sections Alles, WinGT, ClientServer, Wetterlog, ASYNOP and Archiv, in the order
-// they are written (and so stand in a new file).
+// Every key of the sections Alles, WinGT, ClientServer, Wetterlog, ASYNOP, Archiv and Dienst, in
+// the order they are written (and so stand in a new file).
 std::span<const SettingsKey> settingsKeys();

@@ -23,7 +23,8 @@ StationProgram::StationProgram()
               recallRecentRain();
           },
           [this] { return SaveSettings(settings, *settingsHost_); }),
-      archive(data, settings) {
+      archive(data, settings),
+      silence(data, settings, [this] { return scheduler.isActive(); }) {
     QObject::connect(&input, &StationInput::refreshed, &archive, &ArchiveFeed::groupDecoded);
     scheduler.clientMode = [this] { return links.clientMode(); };
     // Rows still waiting for the archive get their last attempt before the program ends.

@@ -15,6 +15,7 @@
 #include "outputs/station_input_control.h"
 #include "program/program_lifecycle.h"
 #include "program/station_settings_host.h"
+#include "program/station_silence.h"
 #include "station/station_input.h"
 #include "station/weather_record.h"
 
@@ -42,6 +43,8 @@ public:
     ProgramLifecycle lifecycle;
     // Every good group of either road also goes into the minute archive.
     ArchiveFeed archive;
+    // A station silent for StilleMinuten while "Aktiv" is told once.
+    StationSilence silence;
 
 private:
     // The rain totals the archive holds of the last day, so that the rain of today and of the last

@@ -29,6 +29,7 @@ void SerialRoad::GroupCheck(const GroupScanner::Candidate& candidate) {
             confirmation_.judge(group.index, data_.Record, trial);
         result.held = !verdict.accept;
         result.droppedHeld = verdict.droppedHeld;
+        result.confirmedHeld = verdict.confirmedHeld;
     }
     if (onChecked)
         onChecked(result);

@@ -20,6 +20,8 @@ struct GroupCheckResult {
     bool held = false;
     // The group held before this one was not confirmed by it and is dropped.
     bool droppedHeld = false;
+    // This group confirmed the one held before it: a real change, decoded now.
+    bool confirmedHeld = false;
     QByteArrayView body;       // the candidate's body, checksum last; valid during the call only
     std::uint64_t offset = 0;  // where its group byte stands in the stream, counted from 0
 

@@ -61,7 +61,7 @@ struct SmallDisk {
 // Day files of whole days, every line the program's own.
 QStringList writeDays(const QString& folder, int days) {
     const QString values =
-        WeatherLogLine(testing_groups::sampleRecord(), QDateTime(QDate(2020, 1, 1), QTime(0, 0)),
+        WeatherLogLine(testing_groups::sampleStation(), QDateTime(QDate(2020, 1, 1), QTime(0, 0)),
                        Formats::german())
             .mid(21);
     QStringList files;
@@ -161,11 +161,12 @@ TEST(ArchiveFaults, AnArchiveOnAReadOnlyMediumIsRead) {
 }
 
 TEST(ArchiveFaults, LinesCutShortOrDatedOutsideTheArchiveAreSkipped) {
-    WeatherRecord record = testing_groups::sampleRecord();
+    StationData station = testing_groups::sampleStation();
+    WeatherRecord& record = station.Record;
     record.Wind.GustDir = 247;
     record.Windchill.Current = 99;  // beyond the console: a blank last field an editor trims
     const QString whole =
-        WeatherLogLine(record, QDateTime(QDate(2020, 6, 1), QTime(12, 0)), Formats::german())
+        WeatherLogLine(station, QDateTime(QDate(2020, 6, 1), QTime(12, 0)), Formats::german())
             .trimmed();
     const LogLineResult read = readLogLine(whole);
     ASSERT_EQ(read.kind, LogLineKind::Data);

@@ -78,14 +78,15 @@ void expectUnbroken(const std::vector<MinuteRow>& rows, std::size_t count, const
 // temperature is 10.0 °C but at `odd`, where it is `oddValue`.
 QString writeLog(const QString& path, const std::vector<QDateTime>& moments, std::size_t odd,
                  std::int32_t oddValue) {
-    WeatherRecord record = testing_groups::sampleRecord();
+    StationData station = testing_groups::sampleStation();
+    WeatherRecord& record = station.Record;
     QByteArray text = textfile::toWindows1252(WeatherLogHeader()) + "\r\n";
     for (std::size_t i = 0; i < moments.size(); ++i) {
         const QDateTime& t = moments[i];
         record.Clock.Time = {0, std::uint8_t(t.time().minute()), std::uint8_t(t.time().hour()),
                              std::uint8_t(t.date().day()), std::uint8_t(t.date().month())};
         record.OutdoorTemp.Current = i == odd ? oddValue : 100;
-        text += textfile::toWindows1252(WeatherLogLine(record, t, Formats::german())) + "\r\n";
+        text += textfile::toWindows1252(WeatherLogLine(station, t, Formats::german())) + "\r\n";
     }
     EXPECT_TRUE(textfile::replaceWhole(path, text));
     return path;

@@ -87,11 +87,9 @@ TEST(LogImport, OwnDayWeekAndMonthFilesOnceWithADamagedLine) {
 
 TEST(LogImport, KilledWhileWritingLeavesASoundArchive) {
     QTemporaryDir logs, program;
-    StationData sample;
-    sample.Record = testing_groups::sampleRecord();
-    sample.GroupArrivedMs.fill(1);
     const QString line =
-        WeatherLogLine(sample, QDateTime(QDate(2020, 1, 1), QTime(0, 0)), Formats::german());
+        WeatherLogLine(testing_groups::sampleStation(), QDateTime(QDate(2020, 1, 1), QTime(0, 0)),
+                       Formats::german());
     // Forty day files of a full day each: long enough to be killed in the middle.
     for (int d = 0; d < 40; ++d) {
         const QDate day = QDate(2020, 1, 1).addDays(d);

@@ -25,9 +25,9 @@ TEST(StationDate, TheClockAcrossNewYearBothWays) {
               QDateTime(QDate(2027, 1, 1), QTime(0, 0, 10)));
 
     // The log line written at that moment carries the year of the station's date.
-    WeatherRecord record;
-    record.Clock.Time = at(31, 12, 23, 59, 50);
-    EXPECT_TRUE(WeatherLogLine(record, newYear, Formats::german()).startsWith("31.12.2026"));
+    StationData station;
+    station.Record.Clock.Time = at(31, 12, 23, 59, 50);
+    EXPECT_TRUE(WeatherLogLine(station, newYear, Formats::german()).startsWith("31.12.2026"));
 
     // No clock yet, or bytes that form no date or time: no date, and the files take the computer's.
     EXPECT_FALSE(StationClockMoment(at(0, 0, 0, 0), newYear));

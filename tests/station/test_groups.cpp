@@ -250,6 +250,13 @@ QByteArray group(std::uint8_t groupByte, const WeatherRecord& r) {
     throw std::invalid_argument("no such group");
 }
 
+StationData sampleStation() {
+    StationData data;
+    data.Record = sampleRecord();
+    data.GroupArrivedMs.fill(1);
+    return data;
+}
+
 WeatherRecord sampleRecord() {
     WeatherRecord r;
     r.Clock.Time = {45, 30, 12, 24, 6};

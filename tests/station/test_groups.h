@@ -27,5 +27,7 @@ QByteArray group(std::uint8_t groupByte, const WeatherRecord& r);
 
 // A record with plausible values in every field of every group.
 WeatherRecord sampleRecord();
+// The same as station data whose five groups have all arrived.
+StationData sampleStation();
 
 }  // namespace testing_groups

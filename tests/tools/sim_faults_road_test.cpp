@@ -27,8 +27,8 @@ struct Placed {
 struct Accepted {
     std::uint64_t offset = 0;
     std::uint8_t groupByte = 0;
-    // Decoded into the record although its values jump from the record before it: only a
-    // phantom could do that, and the road must hold it instead.
+    // Decoded into the record although its values jump from the record before it, without
+    // confirming a held group: only a phantom could do that, and the road must hold it instead.
     bool decodedJumping = false;
     bool operator==(const Accepted&) const = default;
 };
@@ -42,7 +42,7 @@ std::vector<Accepted> acceptedGroups(const QByteArray& stream, std::mt19937& rng
             return;
         bool jumping = false;
         const GroupInfo* g = groupFor(r.groupByte);
-        if (r.accepted() && data.GroupSeen[std::size_t(g->index)]) {
+        if (r.accepted() && !r.confirmedHeld && data.GroupSeen[std::size_t(g->index)]) {
             WeatherRecord trial = data.Record;
             g->decode(GroupBody(reinterpret_cast<const std::uint8_t*>(r.body.data()),
                                 std::size_t(r.body.size())),
