@@ -14,14 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const QByteArrayView input(bytes, qsizetype(size));
 
     // The whole input as one message, in a block of its exact size.
-    WeatherRecord direct;
+    StationData direct;
     const std::uint8_t group = DispatchTcpMessage(input.toByteArray(), direct);
     if (group != 0 && !groupFor(group))
         std::abort();
 
     // Reads: each begins with a length byte (0..63) followed by that many bytes.
     TcpMessageAssembler assembler;
-    WeatherRecord record;
+    StationData record;
     qsizetype at = 0;
     while (at < input.size()) {
         const qsizetype n = std::min<qsizetype>(bytes[at] % 64, input.size() - at - 1);

@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 
 #include "base/command_line.h"
+#include "outputs/run_now.h"
 
 const char* const kAppHelp =
     "Aufruf: wetterpult [--headless] [--folder ORDNER] [--activate] [--status-every SEKUNDEN]\n"
@@ -53,10 +54,7 @@ const char* const kAppHelp =
     "Ein zweites Wetterpult mit demselben Ordner startet nicht.\n";
 
 const QStringList& runActions() {
-    static const QStringList actions = {QStringLiteral("read"),       QStringLiteral("import"),
-                                        QStringLiteral("log"),        QStringLiteral("aprs"),
-                                        QStringLiteral("asynop-new"), QStringLiteral("asynop-line"),
-                                        QStringLiteral("asynop-end")};
+    static const QStringList actions = runNowCommandNames();
     return actions;
 }
 

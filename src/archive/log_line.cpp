@@ -2,29 +2,29 @@
 
 #include <QDateTime>
 
+#include "station/group_table.h"
 #include "station/quality_gate.h"
 #include "station/weather_words.h"
 
 namespace {
-// A field of the line: its first column and width, the quantity, its group (index into
-// kGroupBytes) and whether it is written in tenths with a decimal point.
+// A field of the line: its first column and width, the quantity and whether it is written in
+// tenths with a decimal point.
 struct Field {
     int at;
     int width;
     Quantity quantity;
-    int group;
     bool tenths;
 };
 
 // The columns of the writer's line: date 0-9, time 10-20, then the values; the trend and forecast
 // words (84-109) are not archived.
 constexpr Field kFields[] = {
-    {21, 9, Quantity::OutdoorHum, 0, false},    {30, 9, Quantity::IndoorHum, 0, false},
-    {39, 7, Quantity::IndoorTemp, 1, true},     {46, 7, Quantity::OutdoorTemp, 1, true},
-    {55, 5, Quantity::IndoorDew, 2, false},     {60, 7, Quantity::OutdoorDew, 2, false},
-    {67, 7, Quantity::PressureLocal, 2, false}, {74, 8, Quantity::PressureSea, 2, true},
-    {110, 7, Quantity::RainRate, 3, false},     {117, 7, Quantity::GustSpeed, 4, true},
-    {124, 7, Quantity::GustDir, 4, false},      {131, 7, Quantity::Windchill, 4, false},
+    {21, 9, Quantity::OutdoorHum, false},    {30, 9, Quantity::IndoorHum, false},
+    {39, 7, Quantity::IndoorTemp, true},     {46, 7, Quantity::OutdoorTemp, true},
+    {55, 5, Quantity::IndoorDew, false},     {60, 7, Quantity::OutdoorDew, false},
+    {67, 7, Quantity::PressureLocal, false}, {74, 8, Quantity::PressureSea, true},
+    {110, 7, Quantity::RainRate, false},     {117, 7, Quantity::GustSpeed, true},
+    {124, 7, Quantity::GustDir, false},      {131, 7, Quantity::Windchill, false},
 };
 constexpr int kLineLength = 138;
 // The trend and forecast words, written left-aligned from these columns.
@@ -111,7 +111,7 @@ LogLineResult readLogLine(const QString& raw) {
         // A value outside what the console can measure stays empty, as the log writes it.
         if (const Measured checked = value ? measuredValue(f.quantity, *value) : std::nullopt) {
             row[f.quantity] = *checked;
-            row.groups |= std::uint8_t(1u << f.group);
+            row.groups |= kGroups[groupIndexOf(f.quantity)].bit();
         }
     }
     if (!ok || row.groups == 0)

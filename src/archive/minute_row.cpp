@@ -1,5 +1,6 @@
 #include "archive/minute_row.h"
 
+#include "station/group_table.h"
 #include "station/quality_gate.h"
 
 namespace {
@@ -18,47 +19,24 @@ const char* quantityColumn(Quantity q) {
 }
 
 void takeGroupValues(MinuteRow& row, std::uint8_t groupByte, const WeatherRecord& r) {
-    switch (groupByte) {
-        case 0x8F:
-            put(row, Quantity::IndoorHum, r);
-            put(row, Quantity::OutdoorHum, r);
-            row.groups |= 1u << 0;
-            break;
-        case 0x9F:
-            put(row, Quantity::IndoorTemp, r);
-            put(row, Quantity::OutdoorTemp, r);
-            row.groups |= 1u << 1;
-            break;
-        case 0xAF:
-            put(row, Quantity::PressureLocal, r);
-            put(row, Quantity::PressureSea, r);
-            put(row, Quantity::IndoorDew, r);
-            put(row, Quantity::OutdoorDew, r);
-            row.groups |= 1u << 2;
-            break;
-        case 0xBF:
-            put(row, Quantity::RainRate, r);
-            put(row, Quantity::RainTotal, r);
-            row.groups |= 1u << 3;
-            break;
-        case 0xCF: {
-            put(row, Quantity::GustSpeed, r);
-            put(row, Quantity::GustDir, r);
-            put(row, Quantity::AvgSpeed, r);
-            put(row, Quantity::AvgDir, r);
-            put(row, Quantity::Windchill, r);
-            const auto& gust = row[Quantity::GustSpeed];
-            auto& highest = row[Quantity::MinuteGust];
-            if (gust && (!highest || *gust > *highest)) {
-                highest = gust;
-                row[Quantity::MinuteGustDir] = row[Quantity::GustDir];
-            }
-            row.groups |= 1u << 4;
-            break;
-        }
-        default:
-            break;
+    const GroupInfo* group = groupFor(groupByte);
+    if (!group)
+        return;
+    for (int i = 0; i < kQuantityCount; ++i) {
+        const auto q = Quantity(i);
+        // The minute's highest gust is kept below, not read from the record.
+        if (group->carries(q) && q != Quantity::MinuteGust && q != Quantity::MinuteGustDir)
+            put(row, q, r);
     }
+    if (group->carries(Quantity::GustSpeed)) {
+        const auto& gust = row[Quantity::GustSpeed];
+        auto& highest = row[Quantity::MinuteGust];
+        if (gust && (!highest || *gust > *highest)) {
+            highest = gust;
+            row[Quantity::MinuteGustDir] = row[Quantity::GustDir];
+        }
+    }
+    row.groups |= group->bit();
 }
 
 std::int64_t minuteOf(const QDateTime& at) {

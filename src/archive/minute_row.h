@@ -17,7 +17,7 @@ const char* quantityColumn(Quantity q);
 struct MinuteRow {
     std::int64_t minute = 0;     // UTC seconds since 1970 at the start of the minute
     std::int32_t utcOffset = 0;  // seconds the local time was ahead of UTC
-    std::uint8_t groups = 0;     // bit i: a good group of kind kGroupBytes[i] arrived
+    std::uint8_t groups = 0;     // GroupInfo::bit() of each good group that arrived
     std::array<std::optional<std::int32_t>, kQuantityCount> values{};
 
     std::optional<std::int32_t>& operator[](Quantity q) { return values[std::size_t(q)]; }

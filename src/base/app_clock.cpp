@@ -5,6 +5,10 @@ const SystemClock systemClock;
 const AppClock* installed = nullptr;
 }  // namespace
 
-const AppClock& AppClock::current() { return installed ? *installed : systemClock; }
+const AppClock& AppClock::current() {
+    return installed ? *installed : systemClock;
+}
 
-void AppClock::install(const AppClock* clock) { installed = clock; }
+void AppClock::install(const AppClock* clock) {
+    installed = clock;
+}

@@ -4,8 +4,8 @@
 #include <cmath>
 
 namespace {
-const std::array<const char*, 12> kMonthNames = {"Januar", "Februar", "März",     "April",
-                                                 "Mai",    "Juni",    "Juli",     "August",
+const std::array<const char*, 12> kMonthNames = {"Januar",    "Februar", "März",     "April",
+                                                 "Mai",       "Juni",    "Juli",     "August",
                                                  "September", "Oktober", "November", "Dezember"};
 const std::array<const char*, 12> kMonthShort = {"Jan", "Feb", "Mrz", "Apr", "Mai", "Jun",
                                                  "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
@@ -16,18 +16,24 @@ const std::array<const char*, 7> kDayShort = {"Mo", "Di", "Mi", "Do", "Fr", "Sa"
 QString fixedWith(qint64 scaled, int decimals, QChar separator) {
     const bool negative = scaled < 0;
     quint64 magnitude = negative ? quint64(-(scaled + 1)) + 1 : quint64(scaled);
-    if (decimals <= 0) return (negative ? QStringLiteral("-") : QString()) + QString::number(magnitude);
+    if (decimals <= 0)
+        return (negative ? QStringLiteral("-") : QString()) + QString::number(magnitude);
     quint64 divisor = 1;
-    for (int i = 0; i < decimals; ++i) divisor *= 10;
+    for (int i = 0; i < decimals; ++i)
+        divisor *= 10;
     QString text = QString::number(magnitude / divisor) + separator +
                    QString::number(magnitude % divisor).rightJustified(decimals, QLatin1Char('0'));
     return negative ? QStringLiteral("-") + text : text;
 }
 
-QString twoDigits(int v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); }
+QString twoDigits(int v) {
+    return QString::number(v).rightJustified(2, QLatin1Char('0'));
+}
 }  // namespace
 
-qint64 roundHalfEven(double value) { return qint64(std::nearbyint(value)); }
+qint64 roundHalfEven(double value) {
+    return qint64(std::nearbyint(value));
+}
 
 const Formats& Formats::german() {
     static const Formats formats;
@@ -47,9 +53,13 @@ QString Formats::real(double value, int decimals) const {
     return fixed(roundHalfEven(value * factor), decimals);
 }
 
-QString Formats::shortDate(const QDate& date) const { return this->date(QStringLiteral("dd/mm/yyyy"), date); }
+QString Formats::shortDate(const QDate& date) const {
+    return this->date(QStringLiteral("dd/mm/yyyy"), date);
+}
 
-QString Formats::longTime(const QTime& t) const { return time(QStringLiteral("hh:nn:ss"), t); }
+QString Formats::longTime(const QTime& t) const {
+    return time(QStringLiteral("hh:nn:ss"), t);
+}
 
 QString Formats::monthName(int month) const {
     return month >= 1 && month <= 12 ? QString::fromUtf8(kMonthNames[month - 1]) : QString();
@@ -60,11 +70,13 @@ QString Formats::monthAbbreviation(int month) const {
 }
 
 QString Formats::dayName(int dayOfWeek) const {
-    return dayOfWeek >= 1 && dayOfWeek <= 7 ? QString::fromUtf8(kDayNames[dayOfWeek - 1]) : QString();
+    return dayOfWeek >= 1 && dayOfWeek <= 7 ? QString::fromUtf8(kDayNames[dayOfWeek - 1])
+                                            : QString();
 }
 
 QString Formats::dayAbbreviation(int dayOfWeek) const {
-    return dayOfWeek >= 1 && dayOfWeek <= 7 ? QString::fromUtf8(kDayShort[dayOfWeek - 1]) : QString();
+    return dayOfWeek >= 1 && dayOfWeek <= 7 ? QString::fromUtf8(kDayShort[dayOfWeek - 1])
+                                            : QString();
 }
 
 QString Formats::dateTime(const QString& pattern, const QDateTime& moment) const {
@@ -76,7 +88,8 @@ QString Formats::dateTime(const QString& pattern, const QDateTime& moment) const
     const qsizetype n = pattern.size();
     auto runOf = [&](QChar c) {
         qsizetype k = i;
-        while (k < n && pattern.at(k).toLower() == c) ++k;
+        while (k < n && pattern.at(k).toLower() == c)
+            ++k;
         return k - i;
     };
     while (i < n) {
@@ -84,7 +97,8 @@ QString Formats::dateTime(const QString& pattern, const QDateTime& moment) const
         const QChar lc = c.toLower();
         if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
             qsizetype end = pattern.indexOf(c, i + 1);
-            if (end < 0) end = n;
+            if (end < 0)
+                end = n;
             out += pattern.mid(i + 1, end - i - 1);
             i = end + 1;
             continue;

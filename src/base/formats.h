@@ -1,7 +1,7 @@
 // How numbers, dates and times are written. The program's texts follow the German Windows
 // conventions whatever the machine's locale: decimal comma in windows, "07.12.2026", "21:30:05",
-// month names Januar ... Dezember and abbreviations Jan Feb Mrz Apr Mai Jun Jul Aug Sep Okt Nov Dez.
-// Files use the decimal point where their format says so.
+// month names Januar ... Dezember and abbreviations Jan Feb Mrz Apr Mai Jun Jul Aug Sep Okt Nov
+// Dez. Files use the decimal point where their format says so.
 #pragma once
 
 #include <QDateTime>
@@ -14,18 +14,19 @@ public:
 
     QChar decimalSeparator() const { return decimalSeparator_; }
 
-    // A fixed-point number given in units of 10^-decimals, e.g. (215, 1) -> "21,5", (-5, 1) -> "-0,5".
+    // A fixed-point number given in units of 10^-decimals, e.g. (215, 1) -> "21,5", (-5, 1) ->
+    // "-0,5".
     QString fixed(qint64 scaled, int decimals) const;
     // The same with the decimal point, as files want it.
     static QString fixedPoint(qint64 scaled, int decimals);
     // A real number rounded to the given decimals (halves to even) in window form.
     QString real(double value, int decimals) const;
 
-    QString shortDate(const QDate& date) const;  // dd.MM.yyyy
-    QString longTime(const QTime& time) const;   // HH:mm:ss
-    QString monthName(int month) const;          // 1 -> "Januar"
-    QString monthAbbreviation(int month) const;  // 12 -> "Dez"
-    QString dayName(int dayOfWeek) const;        // 1 (Monday) -> "Montag"
+    QString shortDate(const QDate& date) const;    // dd.MM.yyyy
+    QString longTime(const QTime& time) const;     // HH:mm:ss
+    QString monthName(int month) const;            // 1 -> "Januar"
+    QString monthAbbreviation(int month) const;    // 12 -> "Dez"
+    QString dayName(int dayOfWeek) const;          // 1 (Monday) -> "Montag"
     QString dayAbbreviation(int dayOfWeek) const;  // 1 -> "Mo"
 
     // Formats with the date and time pattern letters the program's file names and texts use:

@@ -1,11 +1,14 @@
 #include "config/settings_file.h"
 
 #include <algorithm>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "base/notifier.h"
 #include "base/text_file.h"
 #include "config/comma_text.h"
+#include "config/settings_keys.h"
 
 namespace {
 
@@ -121,6 +124,88 @@ int readInRange(const IniFile& ini, const QString& section, const QString& key, 
     return def;
 }
 
+// One key of the table from the file: a missing key or one that is no number gives the default.
+void readKey(const IniFile& ini, const SettingsKey& k, Settings& s, const Settings& d,
+             SettingsHost& host, const QString& path) {
+    const QString section = QLatin1String(k.section);
+    const QString key = QLatin1String(k.key);
+    if (auto text = std::get_if<QString Settings::*>(&k.member)) {
+        s.** text = ini.readString(section, key, d.**text);
+    } else if (auto flag = std::get_if<bool Settings::*>(&k.member)) {
+        s.** flag = ini.readBool(section, key, d.**flag);
+    } else if (auto ranged = std::get_if<RangedMember>(&k.member)) {
+        std::visit(
+            [&](auto member) {
+                using Value = std::remove_reference_t<decltype(s.*member)>;
+                s.*member = Value(
+                    readInRange(ini, section, key, d.*member, ranged->low, ranged->high, path));
+            },
+            ranged->member);
+    } else {
+        switch (std::get<ByHand>(k.member)) {
+            case ByHand::Comport:
+                host.setPortName(ini.readString(section, key, kDefaultComport));
+                break;
+            case ByHand::ActiveAtStartup:
+                break;  // read after every other key
+            case ByHand::ClientActive:
+                s.ClientActive = ini.readBool(section, key, d.ClientActive);
+                break;
+            case ByHand::RemotePort:
+                host.setRemotePort(
+                    readInRange(ini, section, key, kDefaultRemotePort, 0, 65535, path));
+                break;
+            case ByHand::RemoteIP:
+                host.setRemoteAddress(ini.readString(section, key, kDefaultRemoteIP));
+                break;
+            case ByHand::LogInterval:
+                host.setLogInterval(
+                    logIntervalFrom(ini.readInteger(section, key, kDefaultLogInterval)));
+                break;
+            case ByHand::Zeitzone:
+                s.Zeitzone = timeZoneFrom(ini.readInteger(section, key, d.Zeitzone), path);
+                break;
+        }
+    }
+}
+
+void writeKey(IniFile& ini, const SettingsKey& k, const Settings& s, const SettingsHost& host) {
+    const QString section = QLatin1String(k.section);
+    const QString key = QLatin1String(k.key);
+    if (auto text = std::get_if<QString Settings::*>(&k.member)) {
+        ini.writeString(section, key, s.**text);
+    } else if (auto flag = std::get_if<bool Settings::*>(&k.member)) {
+        ini.writeBool(section, key, s.**flag);
+    } else if (auto ranged = std::get_if<RangedMember>(&k.member)) {
+        std::visit([&](auto member) { ini.writeInteger(section, key, int(s.*member)); },
+                   ranged->member);
+    } else {
+        switch (std::get<ByHand>(k.member)) {
+            case ByHand::Comport:
+                ini.writeString(section, key, host.portName());
+                break;
+            case ByHand::ActiveAtStartup:
+                ini.writeBool(section, key, host.active());
+                break;
+            case ByHand::ClientActive:
+                ini.writeBool(section, key, host.clientOpen());
+                break;
+            case ByHand::RemotePort:
+                ini.writeInteger(section, key, host.remotePort());
+                break;
+            case ByHand::RemoteIP:
+                ini.writeString(section, key, host.remoteAddress());
+                break;
+            case ByHand::LogInterval:
+                ini.writeInteger(section, key, host.logInterval());
+                break;
+            case ByHand::Zeitzone:
+                ini.writeInteger(section, key, s.Zeitzone);
+                break;
+        }
+    }
+}
+
 }  // namespace
 
 QString settingsFilePath(const Settings& settings) {
@@ -147,50 +232,15 @@ void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
                           ini.readInteger(kWindowPos, QStringLiteral("Top"), bounds.top),
                           ini.readInteger(kWindowPos, QStringLiteral("Left"), bounds.left)});
 
-    host.setRemotePort(readInRange(ini, kClientServer, QStringLiteral("RemotePort"),
-                                   kDefaultRemotePort, 0, 65535, path));
-    host.setRemoteAddress(
-        ini.readString(kClientServer, QStringLiteral("RemoteIP"), kDefaultRemoteIP));
-    s.ClientActive = ini.readBool(kClientServer, QStringLiteral("ClientActive"), d.ClientActive);
-
-    s.WinGTImport = ini.readString(kWinGT, QStringLiteral("WinGTImport"), d.WinGTImport);
-    s.WinGTRead = ini.readString(kWinGT, QStringLiteral("WinGTRead"), d.WinGTRead);
-    s.ReadManuell = ini.readBool(kWinGT, QStringLiteral("ReadManuell"), d.ReadManuell);
-    s.ImportManuell = ini.readBool(kWinGT, QStringLiteral("ImportManuell"), d.ImportManuell);
-    s.ReadMinute = ini.readBool(kWinGT, QStringLiteral("ReadMinute"), d.ReadMinute);
-
-    s.LogMonatsordner =
-        ini.readBool(kWetterlog, QStringLiteral("LogMonatsordner"), d.LogMonatsordner);
-    s.LogWochenordner =
-        ini.readBool(kWetterlog, QStringLiteral("LogWochenordner"), d.LogWochenordner);
-    s.LogUnterordner = ini.readBool(kWetterlog, QStringLiteral("LogUnterordner"), d.LogUnterordner);
-    s.LogUpdate = std::uint8_t(
-        readInRange(ini, kWetterlog, QStringLiteral("LogUpdate"), d.LogUpdate, 0, 2, path));
-    s.LogOrdner = ini.readString(kWetterlog, QStringLiteral("LogOrdner"), d.LogOrdner);
-    host.setLogInterval(logIntervalFrom(
-        ini.readInteger(kWetterlog, QStringLiteral("LogInterval"), kDefaultLogInterval)));
-
-    s.ASYNOPArchiv = ini.readBool(kAsynop, QStringLiteral("ASYNOPArchiv"), d.ASYNOPArchiv);
-    s.ASYNOPErdquadrant = std::uint8_t(readInRange(
-        ini, kAsynop, QStringLiteral("ASYNOPErdquadrant"), d.ASYNOPErdquadrant, 0, 255, path));
-    s.ASYNOPIntervall = ini.readBool(kAsynop, QStringLiteral("ASYNOPIntervall"), d.ASYNOPIntervall);
-    s.ASYNOPAbsender = ini.readString(kAsynop, QStringLiteral("ASYNOPAbsender"), d.ASYNOPAbsender);
-    s.ASYNOPEmpf = ini.readString(kAsynop, QStringLiteral("ASYNOPEmpf"), d.ASYNOPEmpf);
-    s.ASYNOPvor = ini.readString(kAsynop, QStringLiteral("ASYNOPVor"), d.ASYNOPvor);
-    s.ASYNOPnach = ini.readString(kAsynop, QStringLiteral("ASYNOPNach"), d.ASYNOPnach);
-    s.ASYNOPDatei = ini.readString(kAsynop, QStringLiteral("ASYNOPDatei"), d.ASYNOPDatei);
-    s.ASYNOPLat = ini.readString(kAsynop, QStringLiteral("ASYNOPLat"), d.ASYNOPLat);
-    s.ASYNOPLong = ini.readString(kAsynop, QStringLiteral("ASYNOPLong"), d.ASYNOPLong);
-    s.ASYNOPMonatsordner =
-        ini.readBool(kAsynop, QStringLiteral("ASYNOPMonatsordner"), d.ASYNOPMonatsordner);
-    s.ASYNOPWochenordner =
-        ini.readBool(kAsynop, QStringLiteral("ASYNOPWochenordner"), d.ASYNOPWochenordner);
-
-    s.ArchivDatei = ini.readString(kArchiv, QStringLiteral("ArchivDatei"), d.ArchivDatei);
-    s.ArchivAktiv = ini.readBool(kArchiv, QStringLiteral("ArchivAktiv"), d.ArchivAktiv);
-    s.StilleMinuten = readInRange(ini, kDienst, QStringLiteral("StilleMinuten"), d.StilleMinuten, 1,
-                                  24 * 60, path);
-    s.AlarmBefehl = ini.readString(kDienst, QStringLiteral("AlarmBefehl"), d.AlarmBefehl);
+    auto readSection = [&](const QString& section) {
+        for (const SettingsKey& k : settingsKeys())
+            if (section == QLatin1String(k.section))
+                readKey(ini, k, s, d, host, path);
+    };
+    // Alles comes last: the serial port's name reaches the host after everything else, as
+    // "Aktiv" at start-up (below) does.
+    for (const QString& section : {kClientServer, kWinGT, kWetterlog, kAsynop, kArchiv, kDienst})
+        readSection(section);
 
     for (int n = kFirstPanel; n <= kLastPanel; ++n) {
         host.setPanelColor(n, ini.readInteger(kFarben, panelKey(n), kButtonFace));
@@ -204,26 +254,9 @@ void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
             n, ini.readInteger(kSchriften, panelKey(n, "Color"), kDefaultFontColor));
     }
 
-    readProfiles(ini, s, settingsFilePath(s));
+    readProfiles(ini, s, path);
 
-    host.setPortName(ini.readString(kAlles, QStringLiteral("Comport"), kDefaultComport));
-    s.MyLocator = ini.readString(kAlles, QStringLiteral("MyLocator"), d.MyLocator);
-    s.APRSDatei = ini.readString(kAlles, QStringLiteral("APRSDatei"), d.APRSDatei);
-    s.APRSIntervall = std::uint16_t(
-        readInRange(ini, kAlles, QStringLiteral("APRSIntervall"), d.APRSIntervall, 0, 65535, path));
-    s.Zeitzone = timeZoneFrom(ini.readInteger(kAlles, QStringLiteral("Zeitzone"), d.Zeitzone),
-                              settingsFilePath(s));
-    s.ZeitzoneIndex = std::uint8_t(
-        readInRange(ini, kAlles, QStringLiteral("ZeitzoneIndex"), d.ZeitzoneIndex, 0, 24, path));
-    s.CatchPeak = ini.readBool(kAlles, QStringLiteral("CatchPeak"), d.CatchPeak);
-    s.EOFKennung = ini.readBool(kAlles, QStringLiteral("EOFKennung"), d.EOFKennung);
-    s.NormalRegen = ini.readBool(kAlles, QStringLiteral("NormalRegen"), d.NormalRegen);
-    s.APRSRechnerZeit = ini.readBool(kAlles, QStringLiteral("APRSRechnerZeit"), d.APRSRechnerZeit);
-    s.autoImport = ini.readBool(kAlles, QStringLiteral("autoImport"), d.autoImport);
-    s.autoRead = ini.readBool(kAlles, QStringLiteral("autoRead"), d.autoRead);
-    s.autoLog = ini.readBool(kAlles, QStringLiteral("autoLog"), d.autoLog);
-    s.autoAPRS = ini.readBool(kAlles, QStringLiteral("autoAPRS"), d.autoAPRS);
-    s.regnBeheizt = ini.readBool(kAlles, QStringLiteral("regnBeheizt"), d.regnBeheizt);
+    readSection(kAlles);
     if (ini.readBool(kAlles, QStringLiteral("ActiveAtStartup"), false))
         host.runAktivCommand();
 }
@@ -235,57 +268,8 @@ void storeSettings(IniFile& ini, const Settings& s, const SettingsHost& host) {
     ini.writeInteger(kWindowPos, QStringLiteral("Top"), bounds.top);
     ini.writeInteger(kWindowPos, QStringLiteral("Left"), bounds.left);
 
-    ini.writeString(kAlles, QStringLiteral("Comport"), host.portName());
-    ini.writeString(kAlles, QStringLiteral("MyLocator"), s.MyLocator);
-    ini.writeString(kAlles, QStringLiteral("APRSDatei"), s.APRSDatei);
-    ini.writeInteger(kAlles, QStringLiteral("APRSIntervall"), s.APRSIntervall);
-    ini.writeInteger(kAlles, QStringLiteral("Zeitzone"), s.Zeitzone);
-    ini.writeInteger(kAlles, QStringLiteral("ZeitzoneIndex"), s.ZeitzoneIndex);
-    ini.writeBool(kAlles, QStringLiteral("CatchPeak"), s.CatchPeak);
-    ini.writeBool(kAlles, QStringLiteral("ActiveAtStartup"), host.active());
-    ini.writeBool(kAlles, QStringLiteral("NormalRegen"), s.NormalRegen);
-    ini.writeBool(kAlles, QStringLiteral("regnBeheizt"), s.regnBeheizt);
-    ini.writeBool(kAlles, QStringLiteral("APRSRechnerZeit"), s.APRSRechnerZeit);
-    ini.writeBool(kAlles, QStringLiteral("autoImport"), s.autoImport);
-    ini.writeBool(kAlles, QStringLiteral("autoRead"), s.autoRead);
-    ini.writeBool(kAlles, QStringLiteral("autoLog"), s.autoLog);
-    ini.writeBool(kAlles, QStringLiteral("autoAPRS"), s.autoAPRS);
-    ini.writeBool(kAlles, QStringLiteral("EOFKennung"), s.EOFKennung);
-
-    ini.writeBool(kWinGT, QStringLiteral("ReadMinute"), s.ReadMinute);
-    ini.writeBool(kWinGT, QStringLiteral("ReadManuell"), s.ReadManuell);
-    ini.writeBool(kWinGT, QStringLiteral("ImportManuell"), s.ImportManuell);
-    ini.writeString(kWinGT, QStringLiteral("WinGTImport"), s.WinGTImport);
-    ini.writeString(kWinGT, QStringLiteral("WinGTRead"), s.WinGTRead);
-
-    ini.writeBool(kClientServer, QStringLiteral("ClientActive"), host.clientOpen());
-    ini.writeInteger(kClientServer, QStringLiteral("RemotePort"), host.remotePort());
-    ini.writeString(kClientServer, QStringLiteral("RemoteIP"), host.remoteAddress());
-
-    ini.writeInteger(kWetterlog, QStringLiteral("LogUpdate"), s.LogUpdate);
-    ini.writeBool(kWetterlog, QStringLiteral("LogWochenordner"), s.LogWochenordner);
-    ini.writeBool(kWetterlog, QStringLiteral("LogMonatsordner"), s.LogMonatsordner);
-    ini.writeBool(kWetterlog, QStringLiteral("LogUnterordner"), s.LogUnterordner);
-    ini.writeInteger(kWetterlog, QStringLiteral("LogInterval"), host.logInterval());
-    ini.writeString(kWetterlog, QStringLiteral("LogOrdner"), s.LogOrdner);
-
-    ini.writeBool(kAsynop, QStringLiteral("ASYNOPArchiv"), s.ASYNOPArchiv);
-    ini.writeBool(kAsynop, QStringLiteral("ASYNOPIntervall"), s.ASYNOPIntervall);
-    ini.writeBool(kAsynop, QStringLiteral("ASYNOPMonatsordner"), s.ASYNOPMonatsordner);
-    ini.writeBool(kAsynop, QStringLiteral("ASYNOPWochenordner"), s.ASYNOPWochenordner);
-    ini.writeInteger(kAsynop, QStringLiteral("ASYNOPErdquadrant"), s.ASYNOPErdquadrant);
-    ini.writeString(kAsynop, QStringLiteral("ASYNOPDatei"), s.ASYNOPDatei);
-    ini.writeString(kAsynop, QStringLiteral("ASYNOPAbsender"), s.ASYNOPAbsender);
-    ini.writeString(kAsynop, QStringLiteral("ASYNOPEmpf"), s.ASYNOPEmpf);
-    ini.writeString(kAsynop, QStringLiteral("ASYNOPvor"), s.ASYNOPvor);
-    ini.writeString(kAsynop, QStringLiteral("ASYNOPnach"), s.ASYNOPnach);
-    ini.writeString(kAsynop, QStringLiteral("ASYNOPLat"), s.ASYNOPLat);
-    ini.writeString(kAsynop, QStringLiteral("ASYNOPLong"), s.ASYNOPLong);
-
-    ini.writeString(kArchiv, QStringLiteral("ArchivDatei"), s.ArchivDatei);
-    ini.writeBool(kArchiv, QStringLiteral("ArchivAktiv"), s.ArchivAktiv);
-    ini.writeInteger(kDienst, QStringLiteral("StilleMinuten"), s.StilleMinuten);
-    ini.writeString(kDienst, QStringLiteral("AlarmBefehl"), s.AlarmBefehl);
+    for (const SettingsKey& k : settingsKeys())
+        writeKey(ini, k, s, host);
 
     for (int n = kFirstPanel; n <= kLastPanel; ++n) {
         ini.writeInteger(kFarben, panelKey(n), host.panelColor(n));

@@ -1,20 +1,30 @@
-// The run-now commands of the "Datei" menu by the names the headless program takes after --run:
-// read, import, log, aprs, asynop-new, asynop-line, asynop-end.
+// The run-now commands of the "Datei" menu ("JETZT ... erstellen!") as one table: the name the
+// command line takes after --run and the scheduler's command. The headless and the desktop program
+// check and carry out --run through it.
 #pragma once
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 
-#include "outputs/output_writers.h"
+#include "outputs/scheduler.h"
 
-enum class RunNowAction { Read, Import, Log, Aprs, AsynopNew, AsynopLine, AsynopEnd };
+struct RunNowCommand {
+    const char* name;  // after --run
+    void (Scheduler::*run)();
+};
 
-// The action of a command-line name; nothing for an unknown name.
-std::optional<RunNowAction> parseRunNowAction(const QString& name);
-// Every name, in menu order.
-QStringList runNowActionNames();
+// In the order --help lists them.
+inline constexpr RunNowCommand kRunNowCommands[] = {
+    {"read", &Scheduler::readNow},                  // "JETZT Read erstellen!"
+    {"import", &Scheduler::importNow},              // "JETZT Import erstellen!"
+    {"log", &Scheduler::logNow},                    // "JETZT Log updaten!"
+    {"aprs", &Scheduler::aprsNow},                  // "JETZT APRS erstellen!"
+    {"asynop-new", &Scheduler::asynopNewFile},      // "JETZT ASYNOP erstellen!" / "Neue Datei"
+    {"asynop-line", &Scheduler::asynopAppendLine},  // ... / "Zeile anhängen"
+    {"asynop-end", &Scheduler::asynopEndFile},      // ... / "Dateieende"
+};
 
-// Does what the menu item does: "JETZT Read erstellen!" writes the Read page, "JETZT Import
-// erstellen!" the page of profile 2, and so on.
-void runNow(RunNowAction action, OutputWriters& writers);
+// The command of a command-line name; nullptr for an unknown name.
+const RunNowCommand* runNowCommand(const QString& name);
+// Every name, in the order above.
+QStringList runNowCommandNames();

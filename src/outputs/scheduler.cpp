@@ -19,9 +19,9 @@ Scheduler::Scheduler(StationData& data, Settings& settings, OutputActions& outpu
 void Scheduler::toggleActive() {
     active_ = !active_;
     timersChanged();
-    SecondsCounter = 59;
+    secondsCounter_ = 59;
     if (active_) {
-        ActivationTime = AppClock::currentDateTime();
+        activationTime_ = AppClock::currentDateTime();
         data_.FirstRoundPending = true;
         // A port that does not open, or a server that does not answer, has been reported and is
         // tried again; the switch and everything it starts stay on.
@@ -29,8 +29,8 @@ void Scheduler::toggleActive() {
             input_.openClient();
         else
             input_.openSerial();
-        LogMinutesLeft = logIntervalMs_ / 60000;
-        AprsMinutesLeft = settings_.APRSIntervall;
+        logMinutesLeft_ = logIntervalMs_ / 60000;
+        aprsMinutesLeft_ = settings_.APRSIntervall;
         activationRun();
     } else {
         input_.closeSerial();
@@ -103,12 +103,12 @@ void Scheduler::asynopEndFile() {
 }
 
 void Scheduler::takeStartClock() {
-    StartClock = AppClock::currentDateTime().time().toString(QStringLiteral("hhmm"));
+    startClock_ = AppClock::currentDateTime().time().toString(QStringLiteral("hhmm"));
 }
 
 void Scheduler::updateScheduleTimes() {
-    NextReadTime = nextScheduleTime_(QStringLiteral("Read"));
-    NextImportTime = nextScheduleTime_(QStringLiteral("Import"));
+    nextReadTime_ = nextScheduleTime_(QStringLiteral("Read"));
+    nextImportTime_ = nextScheduleTime_(QStringLiteral("Import"));
 }
 
 void Scheduler::showAsynopStatus() {
@@ -156,17 +156,17 @@ StatusInputs Scheduler::statusInputs() const {
     in.active = active_;
     in.stationLostSince = input_.stationLostSince();
     in.dataStale = active_ && dataFresh && !dataFresh();
-    in.secondsCounter = SecondsCounter;
-    in.nextImportTime = NextImportTime;
-    in.nextReadTime = NextReadTime;
+    in.secondsCounter = secondsCounter_;
+    in.nextImportTime = nextImportTime_;
+    in.nextReadTime = nextReadTime_;
     in.importManuell = settings_.ImportManuell;
     in.readManuell = settings_.ReadManuell;
     in.readMinute = settings_.ReadMinute;
-    in.logMinutesLeft = LogMinutesLeft;
+    in.logMinutesLeft = logMinutesLeft_;
     in.logIntervalMs = logIntervalMs_;
-    in.aprsMinutesLeft = AprsMinutesLeft;
+    in.aprsMinutesLeft = aprsMinutesLeft_;
     in.aprsIntervall = settings_.APRSIntervall;
-    in.activationTime = ActivationTime;
+    in.activationTime = activationTime_;
     return in;
 }
 

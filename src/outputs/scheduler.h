@@ -48,9 +48,10 @@ public:
     void asynopEndFile();
 
     // --- Start-up pieces
-    // StartClock := the present time of day as "hhnn".
+    // The start clock := the present time of day as "hhnn".
     void takeStartClock();
-    // NextReadTime, then NextImportTime, from the schedule lists (also after the WinGT dialog).
+    // The next Read time, then the next Import time, from the schedule lists (also after the WinGT
+    // dialog).
     void updateScheduleTimes();
     // Puts the ASYNOP status text into the first status panel.
     void showAsynopStatus();
@@ -60,13 +61,13 @@ public:
     void setLogInterval(int ms);
 
     // --- State, for the status bar and the tests
-    std::uint8_t secondsCounter() const { return SecondsCounter; }
-    int logMinutesLeft() const { return LogMinutesLeft; }
-    int aprsMinutesLeft() const { return AprsMinutesLeft; }
-    const QString& nextReadTime() const { return NextReadTime; }
-    const QString& nextImportTime() const { return NextImportTime; }
-    const QDateTime& activationTime() const { return ActivationTime; }
-    const QString& startClock() const { return StartClock; }
+    std::uint8_t secondsCounter() const { return secondsCounter_; }
+    int logMinutesLeft() const { return logMinutesLeft_; }
+    int aprsMinutesLeft() const { return aprsMinutesLeft_; }
+    const QString& nextReadTime() const { return nextReadTime_; }
+    const QString& nextImportTime() const { return nextImportTime_; }
+    const QDateTime& activationTime() const { return activationTime_; }
+    const QString& startClock() const { return startClock_; }
     const TitleBar& titleBar() const { return titleBar_; }
     StatusInputs statusInputs() const;
 
@@ -103,13 +104,13 @@ private:
     TitleBar titleBar_;
 
     bool active_ = false;
-    std::uint8_t SecondsCounter = 0;
-    int LogMinutesLeft = 0;
-    int AprsMinutesLeft = 0;
-    QString NextReadTime;
-    QString NextImportTime;
-    QDateTime ActivationTime;
-    QString StartClock;
+    std::uint8_t secondsCounter_ = 0;
+    int logMinutesLeft_ = 0;
+    int aprsMinutesLeft_ = 0;
+    QString nextReadTime_;
+    QString nextImportTime_;
+    QDateTime activationTime_;
+    QString startClock_;
     int logIntervalMs_ = 600000;
     // Wall minute in which the Read / Import page was last written on schedule: a list of one time
     // gives that same time again, which must not write the page at every second of the minute.

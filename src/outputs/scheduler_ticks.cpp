@@ -25,24 +25,24 @@ void Scheduler::tmrSekundenTimer() {
     const QDateTime now = AppClock::currentDateTime();
     // The counter runs 59 down to 0 with the seconds of the wall clock, so it wraps to 59 just as
     // the minute tick comes and the countdowns of the status bar show the real time left.
-    SecondsCounter = std::uint8_t(59 - std::min(now.time().second(), 59));
+    secondsCounter_ = std::uint8_t(59 - std::min(now.time().second(), 59));
     if (input_.clientConnected())
-        input_.sendGroupRequests(SecondsCounter);
+        input_.sendGroupRequests(secondsCounter_);
     checkFresh();  // fresh data in between two outputs count for the message about stale ones
 
     const QString hhnn = hoursMinutes(now.time(), true);
     const qint64 minute = wallMinute(now);
-    if (hhnn == NextReadTime && !settings_.ReadManuell && minute != readWrittenMinute_) {
+    if (hhnn == nextReadTime_ && !settings_.ReadManuell && minute != readWrittenMinute_) {
         readWrittenMinute_ = minute;
         if (mayPublish())
             outputs_.writeReport(1);
-        NextReadTime = nextScheduleTime_(QStringLiteral("Read"));
+        nextReadTime_ = nextScheduleTime_(QStringLiteral("Read"));
     }
-    if (hhnn == NextImportTime && !settings_.ImportManuell && minute != importWrittenMinute_) {
+    if (hhnn == nextImportTime_ && !settings_.ImportManuell && minute != importWrittenMinute_) {
         importWrittenMinute_ = minute;
         if (mayPublish())
             outputs_.writeReport(2);
-        NextImportTime = nextScheduleTime_(QStringLiteral("Import"));
+        nextImportTime_ = nextScheduleTime_(QStringLiteral("Import"));
     }
     refreshTitle();
 }
@@ -51,17 +51,17 @@ void Scheduler::minutencountTimer() {
     const QTime now = AppClock::currentDateTime().time();
 
     advanceWindRing(data_);
-    updateRain24h(data_, hoursMinutes(now, false) == StartClock);
+    updateRain24h(data_, hoursMinutes(now, false) == startClock_);
 
-    if (LogMinutesLeft != 0 && --LogMinutesLeft == 0)
-        LogMinutesLeft = logIntervalMs_ / 60000;
+    if (logMinutesLeft_ != 0 && --logMinutesLeft_ == 0)
+        logMinutesLeft_ = logIntervalMs_ / 60000;
 
-    if (AprsMinutesLeft != 0)
-        --AprsMinutesLeft;
-    if (active_ && AprsMinutesLeft == 0 && settings_.APRSIntervall != 0) {
+    if (aprsMinutesLeft_ != 0)
+        --aprsMinutesLeft_;
+    if (active_ && aprsMinutesLeft_ == 0 && settings_.APRSIntervall != 0) {
         if (mayPublish())
             outputs_.writeAprs();
-        AprsMinutesLeft = settings_.APRSIntervall;
+        aprsMinutesLeft_ = settings_.APRSIntervall;
     }
 
     const QString hhnn = hoursMinutes(now, true);

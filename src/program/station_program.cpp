@@ -6,6 +6,7 @@
 #include "base/app_clock.h"
 #include "config/schedule_list.h"
 #include "config/settings_file.h"
+#include "outputs/run_now.h"
 
 StationProgram::StationProgram()
     : outputs(OutputContext{data, settings, asynop}),
@@ -45,21 +46,9 @@ void StationProgram::recallRecentRain() {
 }
 
 bool StationProgram::runNow(const QString& action) {
-    if (action == QLatin1String("read"))
-        scheduler.readNow();
-    else if (action == QLatin1String("import"))
-        scheduler.importNow();
-    else if (action == QLatin1String("log"))
-        scheduler.logNow();
-    else if (action == QLatin1String("aprs"))
-        scheduler.aprsNow();
-    else if (action == QLatin1String("asynop-new"))
-        scheduler.asynopNewFile();
-    else if (action == QLatin1String("asynop-line"))
-        scheduler.asynopAppendLine();
-    else if (action == QLatin1String("asynop-end"))
-        scheduler.asynopEndFile();
-    else
+    const RunNowCommand* command = runNowCommand(action);
+    if (!command)
         return false;
+    (scheduler.*command->run)();
     return true;
 }

@@ -27,8 +27,8 @@ public:
     // window's values to the links' ones); by default the links' own host.
     void useSettingsHost(SettingsHost& host) { settingsHost_ = &host; }
 
-    // Run-now command by its command-line name ("read", "import", "log", "aprs", "asynop-new",
-    // "asynop-line", "asynop-end"); false for an unknown name.
+    // Run-now command by its command-line name (kRunNowCommands in outputs/run_now.h); false for
+    // an unknown name.
     bool runNow(const QString& action);
 
     StationData data;

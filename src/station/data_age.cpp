@@ -8,7 +8,7 @@ void noteGroupArrival(StationData& data, std::uint8_t groupByte, std::int64_t no
     if (!group)
         return;
     data.GroupArrivedMs[static_cast<std::size_t>(group->index)] = nowMs;
-    if (groupByte == 0xBF) {
+    if (group->carries(Quantity::RainTotal)) {
         if (const Measured total = measuredInRecord(data.Record, Quantity::RainTotal))
             data.RainLog.note(nowMs / 1000, *total);
     }

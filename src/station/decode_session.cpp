@@ -56,7 +56,7 @@ void DecodeSession::feedTcpRead(QByteArrayView read) {
     for (const QByteArray& message : assembler_.feed(read)) {
         if (done())
             return;
-        const std::uint8_t group = DispatchTcpMessage(message, data_.Record);
+        const std::uint8_t group = DispatchTcpMessage(message, data_);
         if (group != 0)
             emitLine(group, nullptr);
     }

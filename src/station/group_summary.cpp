@@ -1,6 +1,11 @@
 #include "station/group_summary.h"
 
+#include <functional>
+#include <iterator>
+#include <type_traits>
+
 #include "base/app_clock.h"
+#include "station/group_table.h"
 #include "station/quality_gate.h"
 #include "station/weather_words.h"
 
@@ -25,6 +30,9 @@ QString stamp(const WeatherRecord& r) {
 }  // namespace
 
 QString groupSummaryLine(const WeatherRecord& r, std::uint8_t groupByte, const Formats& f) {
+    const GroupInfo* group = groupFor(groupByte);
+    if (!group)
+        return {};
     // A value the quality gate calls missing reads "--".
     auto whole = [&r](Quantity q) {
         const Measured v = measuredInRecord(r, q);
@@ -34,43 +42,42 @@ QString groupSummaryLine(const WeatherRecord& r, std::uint8_t groupByte, const F
         const Measured v = measuredInRecord(r, q);
         return v ? f.fixed(*v, 1) : QStringLiteral("--");
     };
-    QString text;
-    switch (groupByte) {
-        case 0x8F:
-            text = QStringLiteral("Feuchte innen %1 %, außen %2 %")
-                       .arg(whole(Quantity::IndoorHum), whole(Quantity::OutdoorHum));
-            break;
-        case 0x9F:
-            text = QStringLiteral("Temperatur innen %1 °C, außen %2 °C")
-                       .arg(tenths(Quantity::IndoorTemp), tenths(Quantity::OutdoorTemp));
-            break;
-        case 0xAF: {
-            text = QStringLiteral("Luftdruck %1 mb").arg(tenths(Quantity::PressureSea));
+    // The main values of each group, in the order of kGroups.
+    const std::function<QString()> texts[] = {
+        [&] {
+            return QStringLiteral("Feuchte innen %1 %, außen %2 %")
+                .arg(whole(Quantity::IndoorHum), whole(Quantity::OutdoorHum));
+        },
+        [&] {
+            return QStringLiteral("Temperatur innen %1 °C, außen %2 °C")
+                .arg(tenths(Quantity::IndoorTemp), tenths(Quantity::OutdoorTemp));
+        },
+        [&] {
+            QString text = QStringLiteral("Luftdruck %1 mb").arg(tenths(Quantity::PressureSea));
             const QString trend = TrendWord(r.Barometer.Trend);
             if (!trend.isEmpty())
                 text += QLatin1Char(' ') + trend;
             const QString forecast = ForecastWord(r.Barometer.Forecast);
             if (!forecast.isEmpty())
                 text += QStringLiteral(", Vorhersage ") + forecast;
-            text += QStringLiteral(", Taupunkt innen %1 °C, außen %2 °C")
-                        .arg(whole(Quantity::IndoorDew), whole(Quantity::OutdoorDew));
-            break;
-        }
-        case 0xBF:
-            text = QStringLiteral("Regen %1 mm/h, gestern %2 mm, gesamt %3 mm")
-                       .arg(whole(Quantity::RainRate), whole(Quantity::RainYesterday),
-                            whole(Quantity::RainTotal));
-            break;
-        case 0xCF:
-            text = QStringLiteral("Wind %1 m/s %2°, Böe %3 m/s %4°, Windchill %5 °C")
-                       .arg(tenths(Quantity::AvgSpeed), whole(Quantity::AvgDir),
-                            tenths(Quantity::GustSpeed), whole(Quantity::GustDir),
-                            whole(Quantity::Windchill));
+            return text + QStringLiteral(", Taupunkt innen %1 °C, außen %2 °C")
+                              .arg(whole(Quantity::IndoorDew), whole(Quantity::OutdoorDew));
+        },
+        [&] {
+            return QStringLiteral("Regen %1 mm/h, gestern %2 mm, gesamt %3 mm")
+                .arg(whole(Quantity::RainRate), whole(Quantity::RainYesterday),
+                     whole(Quantity::RainTotal));
+        },
+        [&] {
+            QString text = QStringLiteral("Wind %1 m/s %2°, Böe %3 m/s %4°, Windchill %5 °C")
+                               .arg(tenths(Quantity::AvgSpeed), whole(Quantity::AvgDir),
+                                    tenths(Quantity::GustSpeed), whole(Quantity::GustDir),
+                                    whole(Quantity::Windchill));
             if (r.Console.BatteryLow)
                 text += QStringLiteral(", Batterie schwach");
-            break;
-        default:
-            return {};
-    }
-    return stamp(r) + QLatin1Char(' ') + text;
+            return text;
+        },
+    };
+    static_assert(std::extent_v<decltype(texts)> == std::size(kGroups));
+    return stamp(r) + QLatin1Char(' ') + texts[group->index]();
 }

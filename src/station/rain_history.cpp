@@ -24,7 +24,8 @@ void RainHistory::note(std::int64_t utcSeconds, std::int32_t total) {
     } else {
         minutes_.push_back({minute, total});
     }
-    // The last minute before the kept span stays: it is the total the span's first rise starts from.
+    // The last minute before the kept span stays: it is the total the span's first rise starts
+    // from.
     while (minutes_.size() > 1 && minutes_[1].minute <= minute - kKeptSeconds)
         minutes_.pop_front();
 }

@@ -37,9 +37,7 @@ void SerialRoad::GroupCheck(const GroupScanner::Candidate& candidate) {
         return;  // a bad or held group leaves the record and GroupSeen untouched
 
     data_.GroupSeen[static_cast<std::size_t>(group.index)] = true;
-    group.decode(body, data_.Record);
-    if (group.groupByte == 0xBF)
-        data_.rainGroupDecoded();
+    applyGroup(data_, group, body);
     if (onDecoded)
         onDecoded(group.groupByte);
 }

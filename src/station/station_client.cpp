@@ -6,6 +6,7 @@
 
 #include "base/app_clock.h"
 #include "base/notifier.h"
+#include "station/group_table.h"
 #include "station/tcp_dispatch.h"
 
 namespace {
@@ -83,16 +84,9 @@ void StationClient::disconnectFromServer() {
 
 std::vector<std::uint8_t> StationClient::requestsAt(int counter) {
     std::vector<std::uint8_t> requests;
-    if (counter % 3 == 0)
-        requests.push_back(0x8F);
-    if (counter % 7 == 0)
-        requests.push_back(0x9F);
-    if (counter % 11 == 0)
-        requests.push_back(0xAF);
-    if (counter % 13 == 0)
-        requests.push_back(0xBF);
-    if (counter % 17 == 0)
-        requests.push_back(0xCF);
+    for (const GroupInfo& group : kGroups)
+        if (counter % group.pollEvery == 0)
+            requests.push_back(group.groupByte);
     return requests;
 }
 
@@ -113,10 +107,7 @@ void StationClient::ClientSocket1Read() {
     for (const QByteArray& message : assembler_.feed(read)) {
         if (clockStopped(message))
             continue;
-        const std::uint8_t group = DispatchTcpMessage(message, data_.Record);
-        if (group == 0xBF)
-            data_.rainGroupDecoded();
-        emit messageHandled(group);
+        emit messageHandled(DispatchTcpMessage(message, data_));
     }
 }
 

@@ -51,8 +51,8 @@ public:
     // The station's clock has stood still for kStoppedClockMs: messages are not taken.
     bool stale() const { return stale_; }
 
-    // The group bytes requested at this value of the seconds counter, in sending order: 0x8F when
-    // divisible by 3, 0x9F by 7, 0xAF by 11, 0xBF by 13, 0xCF by 17 (all five at 0).
+    // The group bytes requested at this value of the seconds counter, in sending order: each group
+    // whose poll period (GroupInfo::pollEvery) divides the counter (all five at 0).
     static std::vector<std::uint8_t> requestsAt(int counter);
     // Sends the requests for this counter value, one single-byte send each; only while connected.
     void GroupRequest(int counter);

@@ -94,6 +94,7 @@ void StationReconnect::retry() {
         client_.open();
         silence_.start();
     }
+    emit retried();
 }
 
 void StationReconnect::onPortLost() {

@@ -31,6 +31,8 @@ public:
     bool clientRoad() const { return road_ == Road::Client; }
     // When the station was lost (invalid while it is there or reception is off).
     QDateTime lostSince() const { return lostSince_; }
+    // The port or server is being tried again every retry period.
+    bool retrying() const { return retry_.isActive(); }
 
     // Shorter periods for tests.
     void setPeriods(int retryMs, int silenceMs);
@@ -38,6 +40,8 @@ public:
 signals:
     // The station was lost or is back.
     void stateChanged();
+    // After each time the port or server was tried again.
+    void retried();
 
 private:
     enum class Road { None, Serial, Client };

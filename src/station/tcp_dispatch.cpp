@@ -3,7 +3,7 @@
 
 #include "station/group_table.h"
 
-std::uint8_t DispatchTcpMessage(QByteArrayView message, WeatherRecord& record) {
+std::uint8_t DispatchTcpMessage(QByteArrayView message, StationData& data) {
     if (message.isEmpty())
         return 0;
     const GroupInfo* group = groupFor(static_cast<std::uint8_t>(message.front()));
@@ -13,6 +13,6 @@ std::uint8_t DispatchTcpMessage(QByteArrayView message, WeatherRecord& record) {
     if (static_cast<std::size_t>(body.size()) < decodedBodySize(*group))
         return 0;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(body.data());
-    group->decode(GroupBody(bytes, static_cast<std::size_t>(body.size())), record);
+    applyGroup(data, *group, GroupBody(bytes, static_cast<std::size_t>(body.size())));
     return group->groupByte;
 }

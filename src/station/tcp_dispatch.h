@@ -7,7 +7,7 @@
 
 #include "station/weather_record.h"
 
-// Decodes the message's body (from its second byte on) into the record when the first byte is a
-// group byte and the message holds every byte the decoder reads. Returns the group byte of the
-// decoder that ran, or 0 when none ran. Never reads outside the message.
-std::uint8_t DispatchTcpMessage(QByteArrayView message, WeatherRecord& record);
+// Takes the message's body (from its second byte on) into the station data (applyGroup) when the
+// first byte is a group byte and the message holds every byte the decoder reads. Returns the group
+// byte of the decoder that ran, or 0 when none ran. Never reads outside the message.
+std::uint8_t DispatchTcpMessage(QByteArrayView message, StationData& data);

@@ -1,6 +1,7 @@
 // The client road's reads: each read from the station server is one message (group byte + body).
 // A message shorter than its decoder needs is kept and completed from the next read(s); it is
-// dropped when the next read begins a new group instead. Nothing is ever decoded from missing bytes.
+// dropped when the next read begins a new group instead. Nothing is ever decoded from missing
+// bytes.
 #pragma once
 
 #include <QByteArray>

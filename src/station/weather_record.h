@@ -130,9 +130,6 @@ struct WeatherRecord {
     ConsoleStatus Console;               // group 0xCF
 };
 
-// The five group kinds in the order the program keeps them (index 0 = 0x8F ... 4 = 0xCF).
-inline constexpr std::array<std::uint8_t, 5> kGroupBytes = {0x8F, 0x9F, 0xAF, 0xBF, 0xCF};
-
 // Everything the station road and the scheduler keep for the whole run: the record and its
 // bookkeeping. One instance lives as long as the program.
 struct StationData {
@@ -159,8 +156,8 @@ struct StationData {
         RainReference = Record.Rain.Total;
         RainReferenceTaken = true;
     }
-    // After a rain group was decoded: while no reference has been taken, its total becomes the
-    // reference, so that the station's whole total never counts as the rain of one day.
+    // After a rain group was decoded (applyGroup in group_table.h): while no reference has been
+    // taken, its total becomes the reference.
     void rainGroupDecoded() {
         if (!RainReferenceTaken)
             takeRainReference();

@@ -9,6 +9,7 @@
 #include "archive/archive_queries.h"
 #include "base/app_clock.h"
 #include "program/station_program.h"
+#include "station/group_table.h"
 #include "station/test_groups.h"
 
 using testing_groups::group;

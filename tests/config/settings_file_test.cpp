@@ -3,12 +3,17 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <type_traits>
+#include <variant>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "base/notifier.h"
+#include "config/ini_file.h"
 #include "config/plain_settings_host.h"
+#include "config/settings_keys.h"
 #include "support/file_bytes.h"
 #include "support/file_size_limit.h"
 
@@ -240,6 +245,43 @@ TEST(SettingsFile, EveryValueSurvivesSaveAndLoadWithUmlauts) {
     EXPECT_EQ(h.fontSizes, f.host.fontSizes);
     EXPECT_EQ(h.fontColors, f.host.fontColors);
     EXPECT_EQ(h.aktivCommands, 0);
+}
+
+// Every key of the table, set away from its default, comes back from the file into its own
+// member: a key spelled one way when written and another when read, or two keys on one member,
+// would lose a value here.
+TEST(SettingsFile, EveryKeyOfTheTableComesBackIntoItsMember) {
+    Settings defaults, changed;
+    defaults.setProgramFolder(QStringLiteral("/p/"));
+    changed.setProgramFolder(QStringLiteral("/p/"));
+    for (const SettingsKey& k : settingsKeys()) {
+        if (auto text = std::get_if<QString Settings::*>(&k.member))
+            changed.** text = QStringLiteral("Wert von ") + QLatin1String(k.key);
+        else if (auto flag = std::get_if<bool Settings::*>(&k.member))
+            changed.** flag = !(defaults.**flag);
+        else if (auto ranged = std::get_if<RangedMember>(&k.member))
+            std::visit(
+                [&](auto m) {
+                    using Value = std::remove_reference_t<decltype(changed.*m)>;
+                    changed.*m = Value(defaults.*m == ranged->high ? ranged->low : ranged->high);
+                },
+                ranged->member);
+    }
+    IniFile ini;
+    storeSettings(ini, changed, PlainSettingsHost{});
+    Settings read;
+    read.setProgramFolder(QStringLiteral("/p/"));
+    PlainSettingsHost host;
+    applySettings(ini, read, host);
+    for (const SettingsKey& k : settingsKeys()) {
+        SCOPED_TRACE(k.key);
+        if (auto text = std::get_if<QString Settings::*>(&k.member))
+            EXPECT_EQ(read.**text, changed.**text);
+        else if (auto flag = std::get_if<bool Settings::*>(&k.member))
+            EXPECT_EQ(read.**flag, changed.**flag);
+        else if (auto ranged = std::get_if<RangedMember>(&k.member))
+            std::visit([&](auto m) { EXPECT_EQ(read.*m, changed.*m); }, ranged->member);
+    }
 }
 
 TEST(SettingsFile, HandEditedFileKeepsEveryLineItDoesNotOwn) {

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include "support/file_bytes.h"
+#include "support/golden.h"
 
 namespace {
 StationTime at(int day, int month, int hour, int minute, int second = 0) {
@@ -103,8 +104,8 @@ QByteArray ReadBytes(const QString& path) {
     return readAll(path);
 }
 
-QByteArray Expected(const QString& name) {
-    return ReadBytes(QStringLiteral(WETTERPULT_TEST_DATA "/outputs/") + name);
+testing::AssertionResult MatchesExpected(const QByteArray& actual, const QString& name) {
+    return matchesGoldenFile(actual, QStringLiteral(WETTERPULT_TEST_DATA "/outputs/") + name);
 }
 
 void MakeBlocker(const QString& path) {

@@ -24,8 +24,9 @@ StationData FrostyNight();
 
 // Bytes of a file; "<missing>" when it cannot be read.
 QByteArray ReadBytes(const QString& path);
-// Bytes of an expected file in tests/data/outputs/.
-QByteArray Expected(const QString& name);
+// Whether the bytes equal the expected file tests/data/outputs/NAME (support/golden.h: the first
+// differing line on failure; rewritten with WETTERPULT_UPDATE_GOLDEN).
+testing::AssertionResult MatchesExpected(const QByteArray& actual, const QString& name);
 // Writes a regular file, so that a path below it cannot be a folder (tests run as root, which
 // ignores permissions).
 void MakeBlocker(const QString& path);

@@ -9,6 +9,7 @@
 #include "outputs/scheduler_fakes.h"
 #include "sim_stream.h"
 #include "station/data_age.h"
+#include "station/group_table.h"
 #include "station/serial_road.h"
 #include "station_model.h"
 

@@ -1,6 +1,8 @@
 # Whole-program run: the headless program under a fixed clock (faketime) replays a simulator
 # capture, runs every run-now command and quits; every output file must equal its expected file.
-# Arguments: PROGRAM, DATA (the whole_program data folder), WORK (a scratch folder).
+# Arguments: PROGRAM, DATA (the whole_program data folder), WORK (a scratch folder). A file that
+# differs is shown as a unified diff; with WETTERPULT_UPDATE_GOLDEN set in the environment
+# (scripts/update-golden.sh) the files written replace the expected ones instead.
 find_program(FAKETIME faketime REQUIRED)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
@@ -24,9 +26,17 @@ endif()
 file(GLOB expected_files ${DATA}/expected/*)
 foreach(expected ${expected_files})
   get_filename_component(name ${expected} NAME)
+  if(DEFINED ENV{WETTERPULT_UPDATE_GOLDEN} AND EXISTS ${WORK}/${name})
+    file(COPY_FILE ${WORK}/${name} ${expected} ONLY_IF_DIFFERENT)
+    continue()
+  endif()
   execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${expected} ${WORK}/${name}
                   RESULT_VARIABLE differs)
   if(differs)
+    find_program(DIFF_PROGRAM diff)
+    if(DIFF_PROGRAM)
+      execute_process(COMMAND ${DIFF_PROGRAM} -u --text ${expected} ${WORK}/${name})
+    endif()
     message(FATAL_ERROR "${name} weicht von ${expected} ab")
   endif()
 endforeach()

@@ -10,6 +10,7 @@
 #include "console_encoder.h"
 #include "outputs/weather_log.h"
 #include "program/station_program.h"
+#include "station/group_table.h"
 #include "station_model.h"
 #include "support/pseudo_terminal.h"
 #include "support/wait.h"

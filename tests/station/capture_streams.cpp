@@ -1,6 +1,7 @@
 // Builds the committed captures. Each stream is described beside its file in a .txt note.
 #include "capture_streams.h"
 
+#include "station/group_table.h"
 #include "test_groups.h"
 
 namespace testing_groups {

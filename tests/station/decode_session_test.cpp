@@ -5,6 +5,7 @@
 #include <random>
 
 #include "station/decode_session.h"
+#include "station/group_table.h"
 #include "test_groups.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "station/group_scanner.h"
+#include "station/group_table.h"
 #include "test_groups.h"
 
 namespace {

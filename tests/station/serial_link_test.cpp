@@ -5,6 +5,7 @@
 
 #include "base/notifier.h"
 #include "console_encoder.h"
+#include "station/group_table.h"
 #include "station/serial_link.h"
 #include "station_model.h"
 #include "support/pseudo_terminal.h"

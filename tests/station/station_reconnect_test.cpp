@@ -32,8 +32,11 @@ struct Rig {
         ASSERT_TRUE(QFile::link(pty.slavePath(), port));
     }
     bool lost() const { return reconnect.lostSince().isValid(); }
-    // Enough time for several retries.
-    void letRetry() { QTest::qWait(kRetryMs * 5); }
+    // Waits until the port or server has been tried again a few times.
+    void letRetry() {
+        QSignalSpy retries(&reconnect, &StationReconnect::retried);
+        ASSERT_TRUE(waitUntil([&] { return retries.count() >= 3; }));
+    }
 
     RecordingNotifier notifier;
     ScopedNotifier scope{notifier};
@@ -84,7 +87,8 @@ TEST(StationReconnect, SerialStationComesBackAtTheSamePath) {
     QFile::remove(rig.port);
     PseudoTerminal third;
     rig.movePortTo(third);
-    rig.letRetry();
+    EXPECT_FALSE(rig.reconnect.retrying());
+    QCoreApplication::processEvents();
     EXPECT_FALSE(rig.link.isOpen());
     EXPECT_FALSE(rig.lost());
     EXPECT_EQ(rig.notifier.texts().size(), 4);

@@ -64,21 +64,23 @@ TEST(TcpMessageAssembler, ShortMessageIsDroppedWhenANewGroupBegins) {
 }
 
 TEST(TcpDispatch, DecodesByFirstByteAndNeverReadsOutside) {
-    WeatherRecord r;
-    EXPECT_EQ(DispatchTcpMessage(cfMessage(), r), 0xCF);
+    StationData d;
+    const WeatherRecord& r = d.Record;
+    EXPECT_EQ(DispatchTcpMessage(cfMessage(), d), 0xCF);
     EXPECT_EQ(r.Wind.GustSpeed, 156);
     EXPECT_EQ(r.Windchill.Current, -7);
     EXPECT_EQ(r.Console.DisplaySection, 5);
 
-    WeatherRecord untouched;
-    EXPECT_EQ(DispatchTcpMessage(QByteArray("A"), untouched), 0);
-    EXPECT_EQ(DispatchTcpMessage(QByteArrayView(), untouched), 0);
+    StationData kept;
+    const WeatherRecord& untouched = kept.Record;
+    EXPECT_EQ(DispatchTcpMessage(QByteArray("A"), kept), 0);
+    EXPECT_EQ(DispatchTcpMessage(QByteArrayView(), kept), 0);
     // One byte short of what the decoder reads: nothing decoded.
     const QByteArray shortBf =
         testing_groups::group(0xBF, testing_groups::sampleRecord()).first(12);
-    EXPECT_EQ(DispatchTcpMessage(shortBf, untouched), 0);
+    EXPECT_EQ(DispatchTcpMessage(shortBf, kept), 0);
     EXPECT_EQ(untouched.Rain.Total, 0);
     // Exactly the bytes the decoder reads (no checksum) is enough.
-    EXPECT_EQ(DispatchTcpMessage(shortBf + QByteArray(1, '\x12'), untouched), 0xBF);
+    EXPECT_EQ(DispatchTcpMessage(shortBf + QByteArray(1, '\x12'), kept), 0xBF);
     EXPECT_EQ(untouched.Rain.Total, 1234);
 }

@@ -2,6 +2,7 @@
 // single read may hold several group messages; each must reach its decoder.
 #include <gtest/gtest.h>
 
+#include "station/group_table.h"
 #include "station/tcp_dispatch.h"
 #include "station/tcp_message_assembler.h"
 #include "test_groups.h"
@@ -45,8 +46,8 @@ TEST(TcpMessagesInOneRead, EveryMessageOfAReadIsHandedOn) {
     ASSERT_EQ(ready.size(), 1u);
     EXPECT_EQ(ready[0].size(), 14 + 2 + 27);
 
-    WeatherRecord r;
+    StationData d;
     for (const QByteArray& m : a.feed(all))
-        EXPECT_NE(DispatchTcpMessage(m, r), 0);
-    EXPECT_EQ(r.Rain.Total, testing_groups::sampleRecord().Rain.Total);
+        EXPECT_NE(DispatchTcpMessage(m, d), 0);
+    EXPECT_EQ(d.Record.Rain.Total, testing_groups::sampleRecord().Rain.Total);
 }

@@ -1,6 +1,7 @@
 #include "sim_stream.h"
 
 #include "console_encoder.h"
+#include "station/group_table.h"
 #include "station/weather_record.h"
 
 SimStream::SimStream(StationModel& model, std::uint64_t seed, SimFaults faults)

@@ -11,6 +11,7 @@
 #include "archive/ui/verlauf_window.h"
 #include "base/app_clock.h"
 #include "base/formats.h"
+#include "station/group_table.h"
 #include "station_model.h"
 
 namespace {

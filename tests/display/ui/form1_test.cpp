@@ -214,7 +214,15 @@ TEST(Form1, FillDisplayWritesTheLabelsAndChangesNothingTheSecondTime) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     LayoutRequests layouts;
     form.installEventFilter(&layouts);
-    QTest::qWait(100);  // the layout of the first show settles
+    // The layout of the first show settles: posted events are handled until a round of them
+    // brings no layout request.
+    for (int round = 0; round < 100; ++round) {
+        layouts.count = 0;
+        QApplication::sendPostedEvents();
+        QApplication::processEvents();
+        if (layouts.count == 0)
+            break;
+    }
     layouts.count = 0;
     form.FillDisplay(data);
     QApplication::processEvents();
