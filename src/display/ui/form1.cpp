@@ -68,6 +68,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     colorDialog_->setOption(QColorDialog::DontUseNativeDialog);
     fontDialog_ = new FontChoiceDialog(this);
     connectMenus();
+    // Until the first group, the value labels show "--" rather than their design captions, which
+    // would read like values ("ZeitHi", "12:30:00").
+    applyRefresh(::FillDisplay(StationData{}, DisplayMemory{}, Formats::german(),
+                               AppClock::currentDateTime()));
     resize(615, 523 + menuBar()->sizeHint().height());
 }
 
