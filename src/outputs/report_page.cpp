@@ -30,6 +30,11 @@ QString num(qint64 value) {
     return QString::number(value);
 }
 
+// The page says "UTC": the station's (and the computer's) local time less the time-zone setting.
+QDateTime pageUtc(const QDateTime& local, int zeitzone) {
+    return local.addSecs(-3600 * qint64(zeitzone));
+}
+
 constexpr double kConvertedGauge = 5.5225;  // the rebuilt 235 mm gauge counts 5.5225 times as much
 
 class PageBuilder {
@@ -39,7 +44,7 @@ public:
 
     // " am <date> um <time>" of a station time stamp.
     QString stamp(const StationTime& t) const {
-        const QDateTime moment = StationDateTime(t, now_);
+        const QDateTime moment = pageUtc(StationDateTime(t, now_), s_.Zeitzone);
         return QStringLiteral(" am ") + f_.shortDate(moment.date()) + QStringLiteral(" um ") +
                f_.longTime(moment.time());
     }
@@ -151,7 +156,7 @@ QStringList BuildReportLines(const WeatherRecord& record, const Settings& settin
     lines << p.Betreff << QString();
     lines << p.VOR;
     lines << QString() << QString();
-    const QDateTime station = StationDateTime(record.Clock.Time, now);
+    const QDateTime station = pageUtc(StationDateTime(record.Clock.Time, now), settings.Zeitzone);
     lines << QStringLiteral("Aktuelle Wetterwerte vom ") + formats.shortDate(station.date()) +
                  QStringLiteral(" um ") + formats.longTime(station.time()) + QStringLiteral(" UTC");
     lines << kRule;

@@ -23,6 +23,7 @@
 #include "base/formats.h"
 #include "base/notifier.h"
 #include "base/system_reason.h"
+#include "base/ui/dialog_parts.h"
 
 namespace {
 // Points per series: enough for a wide screen, so a year draws as quickly as a day.
@@ -92,6 +93,7 @@ QPushButton* button(const QString& text, QWidget* parent) {
 }  // namespace
 
 VerlaufWindow::VerlaufWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    closeOnEscape(this);
     setObjectName(QStringLiteral("Verlauf"));
     setWindowTitle(QStringLiteral("Verlauf"));
     resize(1100, 900);
