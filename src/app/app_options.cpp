@@ -47,7 +47,8 @@ const char* const kAppHelp =
     "  --export-csv VON BIS    das Archiv von VON bis BIS (Tage wie 2024-06-01 oder\n"
     "                          01.06.2024, BIS einschließlich) als CSV auf die Standardausgabe\n"
     "  --days                  mit --export-csv: die Tageswerte statt der Minuten\n"
-    "  --help                  diese Hilfe\n"
+    "  -h, --help              diese Hilfe\n"
+    "  --version               die Version\n"
     "\n"
     "Strg-C, SIGTERM oder SIGHUP (Terminal geschlossen) beenden das Programm geordnet:\n"
     "Einstellungen speichern, Schnittstelle schließen, ein Server bekommt \"-Disconnect\".\n"
@@ -102,6 +103,36 @@ bool takeValues(QStringList& arguments, const QString& option, int least, int mo
 }
 
 bool parseAppOptions(const QStringList& given, AppOptions* options, QString* error) {
+    // A wrong option is named before any other complaint.
+    static const QStringList known = {QStringLiteral("h"),
+                                      QStringLiteral("help"),
+                                      QStringLiteral("version"),
+                                      QStringLiteral("headless"),
+                                      QStringLiteral("port"),
+                                      QStringLiteral("client"),
+                                      QStringLiteral("folder"),
+                                      QStringLiteral("activate"),
+                                      QStringLiteral("status-every"),
+                                      QStringLiteral("show-groups"),
+                                      QStringLiteral("replay"),
+                                      QStringLiteral("run"),
+                                      QStringLiteral("quit"),
+                                      QStringLiteral("clock-from-stream"),
+                                      QStringLiteral("stream-year"),
+                                      QStringLiteral("days"),
+                                      QStringLiteral("import-log"),
+                                      QStringLiteral("export-csv")};
+    for (const QString& argument : given.mid(1)) {
+        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-"))
+            continue;
+        QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+        name = name.left(name.indexOf(QLatin1Char('=')));
+        if (!known.contains(name)) {
+            *error = QStringLiteral("Unbekannte Option: %1 (--help zeigt den Aufruf)")
+                         .arg(argument.left(argument.indexOf(QLatin1Char('='))));
+            return false;
+        }
+    }
     QStringList arguments = given;
     bool importing = false;
     QStringList range;
@@ -119,8 +150,9 @@ bool parseAppOptions(const QStringList& given, AppOptions* options, QString* err
         return false;
     }
     QCommandLineParser parser;
+    parser.addOptions(commandline::standardOptions());
     parser.addOptions(
-        {QCommandLineOption(QStringLiteral("help")), QCommandLineOption(QStringLiteral("headless")),
+        {QCommandLineOption(QStringLiteral("headless")),
          QCommandLineOption(QStringLiteral("port"), QString(), QStringLiteral("NAME")),
          QCommandLineOption(QStringLiteral("client"), QString(), QStringLiteral("HOST:PORT")),
          QCommandLineOption(QStringLiteral("folder"), QString(), QStringLiteral("ORDNER")),
@@ -136,6 +168,7 @@ bool parseAppOptions(const QStringList& given, AppOptions* options, QString* err
     if (!commandline::parse(parser, arguments, error))
         return false;
     options->help = parser.isSet(QStringLiteral("help"));
+    options->version = parser.isSet(QStringLiteral("version"));
     options->headless = parser.isSet(QStringLiteral("headless"));
     options->port = parser.value(QStringLiteral("port"));
     options->folder = parser.value(QStringLiteral("folder"));

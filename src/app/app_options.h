@@ -6,6 +6,7 @@
 
 struct AppOptions {
     bool help = false;
+    bool version = false;
     bool headless = false;
     QString port;        // serial port for this run; empty: the one of the settings file
     QString clientHost;  // client of this server for this run when not empty

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/command_line.h"
 #include "decode_live.h"
 #include "station/decode_session.h"
 
@@ -46,48 +47,44 @@ std::size_t positiveNumber(const QCommandLineParser& parser, const QString& name
     return static_cast<std::size_t>(v);
 }
 
+const char* const kHelp =
+    "Aufruf: wetterpult-decode [DATEI|-] [--chunk N] [--groups N]\n"
+    "        wetterpult-decode --serial GERÄT [--groups N]\n"
+    "        wetterpult-decode --tcp HOST:PORT [--counter N] [--groups N]\n"
+    "\n"
+    "Liest rohe Bytes einer Wetterstation (WX200/WM918/WMR918), schneidet die fünf\n"
+    "Datengruppen heraus, prüft ihre Prüfsumme und gibt je Gruppe eine JSON-Zeile mit dem\n"
+    "ganzen Wetterdatensatz aus.\n"
+    "\n"
+    "  DATEI             Datei mit Stationsbytes; - oder nichts liest die Standardeingabe\n"
+    "  --chunk N         Bytes je Portion, die der Gruppensuche übergeben wird (Vorgabe 1)\n"
+    "  --groups N        nach N ausgegebenen Gruppen beenden\n"
+    "  --serial GERÄT    von einer seriellen Schnittstelle lesen: COM1 (= /dev/ttyS0),\n"
+    "                    ttyUSB0 oder ein Pfad wie /dev/pts/3; Ende mit Strg-C\n"
+    "  --tcp HOST:PORT   einen Station-Server abfragen wie Wetterpult im Client-Betrieb\n"
+    "                    (einmal je Sekunde); ohne Prüfsummentest, \"checksum\" ist null;\n"
+    "                    Ende mit Strg-C\n"
+    "  --counter N       mit --tcp: Startwert des Sekundenzählers (59..0, Vorgabe 59; bei 0\n"
+    "                    werden alle fünf Gruppen angefragt)\n"
+    "  -h, --help        diese Hilfe\n"
+    "  --version         die Version\n";
+
 Options parseOptions(const QCoreApplication& app) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Liest rohe Bytes einer Wetterstation (WX200/WM918/WMR918), schneidet die fünf "
-        "Datengruppen "
-        "heraus, prüft ihre Prüfsumme und gibt je Gruppe eine JSON-Zeile mit dem ganzen "
-        "Wetterdatensatz aus."));
-    parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("DATEI"),
-                                 QStringLiteral("Datei mit Stationsbytes; - oder nichts liest die "
-                                                "Standardeingabe."),
-                                 QStringLiteral("[DATEI|-]"));
-    parser.addOption({QStringLiteral("chunk"),
-                      QStringLiteral("Bytes je Portion, die der Gruppensuche übergeben wird "
-                                     "(Vorgabe 1)."),
-                      QStringLiteral("N"), QStringLiteral("1")});
-    parser.addOption({QStringLiteral("groups"),
-                      QStringLiteral("Nach N ausgegebenen Gruppen beenden."), QStringLiteral("N")});
+    parser.addOptions(commandline::standardOptions());
     parser.addOption(
-        {QStringLiteral("serial"),
-         QStringLiteral("Von einer seriellen Schnittstelle lesen: COM1 (= /dev/ttyS0), "
-                        "ttyUSB0 oder ein Pfad wie /dev/pts/3. Ende mit Strg-C."),
-         QStringLiteral("GERÄT")});
-    parser.addOption({QStringLiteral("tcp"),
-                      QStringLiteral("Einen Station-Server abfragen wie Wetterpult im "
-                                     "Client-Betrieb (einmal je Sekunde); ohne Prüfsummentest, "
-                                     "\"checksum\" ist null. Ende mit Strg-C."),
-                      QStringLiteral("HOST:PORT")});
-    parser.addOption({QStringLiteral("counter"),
-                      QStringLiteral("Mit --tcp: Startwert des Sekundenzählers (59..0, Vorgabe "
-                                     "59; bei 0 werden alle fünf Gruppen angefragt)."),
-                      QStringLiteral("N"), QStringLiteral("59")});
-    if (!parser.parse(app.arguments())) {
-        const QStringList unknown = parser.unknownOptionNames();
-        fail(unknown.isEmpty()
-                 ? QStringLiteral("Fehler in der Befehlszeile: %1").arg(parser.errorText())
-                 : QStringLiteral("Unbekannte Option '%1' (--help zeigt die Optionen).")
-                       .arg(unknown.first()),
-             2);
-    }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
+        {QStringLiteral("chunk"), QString(), QStringLiteral("N"), QStringLiteral("1")});
+    parser.addOption({QStringLiteral("groups"), QString(), QStringLiteral("N")});
+    parser.addOption({QStringLiteral("serial"), QString(), QStringLiteral("GERÄT")});
+    parser.addOption({QStringLiteral("tcp"), QString(), QStringLiteral("HOST:PORT")});
+    parser.addOption(
+        {QStringLiteral("counter"), QString(), QStringLiteral("N"), QStringLiteral("59")});
+    QString error;
+    // One input file at most; a second is named by the check below.
+    if (!commandline::parse(parser, app.arguments(), &error, 2))
+        fail(error, 2);
+    if (commandline::answerHelpOrVersion(parser, "wetterpult-decode", kHelp))
+        std::exit(0);
 
     Options o;
     const QStringList args = parser.positionalArguments();

@@ -374,6 +374,26 @@ std::optional<MinuteRow> ArchiveReader::minuteAt(std::int64_t minute, std::int64
     return found;
 }
 
+ArchiveReader::RainAround ArchiveReader::rainAround(const MinuteRow& row) {
+    RainAround rain;
+    const std::optional<std::int32_t> total = row[Quantity::RainTotal];
+    if (!open_ || !total)
+        return rain;
+    if (const std::optional<MinuteRow> before = minuteAt(row.minute - 60, 9 * 60)) {
+        if (const std::optional<std::int32_t> earlier = (*before)[Quantity::RainTotal])
+            rain.minute = *total >= *earlier ? *total - *earlier : *total;
+    }
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    const std::int64_t hour = hourFloor(row.minute);
+    std::int32_t sum = 0;
+    for (const auto& [index, mm] : rainPer(db, hour, hour + kHour, kHour)) {
+        (void)index;
+        sum += mm;
+    }
+    rain.hour = sum;
+    return rain;
+}
+
 std::optional<std::pair<std::int64_t, std::int64_t>> ArchiveReader::extent() {
     if (!open_)
         return std::nullopt;

@@ -87,6 +87,14 @@ public:
                                                                      int bucketSeconds);
     // The row of this minute, or the nearest one before it within `reach` seconds.
     std::optional<MinuteRow> minuteAt(std::int64_t minute, std::int64_t reach = 0);
+    // The rain that fell in a minute (the total's rise from the row before it, within ten minutes;
+    // a total that fell counts its new value) and in the UTC hour that holds it. Nothing where the
+    // archive cannot tell.
+    struct RainAround {
+        std::optional<std::int32_t> minute;
+        std::optional<std::int32_t> hour;
+    };
+    RainAround rainAround(const MinuteRow& row);
     // The first and last minute in the archive (nullopt when empty).
     std::optional<std::pair<std::int64_t, std::int64_t>> extent();
 

@@ -33,8 +33,10 @@ QString grouped(qint64 n) {
 }  // namespace
 
 QString logImportSummary(const LogImportCounts& c) {
-    QString text = QString::fromUtf8("%1 Zeilen übernommen, %2 übersprungen")
-                       .arg(grouped(c.taken), grouped(c.skipped));
+    QString text = QString::fromUtf8("%1 %2 übernommen, %3 übersprungen")
+                       .arg(grouped(c.taken),
+                            c.taken == 1 ? QStringLiteral("Zeile") : QStringLiteral("Zeilen"),
+                            grouped(c.skipped));
     if (c.present > 0)
         text += QStringLiteral(", %1 schon im Archiv").arg(grouped(c.present));
     return text;

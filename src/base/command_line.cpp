@@ -1,22 +1,63 @@
 #include "base/command_line.h"
 
+#include <QRegularExpression>
+#include <cstdio>
+
+#include "base/program_version.h"
+
 namespace commandline {
 
-bool parse(QCommandLineParser& parser, const QStringList& arguments, QString* error) {
+namespace {
+// Qt's text for an option given without its value.
+const QRegularExpression kMissingValue(QStringLiteral("^Missing value after '(.*)'"));
+}  // namespace
+
+QList<QCommandLineOption> standardOptions() {
+    return {QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}),
+            QCommandLineOption(QStringLiteral("version"))};
+}
+
+bool answerHelpOrVersion(const QCommandLineParser& parser, const char* program, const char* help) {
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(help, stdout);
+        return true;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("%s %s\n", program, kProgramVersionText);
+        return true;
+    }
+    return false;
+}
+
+int fail(const char* program, const QString& text) {
+    std::fprintf(stderr, "%s: %s\n", program, text.toLocal8Bit().constData());
+    std::fflush(stderr);
+    return 2;
+}
+
+bool parse(QCommandLineParser& parser, const QStringList& arguments, QString* error,
+           int positional) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (parser.parse(arguments)) {
-        if (!parser.positionalArguments().isEmpty()) {
-            *error =
-                QStringLiteral("Unerwartetes Argument: %1").arg(parser.positionalArguments()[0]);
+        if (parser.positionalArguments().size() > positional) {
+            *error = QStringLiteral("Unerwartetes Argument: %1 (--help zeigt den Aufruf)")
+                         .arg(parser.positionalArguments()[positional]);
             return false;
         }
         return true;
     }
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty())
-        *error = QStringLiteral("Unbekannte Option: %1").arg(unknown.first());
+        *error = QStringLiteral("Unbekannte Option: %1%2 (--help zeigt den Aufruf)")
+                     .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
+                          unknown.first());
+    else if (const QRegularExpressionMatch m = kMissingValue.match(parser.errorText());
+             m.hasMatch())
+        *error =
+            QStringLiteral("%1 braucht einen Wert (--help zeigt den Aufruf)").arg(m.captured(1));
     else
-        *error = QStringLiteral("Ungültiger Aufruf (%1)").arg(parser.errorText());
+        *error = QStringLiteral("Ungültiger Aufruf (%1; --help zeigt den Aufruf)")
+                     .arg(parser.errorText());
     return false;
 }
 

@@ -30,8 +30,14 @@ MessageAnswer notify(const QString& caption, const QString& text, MessageButtons
     return Notifier::current().show(Message{caption, text, buttons, details});
 }
 
-void reportError(const QString& text) {
-    notify(QStringLiteral("Wetterpult"), text);
+void inform(const QString& caption, const QString& text) {
+    Message message{caption, text, MessageButtons::Ok, {}};
+    message.information = true;
+    Notifier::current().show(message);
+}
+
+void reportError(const QString& text, const QString& details) {
+    notify(QStringLiteral("Wetterpult"), text, MessageButtons::Ok, details);
 }
 
 MessageAnswer StderrNotifier::show(const Message& message) {

@@ -16,6 +16,9 @@ struct Message {
     // What failed and why, e.g. "/home/wx/aprs.txt: Platte voll": the message box's details, the
     // end of the standard-error line. Empty when the text says it all.
     QString details;
+    // A result the user asked for (an import summary, a distance), not a problem: shown with the
+    // information icon.
+    bool information = false;
 };
 
 class Notifier {
@@ -32,8 +35,11 @@ public:
 // Shows a message through the current notifier.
 MessageAnswer notify(const QString& caption, const QString& text,
                      MessageButtons buttons = MessageButtons::Ok, const QString& details = {});
-// The general error handler: a message box with the error text, captioned with the program name.
-void reportError(const QString& text);
+// Shows a result the user asked for, with the information icon and "OK".
+void inform(const QString& caption, const QString& text);
+// The general error handler: a message box with the error text, captioned with the program name,
+// and the details (what failed and why) when there are any.
+void reportError(const QString& text, const QString& details = {});
 
 // Writes "caption: text" to standard error, followed by " (details)" when there are details, and
 // answers with the first button.

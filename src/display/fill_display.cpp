@@ -69,6 +69,26 @@ private:
     QDateTime now_;
 };
 
+// Group kinds by their index in StationData (0 = 0x8F ... 4 = 0xCF).
+constexpr std::size_t kClockGroup = 0;  // clock, humidities
+constexpr std::size_t kTempGroup = 1;
+constexpr std::size_t kBaroGroup = 2;  // barometer, dew points
+constexpr std::size_t kRainGroup = 3;
+constexpr std::size_t kWindGroup = 4;  // wind, wind chill, console
+
+// Labels of a group that has not arrived: the label's own word and kNoValue, no invented number.
+// Time labels are left empty.
+struct Unknown {
+    Refresh& r;
+    void operator()(const char* name, const char* prefix) const {
+        r.label(name, QString::fromUtf8(prefix) + kNoValue);
+    }
+    void blank(std::initializer_list<const char*> names) const {
+        for (const char* name : names)
+            r.label(name, QString());
+    }
+};
+
 QString alarmText(bool set, qint64 limit, const QString& unit) {
     return set ? QStringLiteral("Alarm bei ") + num(limit) + unit : kAlarmNotSet;
 }
@@ -145,47 +165,127 @@ DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
                            const Formats& formats, const QDateTime& now) {
     const WeatherRecord& w = data.Record;
     Refresh r(formats, w.Clock.Time, now);
+    auto arrived = [&data](std::size_t group) { return data.GroupArrivedMs[group] != 0; };
+    const Unknown unknown{r};
+    bool anyArrived = false;
+    for (std::size_t g = 0; g < data.GroupArrivedMs.size(); ++g)
+        anyArrived = anyArrived || arrived(g);
 
-    stationClock(r, w.Clock, formats, now);
-    r.label("Label6", w.Clock.AlarmSet ? QStringLiteral("Alarm um ") + num(w.Clock.AlarmHour) +
-                                             QStringLiteral(":") + num(w.Clock.AlarmMinute)
-                                       : kAlarmNotSet);
+    // Station clock: before any group there is no "last query" to show.
+    if (anyArrived) {
+        stationClock(r, w.Clock, formats, now);
+    } else {
+        unknown("Label1", "");
+        unknown.blank({"Label2"});
+    }
+    if (!arrived(kClockGroup)) {
+        unknown("Label6", "Alarm: ");
+        for (const char* current : {"Label8", "Label5"})
+            unknown(current, "Aktuell ");
+        for (const char* hi : {"Label9", "Label14"})
+            unknown(hi, "Hi ");
+        for (const char* lo : {"Label10", "Label15"})
+            unknown(lo, "Lo ");
+        unknown.blank({"Label7", "Label13", "Label18", "Label19"});
+        for (const char* alarm : {"Label11", "Label12", "Label16", "Label17"})
+            unknown(alarm, "Alarm: ");
+    } else {
+        r.label("Label6", w.Clock.AlarmSet ? QStringLiteral("Alarm um ") + num(w.Clock.AlarmHour) +
+                                                 QStringLiteral(":") + num(w.Clock.AlarmMinute)
+                                           : kAlarmNotSet);
 
-    humidity(r, w.IndoorHum, "Label8", "ProgressBar1", "Label9", "Label7", "Label10", "Label13",
-             "Label11", "Label12");
-    humidity(r, w.OutdoorHum, "Label5", "ProgressBar2", "Label14", "Label18", "Label15", "Label19",
-             "Label16", "Label17");
-    temperature(r, w.IndoorTemp, kBlankDegC, kDegC, "Label22", "ProgressBar4", "Label23", "Label27",
-                "Label24", "Label28", "Label25", "Label26");
-    temperature(r, w.OutdoorTemp, kDegC, kBlankDegC, "Label29", "ProgressBar3", "Label30",
-                "Label34", "Label31", "Label35", "Label32", "Label33");
+        humidity(r, w.IndoorHum, "Label8", "ProgressBar1", "Label9", "Label7", "Label10", "Label13",
+                 "Label11", "Label12");
+        humidity(r, w.OutdoorHum, "Label5", "ProgressBar2", "Label14", "Label18", "Label15",
+                 "Label19", "Label16", "Label17");
+    }
+    if (!arrived(kTempGroup)) {
+        for (const char* current : {"Label22", "Label29"})
+            unknown(current, "Aktuell ");
+        for (const char* hi : {"Label23", "Label30"})
+            unknown(hi, "Hi ");
+        for (const char* lo : {"Label24", "Label31"})
+            unknown(lo, "Lo ");
+        unknown.blank({"Label27", "Label28", "Label34", "Label35"});
+        for (const char* alarm : {"Label25", "Label26", "Label32", "Label33"})
+            unknown(alarm, "Alarm: ");
+    } else {
+        temperature(r, w.IndoorTemp, kBlankDegC, kDegC, "Label22", "ProgressBar4", "Label23",
+                    "Label27", "Label24", "Label28", "Label25", "Label26");
+        temperature(r, w.OutdoorTemp, kDegC, kBlankDegC, "Label29", "ProgressBar3", "Label30",
+                    "Label34", "Label31", "Label35", "Label32", "Label33");
+    }
 
-    // Barometer
-    r.label("Label37", QStringLiteral("Local: ") + num(w.Barometer.Local) + QStringLiteral(" mb"));
-    r.label("Label38",
-            QStringLiteral("Sealevel: ") + r.tenths(w.Barometer.SeaLevel) + QStringLiteral(" mb"));
-    codedWord(r, "Label39", memory.trendLabel, QStringLiteral("Trend: "),
-              trendName(w.Barometer.Trend), w.Barometer.Trend, kTrendPictures, r.out.trendPicture);
-    codedWord(r, "Label40", memory.forecastLabel, QStringLiteral("Vorhersage: "),
-              forecastName(w.Barometer.Forecast), w.Barometer.Forecast, kForecastPictures,
-              r.out.forecastPicture);
-    r.label("Label41", alarmText(w.Barometer.AlarmSet, w.Barometer.Alarm, QStringLiteral(" mb")));
+    if (!arrived(kBaroGroup)) {
+        unknown("Label37", "Local: ");
+        unknown("Label38", "Sealevel: ");
+        unknown("Label39", "Trend: ");
+        unknown("Label40", "Vorhersage: ");
+        for (const char* current : {"Label42", "Label46"})
+            unknown(current, "Aktuell ");
+        for (const char* hi : {"Label43", "Label49"})
+            unknown(hi, "Hi ");
+        for (const char* lo : {"Label44", "Label50"})
+            unknown(lo, "Lo ");
+        unknown.blank({"Label47", "Label48", "Label52", "Label53"});
+        for (const char* alarm : {"Label41", "Label45", "Label51"})
+            unknown(alarm, "Alarm: ");
+    } else {
+        // Barometer
+        r.label("Label37",
+                QStringLiteral("Local: ") + num(w.Barometer.Local) + QStringLiteral(" mb"));
+        r.label("Label38", QStringLiteral("Sealevel: ") + r.tenths(w.Barometer.SeaLevel) +
+                               QStringLiteral(" mb"));
+        codedWord(r, "Label39", memory.trendLabel, QStringLiteral("Trend: "),
+                  trendName(w.Barometer.Trend), w.Barometer.Trend, kTrendPictures,
+                  r.out.trendPicture);
+        codedWord(r, "Label40", memory.forecastLabel, QStringLiteral("Vorhersage: "),
+                  forecastName(w.Barometer.Forecast), w.Barometer.Forecast, kForecastPictures,
+                  r.out.forecastPicture);
+        r.label("Label41",
+                alarmText(w.Barometer.AlarmSet, w.Barometer.Alarm, QStringLiteral(" mb")));
 
-    dewPoint(r, w.IndoorDew, w.DewStatus.IndoorOutOfRange, "Label42", "Label43", "Label47",
-             "Label44", "Label48", "Label45");
-    dewPoint(r, w.OutdoorDew, w.DewStatus.OutdoorOutOfRange, "Label46", "Label49", "Label52",
-             "Label50", "Label53", "Label51");
+        dewPoint(r, w.IndoorDew, w.DewStatus.IndoorOutOfRange, "Label42", "Label43", "Label47",
+                 "Label44", "Label48", "Label45");
+        dewPoint(r, w.OutdoorDew, w.DewStatus.OutdoorOutOfRange, "Label46", "Label49", "Label52",
+                 "Label50", "Label53", "Label51");
+    }
 
-    // Rain
-    r.label("Label55", w.Rain.RateOutOfRange
-                           ? kOutOfRange
-                           : QStringLiteral("Rate: ") + num(w.Rain.Rate) + QStringLiteral(" mm/h"));
-    r.label("Label56", QStringLiteral("Gestern: ") + num(w.Rain.Yesterday) + QStringLiteral(" mm"));
-    r.label("Label57", QStringLiteral("Total: ") + num(w.Rain.Total) + QStringLiteral(" mm"));
-    r.label("Label79", Rain24hText(data.Rain24h));
-    r.extremeTime("Label58", w.Rain.TotalSince);
-    r.label("Label64", alarmText(w.Rain.AlarmSet, w.Rain.Alarm, QStringLiteral("inches/h")));
+    if (!arrived(kRainGroup)) {
+        unknown("Label55", "Rate: ");
+        unknown("Label56", "Gestern: ");
+        unknown("Label57", "Total: ");
+        unknown("Label79", "Seit 24h: ");
+        unknown.blank({"Label58"});
+        unknown("Label64", "Alarm: ");
+    } else {
+        // Rain
+        r.label("Label55", w.Rain.RateOutOfRange ? kOutOfRange
+                                                 : QStringLiteral("Rate: ") + num(w.Rain.Rate) +
+                                                       QStringLiteral(" mm/h"));
+        r.label("Label56",
+                QStringLiteral("Gestern: ") + num(w.Rain.Yesterday) + QStringLiteral(" mm"));
+        r.label("Label57", QStringLiteral("Total: ") + num(w.Rain.Total) + QStringLiteral(" mm"));
+        r.label("Label79", Rain24hText(data.Rain24h));
+        r.extremeTime("Label58", w.Rain.TotalSince);
+        r.label("Label64", alarmText(w.Rain.AlarmSet, w.Rain.Alarm, QStringLiteral("inches/h")));
+    }
 
+    if (!arrived(kWindGroup)) {
+        unknown("Label66", "Aktuell: ");
+        unknown("Label67", "Durchschnitt: ");
+        unknown("Label68", "Böe: ");
+        unknown("Label78", "Max seit 5min: ");
+        unknown("Label72", "Aktuell: ");
+        unknown("Label73", "Lo: ");
+        unknown.blank({"Label71", "Label74"});
+        for (const char* alarm : {"Label69", "Label75"})
+            unknown(alarm, "Alarm: ");
+        unknown("Label80", "");
+        unknown("Label83", "");
+        r.out.batteryColour = kBatteryUnknownColour;
+        return r.out;
+    }
     // Wind
     const QString deg = QString::fromUtf8("°");
     const QString ms = QStringLiteral(" m/s - ");

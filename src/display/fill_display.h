@@ -25,6 +25,11 @@ struct BarPosition {
 // Windows colour numbers of the battery lamp.
 inline constexpr std::uint32_t kBatteryLowColour = 0xFF0000;  // blue
 inline constexpr std::uint32_t kBatteryOkColour = 0x00FF00;   // lime
+// Before the console status (group 0xCF) has arrived: grey, neither good nor low.
+inline constexpr std::uint32_t kBatteryUnknownColour = 0x808080;
+
+// What a value shows while its group has not arrived.
+inline const QString kNoValue = QStringLiteral("--");
 
 struct DisplayRefresh {
     // In refresh order. A label that is not listed keeps its text (an invalid station date, or a
@@ -54,6 +59,8 @@ struct DisplayMemory {
 
 // Computes the whole refresh. `now` is the computer's clock: the station's dates take their years
 // from it (station/station_date.h), and its time and date stand in for the station clock until that
-// has arrived.
+// has arrived. A group kind that has not arrived (StationData::GroupArrivedMs) shows "--" in its
+// labels and empty time labels; its bars keep their place, and before any group at all the clock
+// shows "--" too.
 DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
                            const Formats& formats, const QDateTime& now);

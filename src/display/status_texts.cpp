@@ -35,10 +35,7 @@ QString clockText(qint64 seconds) {
 }  // namespace
 
 const std::array<QString, 6>& designedPanelTexts() {
-    static const std::array<QString, 6> texts = {
-        QStringLiteral("ASYNOP:"),      QStringLiteral("Import: 123min"),
-        QStringLiteral("Read: 123min"), QStringLiteral("Wetterlog: 123min"),
-        QStringLiteral("APRS: 1min"),   QStringLiteral("Laufzeit: 12:34")};
+    static const std::array<QString, 6> texts = {QStringLiteral("ASYNOP:")};
     return texts;
 }
 

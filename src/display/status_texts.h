@@ -6,7 +6,8 @@
 #include <QString>
 #include <array>
 
-// The caption before the first refresh, and the designed texts of the six status panels.
+// The caption before the first refresh, and the texts of the six status panels then: panel 0's
+// design text "ASYNOP:", the others empty (nothing is counting down yet).
 inline constexpr const char* kDesignedCaption = "Wetterpult - Inactive";
 const std::array<QString, 6>& designedPanelTexts();
 

@@ -19,7 +19,9 @@ std::array<QString, 6> TitleBar::panels() const {
 
 QString TitleBar::line() const {
     QStringList parts{caption()};
+    // Panels that show nothing yet are left out.
     for (const QString& panel : panels())
-        parts << panel;
+        if (!panel.isEmpty())
+            parts << panel;
     return parts.join(QStringLiteral(" | "));
 }

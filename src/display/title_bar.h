@@ -1,5 +1,6 @@
 // The caption and the six status panels as the main window shows them; the headless program
-// prints them as one status line. Keeps the designed texts until the first refresh.
+// prints them as one status line. Until the first refresh only the caption and panel 0 show
+// anything.
 #pragma once
 
 #include <QDateTime>
@@ -19,7 +20,7 @@ public:
 
     QString caption() const;
     std::array<QString, 6> panels() const;
-    // Caption and the six panels in one line, separated by " | ".
+    // Caption and the panels that show something, in one line, separated by " | ".
     QString line() const;
 
 private:

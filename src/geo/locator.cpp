@@ -73,15 +73,12 @@ QString LatLonToLocator(const GeoPosition& position) {
 }
 
 QString LatLonToDegMinText(double degrees) {
-    const double v = std::fabs(degrees);
-    const double whole = std::floor(v);
-    const double p = (v - whole) * 100;
-    const double minutes = std::floor(p) / 100 * 60;
-    const double seconds = (p - std::floor(p)) * 100;
+    // Whole seconds of arc first, so that 59.6 seconds carry into the next minute.
+    const qint64 seconds = roundHalfEven(std::fabs(degrees) * 3600);
     return QStringLiteral("%1.%2.%3")
-        .arg(qint64(whole))
-        .arg(roundHalfEven(minutes))
-        .arg(roundHalfEven(seconds));
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 double EllipsoidDistance(double latitude1, double longitude1, double latitude2, double longitude2) {

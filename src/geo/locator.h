@@ -25,9 +25,8 @@ std::optional<GeoPosition> LocatorToLatLon(const QString& locator);
 // latitudes outside -180 ... 180 and -90 ... 90 are held at the edge.
 QString LatLonToLocator(const GeoPosition& position);
 
-// The absolute value v as the window's three-part text D.M.S: D the whole degrees; p = the
-// fraction of v times 100; M = (whole part of p) / 100 x 60, rounded; S = the fraction of p times
-// 100, rounded (halves to even). 7.9583333 gives "7.57.83".
+// The absolute value as degrees, minutes and seconds of arc, "D.MM.SS", rounded to the whole
+// second (halves to even): 7.9583333 gives "7.57.30" (7°57'30").
 QString LatLonToDegMinText(double degrees);
 
 // Kilometres between two points on the ellipsoid (equatorial radius 6378.14 km, flattening

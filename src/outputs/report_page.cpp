@@ -32,6 +32,11 @@ QString num(const Measured& value) {
     return value ? QString::number(*value) : QStringLiteral("--");
 }
 
+// The page says "UTC": the station's (and the computer's) local time less the time-zone setting.
+QDateTime pageUtc(const QDateTime& local, int zeitzone) {
+    return local.addSecs(-3600 * qint64(zeitzone));
+}
+
 constexpr double kConvertedGauge = 5.5225;  // the rebuilt 235 mm gauge counts 5.5225 times as much
 
 class PageBuilder {
@@ -41,7 +46,7 @@ public:
 
     // " am <date> um <time>" of a station time stamp, dated from the station clock.
     QString stamp(const StationTime& t) const {
-        const QDateTime moment = StationStampDateTime(t, r_.Clock.Time, now_);
+        const QDateTime moment = pageUtc(StationStampDateTime(t, r_.Clock.Time, now_), s_.Zeitzone);
         return QStringLiteral(" am ") + f_.shortDate(moment.date()) + QStringLiteral(" um ") +
                f_.longTime(moment.time());
     }
@@ -175,7 +180,8 @@ QStringList BuildReportLines(const StationData& data, const Settings& settings, 
     lines << p.Betreff << QString();
     lines << p.VOR;
     lines << QString() << QString();
-    const QDateTime station = StationDateTime(data.Record.Clock.Time, now);
+    const QDateTime station =
+        pageUtc(StationDateTime(data.Record.Clock.Time, now), settings.Zeitzone);
     lines << QStringLiteral("Aktuelle Wetterwerte vom ") + formats.shortDate(station.date()) +
                  QStringLiteral(" um ") + formats.longTime(station.time()) + QStringLiteral(" UTC");
     lines << kRule;

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "base/notifier.h"
+#include "base/system_reason.h"
 
 namespace {
 
@@ -30,6 +31,24 @@ int openErrorNumber(const QString& path, QSerialPort::SerialPortError error) {
 }
 
 }  // namespace
+
+QString portOpenReason(int errorNumber) {
+    switch (errorNumber) {
+        case ENOENT:
+        case ENODEV:
+        case ENXIO:
+            return QStringLiteral("Gerät nicht vorhanden");
+        case EACCES:
+        case EPERM:
+            return QString::fromUtf8(
+                "keine Berechtigung; das Benutzerkonto muss zur Gruppe dialout gehören "
+                "(sudo usermod -aG dialout $USER, danach neu anmelden)");
+        case EBUSY:
+            return QString::fromUtf8("belegt; ein anderes Programm benutzt die Schnittstelle");
+        default:
+            return germanReason(errorNumber);
+    }
+}
 
 SerialLink::SerialLink(QObject* parent) : QObject(parent), port_(new QSerialPort(this)) {
     connect(port_, &QSerialPort::readyRead, this, &SerialLink::onReadyRead);
@@ -73,10 +92,13 @@ bool SerialLink::open(QString* failure) {
         port_->clearError();
         const QString text =
             QStringLiteral("Unable to open com port (win error code: %1)").arg(err);
+        const QString device =
+            path == portName_ ? path : QStringLiteral("%1 (%2)").arg(path, portName_);
+        openFailureDetails_ = device + QStringLiteral(": ") + portOpenReason(err);
         if (failure)
             *failure = text;
         else
-            reportError(text);
+            reportError(text, openFailureDetails_);
         return false;
     }
     if (line_.flow != FlowChoice::None) {
@@ -123,7 +145,7 @@ bool SerialLink::setup(const QString& name, const SerialLineSettings& line) {
         configuring_ = false;
     }
     if (!ok)
-        losePort();
+        losePort(renamed ? openFailureDetails_ : QString());
     return ok;
 }
 
@@ -161,11 +183,12 @@ void SerialLink::handleLineError() {
     losePort();
 }
 
-void SerialLink::losePort() {
+void SerialLink::losePort(const QString& details) {
     close();
     port_->clearError();
     // Whoever tries the port again starts before the message box, which waits for the user.
     emit portLost();
     notify(QStringLiteral("Comport belegt"),
-           portName_ + QStringLiteral(" kann nich geöffnet werden."), MessageButtons::OkCancel);
+           portName_ + QStringLiteral(" kann nich geöffnet werden."), MessageButtons::OkCancel,
+           details);
 }

@@ -11,6 +11,10 @@
 
 #include "station/serial_line_settings.h"
 
+// Why a port would not open, in German, from the system's error number; a permission problem
+// names the group dialout that a user of serial ports belongs to.
+QString portOpenReason(int errorNumber);
+
 class SerialLink : public QObject {
     Q_OBJECT
 public:
@@ -30,12 +34,15 @@ public:
     void setPortName(const QString& name) { portName_ = name; }
 
     // Opens the port with the fixed line settings. On failure the general error handler reports
-    // "Unable to open com port (win error code: n)" with the system's error number and false is
-    // returned. Opening an open port does nothing.
+    // "Unable to open com port (win error code: n)" with the system's error number, and as its
+    // details the device and the reason in German (openFailureDetails()); false is returned.
+    // Opening an open port does nothing.
     bool open() { return open(nullptr); }
     // The same, but a failure's text goes to *failure instead of the error handler (for quiet
     // retries of a port that has gone).
     bool open(QString* failure);
+    // The device and the German reason of the last failed open: "/dev/ttyS1 (COM2): belegt; ...".
+    QString openFailureDetails() const { return openFailureDetails_; }
     // The line settings the port opens with; the station's 9600 8N1 until the setup dialog
     // changes them for this run.
     const SerialLineSettings& lineSettings() const { return line_; }
@@ -60,13 +67,15 @@ private:
     void handleLineError();
     // The line settings into the port; false when the port refuses one of them.
     bool applyLineSettings();
-    // Closes the port, tells the user it cannot be used, and emits portLost.
-    void losePort();
+    // Closes the port, tells the user it cannot be used (with the reason, when known), and emits
+    // portLost.
+    void losePort(const QString& details = {});
     void onReadyRead();
 
     QSerialPort* port_;
     QString portName_ = QString::fromLatin1(kBuiltInPortName);
     SerialLineSettings line_;
+    QString openFailureDetails_;
     bool configuring_ = false;       // modem-line errors while opening are not line errors
     bool lineErrorPending_ = false;  // one report per lost port, however many errors follow
 };

@@ -31,7 +31,7 @@ bool StationReconnect::startSerial() {
     if (link_.open(&failure))
         return true;
     lost();
-    reportError(failure);
+    reportError(failure, link_.openFailureDetails());
     return false;
 }
 
@@ -82,7 +82,7 @@ void StationReconnect::recovered() {
         return;
     lostSince_ = QDateTime();
     emit stateChanged();
-    notify(QStringLiteral("Wetterpult"), QStringLiteral("Station wieder verbunden"));
+    inform(QStringLiteral("Wetterpult"), QStringLiteral("Station wieder verbunden"));
 }
 
 void StationReconnect::retry() {

@@ -266,3 +266,20 @@ TEST(ArchiveSchema, DayTableFollowsTheHoursLiveAndAfterTheMigration) {
     EXPECT_EQ(*ever.wettestDay->rain, wettest->second);
     EXPECT_EQ(ever.tempHigh->value, 500);
 }
+
+// The Verlauf readout: the rain of the minute and of its hour, not the console's total.
+TEST(ArchiveQueries, RainAroundAMinute) {
+    TempArchive archive;
+    archive.insert({row(kDay1 + kHour, 100, 500), row(kDay1 + kHour + 60, 100, 502),
+                    row(kDay1 + kHour + 120, 100, 503), row(kDay1 + kHour + 180, 100, 1),
+                    row(kDay1 + 3 * kHour, 100, 7)});
+    ArchiveReader reader(archive.path);
+    const auto at = [&](std::int64_t minute) {
+        return reader.rainAround(*reader.minuteAt(minute));
+    };
+    EXPECT_EQ(at(kDay1 + kHour + 120).minute, 1);
+    EXPECT_EQ(at(kDay1 + kHour + 120).hour, 4);             // 2 + 1 + 1 after the reset
+    EXPECT_EQ(at(kDay1 + kHour + 180).minute, 1);           // a reset counts its new value
+    EXPECT_EQ(at(kDay1 + kHour).minute, std::nullopt);      // no row before it
+    EXPECT_EQ(at(kDay1 + 3 * kHour).minute, std::nullopt);  // the row before is too old
+}

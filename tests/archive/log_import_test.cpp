@@ -66,6 +66,8 @@ TEST(LogImport, OwnDayWeekAndMonthFilesOnceWithADamagedLine) {
     EXPECT_EQ(first.taken, 12);
     EXPECT_EQ(first.skipped, 1);
     EXPECT_EQ(logImportSummary(first), QString::fromUtf8("12 Zeilen übernommen, 1 übersprungen"));
+    EXPECT_EQ(logImportSummary({1, 0, 0, 1}),
+              QString::fromUtf8("1 Zeile übernommen, 0 übersprungen"));
 
     LogImportCounts second;
     ASSERT_TRUE(LogImport::run(archive, files, &second, &error));

@@ -10,7 +10,10 @@ namespace {
 const Formats& de = Formats::german();
 const QDateTime kNow(QDate(2001, 6, 20), QTime(9, 41, 7));
 
-DisplayRefresh refresh(const StationData& data, const DisplayMemory& memory = {}) {
+// Unless a case says which groups have arrived, every group kind has.
+DisplayRefresh refresh(StationData data, const DisplayMemory& memory = {}) {
+    if (data.GroupArrivedMs == decltype(data.GroupArrivedMs){})
+        data.GroupArrivedMs.fill(1);
     return FillDisplay(data, memory, de, kNow);
 }
 
@@ -24,6 +27,13 @@ int bar(const DisplayRefresh& r, const char* name) {
 
 TEST(FillDisplay, FirstGroupIsTheTemperatureGroup) {
     StationData data;
+    EXPECT_EQ(text(refresh(StationData{}, {}), "Label1"), "09:41:07");  // all arrived
+    const DisplayRefresh none = FillDisplay(data, {}, de, kNow);
+    EXPECT_EQ(text(none, "Label1"), "--");
+    EXPECT_EQ(text(none, "Label2"), "");
+    EXPECT_EQ(text(none, "Label29"), "Aktuell --");
+
+    data.GroupArrivedMs[1] = 1;
     data.Record.IndoorTemp.Current = 215;
     data.Record.OutdoorTemp.Current = -35;
     const DisplayRefresh r = refresh(data);
@@ -31,25 +41,32 @@ TEST(FillDisplay, FirstGroupIsTheTemperatureGroup) {
     // No station clock yet: the computer's time and date stand in.
     EXPECT_EQ(text(r, "Label1"), "09:41:07");
     EXPECT_EQ(text(r, "Label2"), "20.06.2001");
-    EXPECT_EQ(text(r, "Label8"), "Aktuell 0%");
-    EXPECT_EQ(text(r, "Label9"), "Hi 0%");
-    EXPECT_EQ(text(r, "Label10"), "Lo 0%");
-    EXPECT_EQ(text(r, "Label5"), "Aktuell 0%");
-    // Every time label of a group without a date keeps its design caption.
-    for (const char* zeit :
-         {"Label7", "Label13", "Label18", "Label19", "Label27", "Label28", "Label34", "Label35",
-          "Label47", "Label48", "Label52", "Label53", "Label58", "Label71", "Label74"})
-        EXPECT_EQ(text(r, zeit), "<unchanged>") << zeit;
+    EXPECT_EQ(text(r, "Label22"), QString::fromUtf8("Aktuell 21,5 °C"));
+    // The groups not yet received show no invented zero: "--", empty times, no bar position.
+    EXPECT_EQ(text(r, "Label8"), "Aktuell --");
+    EXPECT_EQ(text(r, "Label9"), "Hi --");
+    EXPECT_EQ(text(r, "Label37"), "Local: --");
+    EXPECT_EQ(text(r, "Label66"), "Aktuell: --");
+    EXPECT_EQ(text(r, "Label78"), "Max seit 5min: --");
+    EXPECT_EQ(bar(r, "ProgressBar1"), -999);
+    EXPECT_EQ(bar(r, "ProgressBar5"), -999);
+    for (const char* zeit : {"Label7", "Label13", "Label18", "Label19", "Label47", "Label48",
+                             "Label52", "Label53", "Label58", "Label71", "Label74"})
+        EXPECT_EQ(text(r, zeit), "") << zeit;
     for (const char* alarm : {"Label6", "Label11", "Label12", "Label16", "Label41", "Label45",
                               "Label64", "Label69", "Label75"})
-        EXPECT_EQ(text(r, alarm), "Alarm: n/a") << alarm;
-    EXPECT_EQ(text(r, "Label80"), "AC");
-    EXPECT_EQ(text(r, "Label83"), "Zeit");
-    EXPECT_EQ(r.batteryColour, kBatteryOkColour);
-    // A trend or forecast without a word leaves the design caption and shows no picture.
-    EXPECT_EQ(text(r, "Label39"), "<unchanged>");
+        EXPECT_EQ(text(r, alarm), "Alarm: --") << alarm;
+    EXPECT_EQ(text(r, "Label25"), "Alarm: n/a");
+    EXPECT_EQ(text(r, "Label80"), "--");
+    EXPECT_EQ(text(r, "Label83"), "--");
+    EXPECT_EQ(r.batteryColour, kBatteryUnknownColour);
+    EXPECT_EQ(r.windRows[4], "");
     EXPECT_FALSE(r.trendPicture.has_value());
     EXPECT_FALSE(r.forecastPicture.has_value());
+
+    // A barometer group whose trend has no word leaves the caption and shows no picture.
+    data.GroupArrivedMs[2] = 1;
+    EXPECT_EQ(text(refresh(data), "Label39"), "<unchanged>");
 }
 
 TEST(FillDisplay, TemperaturesInTenthsWithTheGermanDecimalComma) {

@@ -87,15 +87,12 @@ TEST(StatusTexts, RunTime) {
     EXPECT_EQ(RunTimeText(start, start.addSecs(-3600)), "0:01:00:00");
 }
 
-TEST(TitleBar, DesignedTextsUntilTheFirstRefresh) {
+TEST(TitleBar, NoCountdownUntilTheFirstRefresh) {
     TitleBar bar;
     EXPECT_EQ(bar.caption(), "Wetterpult - Inactive");
-    EXPECT_EQ(bar.panels()[1], "Import: 123min");
-    EXPECT_EQ(bar.panels()[5], "Laufzeit: 12:34");
+    EXPECT_EQ(bar.panels()[1], "");
     bar.setAsynopPanel(QStringLiteral("ASYNOP: XX"));
-    EXPECT_EQ(bar.line(),
-              "Wetterpult - Inactive | ASYNOP: XX | Import: 123min | Read: 123min | "
-              "Wetterlog: 123min | APRS: 1min | Laufzeit: 12:34");
+    EXPECT_EQ(bar.line(), "Wetterpult - Inactive | ASYNOP: XX");
 
     bar.refresh(activeInputs(), QDateTime(kDay, QTime(11, 0)));
     EXPECT_EQ(bar.caption(), "Wetterpult - Aktiv");

@@ -43,8 +43,11 @@ TEST(Locator, EveryLocatorComesBackFromItsCentre) {
 }
 
 TEST(Locator, DegreesTextTakesMinutesAndSecondsFromTheDecimals) {
-    EXPECT_EQ(LatLonToDegMinText(7.9583333), "7.57.83");
-    EXPECT_EQ(LatLonToDegMinText(-89.9791666), "89.58.92");
+    // Degrees, minutes and seconds of arc: 7°57'30", 89°58'45", 50°33'45".
+    EXPECT_EQ(LatLonToDegMinText(7.9583333), "7.57.30");
+    EXPECT_EQ(LatLonToDegMinText(-89.9791666), "89.58.45");
+    EXPECT_EQ(LatLonToDegMinText(50.5625), "50.33.45");
+    EXPECT_EQ(LatLonToDegMinText(1.99999), "2.00.00");  // 59.96 seconds carry
 }
 
 TEST(Locator, DistanceWhereTheApproximationHasNoValue) {

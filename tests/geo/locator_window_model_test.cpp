@@ -24,8 +24,8 @@ TEST(LocatorWindow, ShowsTheOwnLocatorInBothRowsAndTakesItOver) {
     EXPECT_EQ(m.latitudeDecimal, "50,5625 N");
     EXPECT_TRUE(m.longitudeDecimal.startsWith("7,95833")) << m.longitudeDecimal.toStdString();
     EXPECT_TRUE(m.longitudeDecimal.endsWith(" E"));
-    EXPECT_EQ(m.latitudeDegrees, "50.34.25 N");
-    EXPECT_EQ(m.longitudeDegrees, "7.57.83 E");
+    EXPECT_EQ(m.latitudeDegrees, "50.33.45 N");
+    EXPECT_EQ(m.longitudeDegrees, "7.57.30 E");
     EXPECT_FALSE(m.take());
     EXPECT_EQ(l.myLocator, "JO30XN");
     EXPECT_EQ(l.lat, "505");

@@ -2,6 +2,7 @@
 // road and on the client road through the station server, the headless program, shut-down.
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <QJsonDocument>
@@ -216,13 +217,33 @@ TEST(ProgramsTest, SimulatorFileOutputIsRepeatableAndHelpIsGerman) {
     EXPECT_EQ(outputs[0], outputs[1]);
     EXPECT_GT(outputs[0].size(), 30 * 14);
 
-    for (const char* tool : {kSim, kServer, kApp}) {
-        Running help(tool, {QStringLiteral("--help")});
-        ASSERT_TRUE(help.finished());
-        EXPECT_EQ(help.process().exitCode(), 0);
-        EXPECT_TRUE(QString::fromUtf8(help.process().readAllStandardOutput())
-                        .startsWith(QStringLiteral("Aufruf: ")))
-            << tool;
+    // Every program: German help for -h and --help, its version, and a wrong option named first
+    // in the same words (the desktop program before it looks for a screen).
+    for (const char* tool : {kSim, kServer, kApp, kDecode}) {
+        const QString name = QFileInfo(program(tool)).fileName();
+        for (const char* option : {"-h", "--help"}) {
+            Running help(tool, {QString::fromLatin1(option)});
+            ASSERT_TRUE(help.finished());
+            EXPECT_EQ(help.process().exitCode(), 0);
+            EXPECT_TRUE(QString::fromUtf8(help.process().readAllStandardOutput())
+                            .startsWith(QStringLiteral("Aufruf: ")))
+                << tool << option;
+        }
+        Running version(tool, {QStringLiteral("--version")});
+        ASSERT_TRUE(version.finished());
+        EXPECT_EQ(QString::fromUtf8(version.process().readAllStandardOutput()),
+                  name + QStringLiteral(" 0.2.1b\n"));
+        QProcess bogus;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* screen : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(screen));
+        bogus.setProcessEnvironment(env);
+        bogus.start(program(tool), {QStringLiteral("--bogus"), QStringLiteral("--serial")});
+        ASSERT_TRUE(bogus.waitForFinished(20000));
+        EXPECT_EQ(bogus.exitCode(), 2);
+        EXPECT_EQ(
+            QString::fromUtf8(bogus.readAllStandardError()),
+            name + QStringLiteral(": Unbekannte Option: --bogus (--help zeigt den Aufruf)\n"));
     }
     Running wrong(kSim, {QStringLiteral("--pty"), QStringLiteral("--fast")});
     ASSERT_TRUE(wrong.finished());

@@ -30,12 +30,13 @@ const char* kHelp =
     "  --max-clients N  höchstens N Clients zugleich (Standard 100, weniger bei knappen\n"
     "                   Dateideskriptoren); weitere Verbindungen warten\n"
     "  --verbose        meldet auch jedes Verbinden und Trennen eines Clients\n"
-    "  --help           diese Hilfe\n"
+    "  -h, --help       diese Hilfe\n"
+    "  --version        die Version\n"
     "\n"
-    "Geht die Schnittstelle verloren, versucht der Server alle 5 Sekunden, sie wieder zu öffnen,\n"
-    "und beantwortet Anfragen weiter mit den zuletzt empfangenen Gruppen, solange sie jünger als\n"
-    "zwei Minuten sind; ältere werden nicht gesendet. Ein Client, der 30 Sekunden lang nichts\n"
-    "fragt, wird getrennt.\n";
+    "Lässt sich die Schnittstelle beim Start nicht öffnen oder geht sie verloren, versucht der\n"
+    "Server alle 5 Sekunden, sie (wieder) zu öffnen, und beantwortet Anfragen weiter mit den\n"
+    "zuletzt empfangenen Gruppen, solange sie jünger als zwei Minuten sind; ältere werden nicht\n"
+    "gesendet. Ein Client, der 30 Sekunden lang nichts fragt, wird getrennt.\n";
 
 void logLine(const QString& line) {
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
@@ -52,8 +53,7 @@ int defaultMaxClients() {
 }
 
 int fail(const QString& message) {
-    std::fprintf(stderr, "wetterpult-server: %s\n", message.toLocal8Bit().constData());
-    return 2;
+    return commandline::fail("wetterpult-server", message);
 }
 
 }  // namespace
@@ -62,9 +62,9 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("wetterpult-server"));
     QCommandLineParser parser;
+    parser.addOptions(commandline::standardOptions());
     parser.addOptions(
-        {QCommandLineOption(QStringLiteral("help")),
-         QCommandLineOption(QStringLiteral("serial"), QString(), QStringLiteral("GERÄT")),
+        {QCommandLineOption(QStringLiteral("serial"), QString(), QStringLiteral("GERÄT")),
          QCommandLineOption(QStringLiteral("listen"), QString(), QStringLiteral("PORT")),
          QCommandLineOption(QStringLiteral("bind"), QString(), QStringLiteral("ADRESSE")),
          QCommandLineOption(QStringLiteral("max-clients"), QString(), QStringLiteral("N")),
@@ -72,10 +72,8 @@ int main(int argc, char** argv) {
     QString error;
     if (!commandline::parse(parser, app.arguments(), &error))
         return fail(error);
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(kHelp, stdout);
+    if (commandline::answerHelpOrVersion(parser, "wetterpult-server", kHelp))
         return 0;
-    }
     if (!parser.isSet(QStringLiteral("serial")))
         return fail(QStringLiteral("Bitte die Schnittstelle mit --serial angeben."));
     quint16 port = 6980;
@@ -114,16 +112,20 @@ int main(int argc, char** argv) {
     link.setPortName(parser.value(QStringLiteral("serial")));
     QObject::connect(&link, &SerialLink::bytesReceived,
                      [&road](const QByteArray& chunk) { road.feed(chunk); });
-    if (!link.open())
-        return 1;
-
-    // A lost port (adapter pulled, simulator ended) is tried again quietly every five seconds.
+    // A port that does not open at start (adapter not yet plugged in) or is lost later (adapter
+    // pulled, simulator ended) is tried again quietly every five seconds.
     QTimer reopen;
     reopen.setInterval(5000);
+    QString failure;
+    if (!link.open(&failure)) {
+        logLine(QStringLiteral("%1 (%2); neuer Versuch alle 5 Sekunden.")
+                    .arg(failure, link.openFailureDetails()));
+        reopen.start();
+    }
     QObject::connect(&link, &SerialLink::portLost, &reopen, qOverload<>(&QTimer::start));
     QObject::connect(&reopen, &QTimer::timeout, [&] {
-        QString failure;
-        if (link.open(&failure)) {
+        QString again;
+        if (link.open(&again)) {
             reopen.stop();
             logLine(QStringLiteral("Schnittstelle %1 wieder offen.").arg(link.portName()));
         }

@@ -52,11 +52,11 @@ const char* kHelp =
     "  --noise P          Anteil der Gruppen mit Störbytes davor\n"
     "  --cut P            Anteil der Gruppen, die abgeschnitten werden\n"
     "\n"
-    "  --help             diese Hilfe\n";
+    "  -h, --help         diese Hilfe\n"
+    "  --version          die Version\n";
 
 int fail(const QString& message) {
-    std::fprintf(stderr, "wetterpult-sim: %s\n", message.toLocal8Bit().constData());
-    return 2;
+    return commandline::fail("wetterpult-sim", message);
 }
 
 // Sleeps until the deadline or a stop request, whichever comes first.
@@ -80,17 +80,16 @@ int main(int argc, char** argv) {
                                   QString::fromLatin1(valueName));
     };
     parser.addOptions(
-        {QCommandLineOption(QStringLiteral("help")), QCommandLineOption(QStringLiteral("pty")),
+        {QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}),
+         QCommandLineOption(QStringLiteral("version")), QCommandLineOption(QStringLiteral("pty")),
          value("out", "DATEI"), value("groups", "N"), value("days", "N"), value("speed", "X"),
          QCommandLineOption(QStringLiteral("fast")), value("seed", "N"), value("start", "ZEIT"),
          value("bad-checksums", "P"), value("noise", "P"), value("cut", "P")});
     QString error;
     if (!commandline::parse(parser, app.arguments(), &error))
         return fail(error);
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(kHelp, stdout);
+    if (commandline::answerHelpOrVersion(parser, "wetterpult-sim", kHelp))
         return 0;
-    }
 
     const bool pty = parser.isSet(QStringLiteral("pty"));
     const bool out = parser.isSet(QStringLiteral("out"));

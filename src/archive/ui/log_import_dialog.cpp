@@ -35,7 +35,7 @@ QString importLogFiles(QWidget* parent, const QString& archivePath, const QStrin
     progress.setValue(int(files.size()));
     const QString summary = logImportSummary(counts);
     if (good)
-        notify(QStringLiteral("Wetterlog importieren"), summary);
+        inform(QStringLiteral("Wetterlog importieren"), summary);
     else
         notify(QStringLiteral("Wetterlog importieren"), error + QStringLiteral("\n") + summary);
     return summary;

@@ -23,6 +23,7 @@
 #include "base/formats.h"
 #include "base/notifier.h"
 #include "base/system_reason.h"
+#include "base/ui/dialog_parts.h"
 
 namespace {
 // Points per series: enough for a wide screen, so a year draws as quickly as a day.
@@ -92,6 +93,7 @@ QPushButton* button(const QString& text, QWidget* parent) {
 }  // namespace
 
 VerlaufWindow::VerlaufWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    closeOnEscape(this);
     setObjectName(QStringLiteral("Verlauf"));
     setWindowTitle(QStringLiteral("Verlauf"));
     resize(1100, 900);
@@ -516,6 +518,10 @@ QString VerlaufWindow::crosshairAt(std::int64_t seconds) {
     QString gust = shown(r[Quantity::MinuteGust], 1, "m/s");
     if (r[Quantity::MinuteGust] && r[Quantity::MinuteGustDir])
         gust += QStringLiteral(" aus %1°").arg(*r[Quantity::MinuteGustDir]);
+    // The rain of this minute and of its hour; the console's total counts since its last reset.
+    const ArchiveReader::RainAround rain = reader_->rainAround(r);
+    const QString rainText = QString::fromUtf8("%1 in der Minute, %2 in der Stunde")
+                                 .arg(shown(rain.minute, 0, "mm"), shown(rain.hour, 0, "mm"));
     return QString::fromUtf8(
                "%1   Temperatur außen %2, innen %3 · Taupunkt außen %4, innen %5 · Feuchte "
                "außen %6, innen %7 · Luftdruck %8 · Wind %9, Böe %10 · Regen %11, Rate %12")
@@ -524,7 +530,7 @@ QString VerlaufWindow::crosshairAt(std::int64_t seconds) {
              shown(r[Quantity::IndoorDew], 0, "°C"), shown(r[Quantity::OutdoorHum], 0, "%"),
              shown(r[Quantity::IndoorHum], 0, "%"), shown(r[Quantity::PressureSea], 1, "mb"),
              shown(r[Quantity::AvgSpeed], 1, "m/s"))
-        .arg(gust, shown(r[Quantity::RainTotal], 0, "mm"), shown(r[Quantity::RainRate], 0, "mm/h"));
+        .arg(gust, rainText, shown(r[Quantity::RainRate], 0, "mm/h"));
 }
 
 bool VerlaufWindow::eventFilter(QObject* watched, QEvent* event) {

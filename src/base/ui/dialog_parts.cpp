@@ -1,5 +1,7 @@
 #include "base/ui/dialog_parts.h"
 
+#include <QShortcut>
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -66,4 +68,10 @@ void chainTabOrder(std::initializer_list<QWidget*> widgets) {
             QWidget::setTabOrder(previous, w);
         previous = w;
     }
+}
+
+void closeOnEscape(QWidget* window) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    escape->setContext(Qt::WindowShortcut);
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
 }

@@ -31,3 +31,6 @@ QPushButton* commandButton(const QString& text, const char* objectName, QWidget*
 
 // Tab order through the widgets in the order given.
 void chainTabOrder(std::initializer_list<QWidget*> widgets);
+
+// Escape closes the window (the view windows, which have no "Abbrechen").
+void closeOnEscape(QWidget* window);

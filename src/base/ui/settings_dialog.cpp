@@ -36,6 +36,22 @@ void SettingsDialog::showEvent(QShowEvent* event) {
         ok_->setDefault(true);
     }
     QDialog::showEvent(event);
+    // The button row passes its focus on to "OK"; as the place where Tab wraps round that would
+    // keep Tab between "OK" and "Abbrechen", so the row stands out of the focus chain.
+    buttons_->setFocusProxy(nullptr);
+}
+
+void SettingsDialog::setVisible(bool visible) {
+    QDialog::setVisible(visible);
+    if (!visible)
+        return;
+    QLineEdit* edit = qobject_cast<QLineEdit*>(focusWidget());
+    if (auto* box = qobject_cast<QComboBox*>(focusWidget()))
+        edit = box->lineEdit();
+    if (edit && edit->hasSelectedText()) {
+        edit->deselect();
+        edit->end(false);
+    }
 }
 
 void SettingsDialog::accept() {

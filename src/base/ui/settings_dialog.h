@@ -35,6 +35,11 @@ protected:
 
     void showEvent(QShowEvent* event) override;
 
+public:
+    // Shown, the dialog keeps the text of the field that gets the focus: Qt would select it all,
+    // and one key would then replace a folder.
+    void setVisible(bool visible) override;
+
 private:
     // Brings the field to the front (its page of a tab widget too), focuses it and selects its
     // text.

@@ -1,18 +1,12 @@
 #include "display/ui/about_box.h"
 
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "base/program_version.h"
-
-namespace {
-constexpr char kContactMail[] = "maintainers@users.noreply.c-seed-4173b040.example";
-}
 
 AboutBox::AboutBox(std::function<void()> openReadme, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
@@ -49,21 +43,21 @@ AboutBox::AboutBox(std::function<void()> openReadme, QWidget* parent) : QDialog(
     auto* contact = new QGroupBox(QStringLiteral("Contact"), this);
     contact->setObjectName(QStringLiteral("Contact"));
     auto* contactLayout = new QVBoxLayout(contact);
+    // The project has no public address of its own yet, so none is invented here.
     auto* team = new QLabel(QStringLiteral("Die Wetterpult-Entwickler"), contact);
-    auto* mail =
-        new QLabel(QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(kContactMail), contact);
-    mail->setObjectName(QStringLiteral("ContactMail"));
-    mail->setAccessibleName(QString::fromLatin1(kContactMail));
-    mail->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    connect(mail, &QLabel::linkActivated, this,
-            [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
     contactLayout->addWidget(team);
-    contactLayout->addWidget(mail);
     layout->addWidget(contact);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    auto* buttons = buttons_;
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
     setFixedSize(sizeHint());
+}
+
+void AboutBox::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The button row passes its focus on to "OK", which would keep Tab away from the link.
+    buttons_->setFocusProxy(nullptr);
 }

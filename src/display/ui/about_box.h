@@ -1,10 +1,11 @@
-// The about box ("About"): program name and version, a link to the manual, the project's contact
-// and "OK". Modal.
+// The about box ("About"): program name and version, a link to the manual, who made it and
+// "OK". Modal.
 #pragma once
 
 #include <QDialog>
 #include <functional>
 
+class QDialogButtonBox;
 class QLabel;
 
 class AboutBox : public QDialog {
@@ -15,6 +16,10 @@ public:
 
     QLabel* versionLabel() const { return version_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QLabel* version_;
+    QDialogButtonBox* buttons_;
 };

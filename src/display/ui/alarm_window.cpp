@@ -4,11 +4,13 @@
 #include <QShowEvent>
 #include <QTableWidget>
 
+#include "base/ui/dialog_parts.h"
 #include "display/alarm_rows.h"
 
 AlarmWindow::AlarmWindow(std::function<QString(const QString&)> labelText, QWidget* parent)
     : GridWindow(QStringLiteral("Alarme"), 2, kAlarmRowCount, parent),
       labelText_(std::move(labelText)) {
+    closeOnEscape(this);
     setObjectName(QStringLiteral("alarmfrm"));
     grid()->setObjectName(QStringLiteral("StringGrid1"));
     grid()->setAccessibleName(QStringLiteral("Alarme"));

@@ -1,6 +1,6 @@
 #include "display/ui/bar_gauge.h"
 
-#include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 
 namespace {
@@ -8,8 +8,8 @@ constexpr int kBarWidth = 9;
 constexpr int kScaleWidth = 22;
 constexpr int kGap = 2;
 
-QLabel* scaleLabel(const QString& text, const QString& name, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+ScaleText* scaleLabel(const QString& text, const QString& name, QWidget* parent) {
+    auto* label = new ScaleText(text, parent);
     label->setObjectName(name);
     // The scale keeps its own font whatever font the box is given.
     QFont font(QStringLiteral("Arial"));
@@ -19,12 +19,24 @@ QLabel* scaleLabel(const QString& text, const QString& name, QWidget* parent) {
     font.setUnderline(false);
     font.setStrikeOut(false);
     label->setFont(font);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }
 }  // namespace
 
-BarGauge::BarGauge(const GaugeDesign& design, QWidget* parent) : QWidget(parent) {
+ScaleText::ScaleText(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {}
+
+QSize ScaleText::sizeHint() const {
+    return {fontMetrics().horizontalAdvance(text_), fontMetrics().height()};
+}
+
+void ScaleText::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(rect(), Qt::AlignRight | Qt::AlignVCenter, text_);
+}
+
+BarGauge::BarGauge(const GaugeDesign& design, const QString& boxCaption, QWidget* parent)
+    : QWidget(parent) {
     setObjectName(design.panelName);
     bar_ = new QProgressBar(this);
     bar_->setObjectName(design.barName);
@@ -32,6 +44,9 @@ BarGauge::BarGauge(const GaugeDesign& design, QWidget* parent) : QWidget(parent)
     bar_->setRange(design.minimum, design.maximum);
     bar_->setValue(design.initial);
     bar_->setTextVisible(false);
+    bar_->setAccessibleName(boxCaption);
+    bar_->setAccessibleDescription(
+        QStringLiteral("Balken von %1 bis %2").arg(design.minimum).arg(design.maximum));
     top_ = scaleLabel(design.top, design.panelName + QStringLiteral("Top"), this);
     middle_ = scaleLabel(design.middle, design.panelName + QStringLiteral("Middle"), this);
     bottom_ = scaleLabel(design.bottom, design.panelName + QStringLiteral("Bottom"), this);

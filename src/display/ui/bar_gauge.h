@@ -1,18 +1,34 @@
 // The gauge panel on the right edge of a value box: a vertical bar 9 pixels wide and three scale
-// labels in Arial 8 pixels, right-aligned beside it (top, middle, bottom).
+// texts in Arial 8 pixels, right-aligned beside it (top, middle, bottom). The scale texts are
+// painted, not labels, so a screen reader reads the bar (named after its box) and not the ticks.
 #pragma once
 
 #include <QWidget>
 
 #include "display/display_design.h"
 
-class QLabel;
 class QProgressBar;
+
+// One painted scale text; objectName and text as designed.
+class ScaleText : public QWidget {
+    Q_OBJECT
+public:
+    ScaleText(const QString& text, QWidget* parent);
+    QString text() const { return text_; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString text_;
+};
 
 class BarGauge : public QWidget {
     Q_OBJECT
 public:
-    explicit BarGauge(const GaugeDesign& design, QWidget* parent = nullptr);
+    // boxCaption names the bar for screen readers.
+    BarGauge(const GaugeDesign& design, const QString& boxCaption, QWidget* parent = nullptr);
 
     QProgressBar* bar() const { return bar_; }
     QSize sizeHint() const override;
@@ -23,7 +39,7 @@ protected:
 
 private:
     QProgressBar* bar_;
-    QLabel* top_;
-    QLabel* middle_;
-    QLabel* bottom_;
+    ScaleText* top_;
+    ScaleText* middle_;
+    ScaleText* bottom_;
 };

@@ -7,7 +7,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "base/ui/dialog_parts.h"
+
 ExplorerWindow::ExplorerWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
+    closeOnEscape(this);
     setObjectName(QStringLiteral("Explorer"));
     setWindowTitle(QStringLiteral("Weather Explorer"));
     auto* bar = new QToolBar(this);

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "base/app_clock.h"
@@ -54,9 +55,23 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     for (QProgressBar* b : findChildren<QProgressBar*>())
         bars_.insert(b->objectName(), b);
     for (const auto& [number, box] : columns_->boxes()) {
+        // Tab walks the boxes, so that the menu key and Shift+F10 open the menu of one of them.
+        box->setFocusPolicy(Qt::TabFocus);
         box->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(box, &QWidget::customContextMenuRequested, this, [this, box = box](QPoint pos) {
             openPopup(box->objectName(), box->mapToGlobal(pos));
+        });
+    }
+
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            QWidget* focused = focusWidget();
+            const bool onBox = focused && groupBoxNumber(focused->objectName()) != 0;
+            QWidget* target = onBox ? focused : centralWidget();
+            openPopup(onBox ? focused->objectName() : objectName(),
+                      target->mapToGlobal(target->rect().center()));
         });
     }
 
@@ -68,6 +83,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     colorDialog_->setOption(QColorDialog::DontUseNativeDialog);
     fontDialog_ = new FontChoiceDialog(this);
     connectMenus();
+    // Until the first group, the value labels show "--" rather than their design captions, which
+    // would read like values ("ZeitHi", "12:30:00").
+    applyRefresh(::FillDisplay(StationData{}, DisplayMemory{}, Formats::german(),
+                               AppClock::currentDateTime()));
     resize(615, 523 + menuBar()->sizeHint().height());
 }
 

@@ -72,7 +72,7 @@ MainMenu::MainMenu(QMenuBar* bar) {
     ASYNOP1 = item(einstellungen, "ASYNOP1", "ASYNOP...");
     ClientServer1 = item(einstellungen, "ClientServer1", "Client/Server...");
 
-    debug = bar->addMenu(QStringLiteral("Debug"));
+    debug = bar->addMenu(QStringLiteral("De&bug"));
     debug->setObjectName(QStringLiteral("Debug1"));
     ShowCOMData1 = item(debug, "ShowCOMData1", "Show COM-Data");
     DumpCOMData1 = item(debug, "DumpCOMData1", "Dump COM-Data to file...");
@@ -81,7 +81,7 @@ MainMenu::MainMenu(QMenuBar* bar) {
     N5xWind1 = item(debug, "N5xWind1", "5x Wind");
     N5xWind1->setCheckable(true);
 
-    hilfe = bar->addMenu(QStringLiteral("Hilfe"));
+    hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("Hilfe1"));
     About1 = item(hilfe, "About1", "About...", QKeySequence(Qt::Key_F1));
     ReadMe1 = item(hilfe, "ReadMe1", "ReadMe...");

@@ -42,9 +42,10 @@ MessageAnswer MessageBoxNotifier::show(const Message& message) {
     if (showing_ && showing_->caption == message.caption && showing_->text == message.text)
         return MessageAnswer::Ok;
     const Buttons b = buttonsFor(message.buttons);
-    QMessageBox box(
-        message.buttons == MessageButtons::Ok ? QMessageBox::Warning : QMessageBox::Question,
-        message.caption, message.text, b.set, QApplication::activeWindow());
+    QMessageBox box(message.information                     ? QMessageBox::Information
+                    : message.buttons == MessageButtons::Ok ? QMessageBox::Warning
+                                                            : QMessageBox::Question,
+                    message.caption, message.text, b.set, QApplication::activeWindow());
     box.setDefaultButton(b.first);
     // The path and the system's reason behind the "Details" button.
     if (!message.details.isEmpty())

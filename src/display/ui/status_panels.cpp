@@ -9,7 +9,9 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
                                                      "APRS: 1min",   "Laufzeit: 12:34"};
     const std::array<int, kPanels> widths = {100, 100, 100, 100, 100, 50};
     for (int i = 0; i < kPanels; ++i) {
-        auto* label = new QLabel(QString::fromUtf8(design[std::size_t(i)]), this);
+        // Panels 1 to 5 stay empty until the scheduler first fills them: their design texts
+        // ("Import: 123min") would read like countdowns.
+        auto* label = new QLabel(i == 0 ? QString::fromUtf8(design[0]) : QString(), this);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
@@ -22,7 +24,9 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
                                8;
         label->setMinimumWidth(
             std::max(widths[std::size_t(i)], i == kPanels - 1 ? neededLast : needed));
-        label->setMinimumWidth(std::max(label->minimumWidth(), label->sizeHint().width()));
+        label->setMinimumWidth(std::max(
+            label->minimumWidth(),
+            label->fontMetrics().horizontalAdvance(QString::fromUtf8(design[std::size_t(i)])) + 8));
         // The last panel takes the remaining width.
         addWidget(label, i == kPanels - 1 ? 1 : 0);
         panels_[std::size_t(i)] = label;

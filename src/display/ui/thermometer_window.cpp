@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "base/formats.h"
+#include "base/ui/dialog_parts.h"
 #include "display/ui/dial_pictures.h"
 
 namespace {
@@ -104,6 +105,7 @@ protected:
 
 ThermometerWindow::ThermometerWindow(const WeatherRecord& record, QWidget* parent)
     : QWidget(parent, Qt::Tool), record_(record) {
+    closeOnEscape(this);
     setObjectName(QStringLiteral("analog"));
     panel_ = new CaptionPanel(this);
     picture_ = new ThermometerPicture(this);

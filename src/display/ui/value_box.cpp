@@ -31,7 +31,7 @@ ValueBox::ValueBox(const GroupBoxDesign& design, QWidget* parent)
     labels_ = new LabelArea(design.labels, this);
     row->addWidget(labels_, 1);
     if (design.hasGauge) {
-        gauge_ = new BarGauge(design.gauge, this);
+        gauge_ = new BarGauge(design.gauge, design.caption, this);
         row->addWidget(gauge_);
     }
     if (design.number == 6) {
@@ -42,8 +42,10 @@ ValueBox::ValueBox(const GroupBoxDesign& design, QWidget* parent)
         pictures->setSpacing(0);
         forecast_ = new PictureView(PictureView::List::Forecast, {63, 48}, panel);
         forecast_->setObjectName(QStringLiteral("Image2"));
+        forecast_->setAccessibleName(QStringLiteral("Bild der Vorhersage"));
         trend_ = new PictureView(PictureView::List::Trend, {63, 47}, panel);
         trend_->setObjectName(QStringLiteral("Image1"));
+        trend_->setAccessibleName(QStringLiteral("Bild der Luftdrucktendenz"));
         pictures->addWidget(forecast_, 1);
         pictures->addWidget(trend_, 1);
         panel->setFixedWidth(kPictureWidth);

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QShowEvent>
 
+#include "base/ui/dialog_parts.h"
 #include "display/rose_geometry.h"
 #include "display/ui/dial_pictures.h"
 #include "display/ui/windows_colour.h"
@@ -17,6 +18,7 @@ constexpr int kDesignedDot = 17;
 
 WindRoseWindow::WindRoseWindow(const WeatherRecord& record, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), record_(record) {
+    closeOnEscape(this);
     setObjectName(QStringLiteral("Windrose"));
     setWindowTitle(QStringLiteral("Windrose"));
     setAccessibleName(QStringLiteral("Windrose"));

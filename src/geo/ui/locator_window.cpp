@@ -142,7 +142,7 @@ void LocatorWindow::showDistance() {
     if (message == LocatorWindowModel::kInvalidInput)
         reportError(message);
     else
-        notify(QStringLiteral("Locator"), message);
+        inform(QStringLiteral("Locator"), message);
 }
 
 void LocatorWindow::toLocator() {

@@ -68,13 +68,17 @@ TEST(DesktopProgram, F2SwitchesAktivAndTheStatusBarCountsDown) {
     Form1& form = program.window();
     EXPECT_EQ(form.windowTitle(), "Wetterpult - Inactive");
     EXPECT_EQ(form.statusText(0), "ASYNOP: keine Datei");
-    EXPECT_EQ(form.statusText(5), "Laufzeit: 12:34");
+    EXPECT_EQ(form.statusText(5), "");
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 
     QTest::keyClick(&form, Qt::Key_F2);
-    // The port failure is told once; the switch stays on and the port is tried again.
-    EXPECT_EQ(messages.texts().size(), 1);
+    // The port failure is told once, with the device and the reason; the switch stays on and the
+    // port is tried again.
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].startsWith("Unable to open com port (win error code: 2)"));
+    EXPECT_EQ(messages.messages[0].details,
+              options.port + QString::fromUtf8(": Gerät nicht vorhanden"));
     EXPECT_TRUE(form.isActive());
     EXPECT_TRUE(program.program().scheduler.isActive());
     EXPECT_EQ(form.windowTitle(), "Wetterpult - Aktiv");

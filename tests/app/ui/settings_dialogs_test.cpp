@@ -12,6 +12,8 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -105,4 +107,68 @@ TEST(SettingsDialogs, NoTextIsCutAtTheDialogsOwnSize) {
         dialog->hide();
     }
     EXPECT_EQ(cut, QStringList());
+}
+
+namespace {
+// The controls Tab reaches from the dialog's first focus, in order, until the focus comes back
+// to where it started (or 80 steps pass).
+QList<QWidget*> tabWalk(QDialog& dialog) {
+    QList<QWidget*> walk;
+    QWidget* start = QApplication::focusWidget();
+    for (int step = 0; step < 80 && start; ++step) {
+        QWidget* now = QApplication::focusWidget();
+        if (!now || (step > 0 && now == start))
+            break;
+        walk << now;
+        QTest::keyClick(now, Qt::Key_Tab);
+    }
+    Q_UNUSED(dialog);
+    return walk;
+}
+}  // namespace
+
+// Every dialog from the keyboard alone: Tab reaches every control that can take the focus and
+// comes back round, and no dialog opens with a field's text selected (one key would replace it).
+TEST(SettingsDialogs, TabReachesEveryControlOfEveryDialog) {
+    QTemporaryDir dir;
+    RecordingNotifier messages;
+    ScopedNotifier scoped(messages);
+    DesktopProgram program(AppOptions{}, dir.path() + "/");
+    program.start();
+    std::vector<QDialog*> dialogs = program.settingsDialogs().all();
+    dialogs.push_back(program.window().findChild<QDialog*>("AboutBox"));
+    QStringList problems;
+    for (QDialog* dialog : dialogs) {
+        ASSERT_NE(dialog, nullptr);
+        dialog->show();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog)) << dialog->objectName().toStdString();
+        const QString name = dialog->objectName();
+        if (!QTest::qWaitFor([dialog] {
+                return QApplication::focusWidget() &&
+                       QApplication::focusWidget()->window() == dialog;
+            })) {
+            problems << name + ": opens without focus";
+            dialog->hide();
+            continue;
+        }
+        if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            edit && edit->hasSelectedText())
+            problems << name + ": opens with the text of " + edit->objectName() + " selected";
+        const QList<QWidget*> walk = tabWalk(*dialog);
+        if (walk.size() >= 80 || walk.isEmpty())
+            problems << name + ": Tab does not come back round";
+        for (QWidget* w : dialog->findChildren<QWidget*>()) {
+            if (!w->isVisible() || !w->isEnabled() || w->window() != dialog || w->focusProxy() ||
+                !(w->focusPolicy() & Qt::TabFocus) || walk.contains(w))
+                continue;
+            // Of a group of radio buttons Tab reaches the chosen one; the arrows the others.
+            if (auto* radio = qobject_cast<QRadioButton*>(w); radio && !radio->isChecked())
+                continue;
+            problems << name + ": Tab never reaches " + w->metaObject()->className() + " " +
+                            w->objectName() + " " + w->accessibleName();
+        }
+        dialog->hide();
+    }
+    EXPECT_EQ(problems, QStringList());
 }

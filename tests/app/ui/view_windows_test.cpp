@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 
 #include "app/ui/desktop_program.h"
+#include "archive/ui/verlauf_window.h"
 #include "base/notifier.h"
 #include "display/rose_geometry.h"
 #include "display/ui/about_box.h"
@@ -97,16 +98,17 @@ TEST(ViewWindows, AlarmOverviewIsASnapshotOfTheLabels) {
     program.start();
     Form1& form = program.window();
     AlarmWindow& alarms = program.viewWindows().alarms();
-    // Before any group: the labels' designed captions.
+    // Before any group: no limit is known.
     form.menu().Alarme1->trigger();
     ASSERT_TRUE(alarms.isVisible());
-    EXPECT_EQ(alarms.cell(1, 1), "Alarm");
+    EXPECT_EQ(alarms.cell(1, 1), "Alarm: --");
     EXPECT_EQ(alarms.cell(3, 0), " Max");
-    EXPECT_EQ(alarms.cell(3, 1), "Alarm Hi");
-    EXPECT_EQ(alarms.cell(4, 1), "Alarm Lo");
+    EXPECT_EQ(alarms.cell(4, 1), "Alarm: --");
     // A refresh while the window is open does not change it; the next showing does.
-    form.FillDisplay(program.station());
-    EXPECT_EQ(alarms.cell(3, 1), "Alarm Hi");
+    StationData data = program.station();
+    data.GroupArrivedMs.fill(1);
+    form.FillDisplay(data);
+    EXPECT_EQ(alarms.cell(3, 1), "Alarm: --");
     form.menu().Alarme1->trigger();
     EXPECT_FALSE(alarms.isVisible());
     form.menu().Alarme1->trigger();
@@ -232,4 +234,23 @@ TEST(ViewWindows, EveryControlHasAnAccessibleName) {
     EXPECT_EQ(v.thermometer().accessibleDescription(), "Innentemperatur: 0,0 °C");
     v.rose().UpdateRose(125);
     EXPECT_EQ(v.rose().accessibleDescription(), "12,5 m/s, 0°");
+}
+
+// Escape closes each view window, as "Abbrechen" would close a dialog.
+TEST(ViewWindows, EscapeClosesEachViewWindow) {
+    QTemporaryDir dir;
+    RecordingNotifier messages;
+    ScopedNotifier scoped(messages);
+    DesktopProgram program(AppOptions{}, dir.path() + "/");
+    program.start();
+    ViewWindows& views = program.viewWindows();
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&views.rose(), &views.thermometer(), &views.alarms(),
+                                         &views.explorer(), &program.showVerlauf()}) {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << window->objectName().toStdString();
+        QTest::keyClick(window, Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+    }
 }

@@ -33,7 +33,7 @@ TEST(LocatorWindow, MeasuresConvertsAndTakesOverThePosition) {
         auto* own = child<QLineEdit>(window, "Locator");
         EXPECT_EQ(own->text(), "JO30XN");
         EXPECT_EQ(child<QLineEdit>(window, "BreiteDezimal")->text(), "50,5625 N");
-        EXPECT_EQ(child<QLineEdit>(window, "LaengeGrad")->text(), "7.57.83 E");
+        EXPECT_EQ(child<QLineEdit>(window, "LaengeGrad")->text(), "7.57.30 E");
 
         auto* target = child<QLineEdit>(window, "Ziellocator");
         retype(target, "jo62qm");
