@@ -58,7 +58,7 @@ TEST(ProgramLifecycle, FirstStartStaysInactive) {
     EXPECT_FALSE(rig.scheduler.isActive());
     EXPECT_EQ(rig.scheduler.titleBar().caption(), "Wetterpult - Inactive");
     EXPECT_EQ(rig.scheduler.titleBar().panels()[0], "ASYNOP: X");
-    EXPECT_EQ(rig.scheduler.titleBar().panels()[1], "Import: 123min");
+    EXPECT_EQ(rig.scheduler.titleBar().panels()[1], "");  // no countdown before "Aktiv"
     EXPECT_EQ(rig.outputs.totalWrites(), 0);
 }
 

@@ -56,6 +56,7 @@ TEST(Wind5Window, HeadingRowsAndCheckMark) {
     Form1 form;
     form.show();
     StationData data;
+    data.GroupArrivedMs.fill(1);
     data.WindMaxRing = {0, 0, 52, 31, 78};
     form.FillDisplay(data);
     Wind5Window* w = form.wind5Window();
