@@ -1,5 +1,6 @@
 #include "config/settings_file.h"
 
+#include <QFile>
 #include <algorithm>
 #include <vector>
 
@@ -16,6 +17,7 @@ const QString kClientServer = QStringLiteral("ClientServer");
 const QString kWetterlog = QStringLiteral("Wetterlog");
 const QString kAsynop = QStringLiteral("ASYNOP");
 const QString kArchiv = QStringLiteral("Archiv");
+const QString kMqtt = QStringLiteral("MQTT");
 const QString kFarben = QStringLiteral("Farben");
 const QString kSchriften = QStringLiteral("Schriften");
 const QString kProfile = QStringLiteral("Profile");
@@ -120,6 +122,22 @@ int readInRange(const IniFile& ini, const QString& section, const QString& key, 
     return def;
 }
 
+// Creates the file when missing and allows only its owner to read and write it. The new file that
+// replaces it keeps these permissions.
+bool makeOwnerOnly(const QString& path, QString* reason) {
+    QFile file(path);
+    if (!file.exists() && !file.open(QIODevice::WriteOnly)) {
+        *reason = file.errorString();
+        return false;
+    }
+    file.close();
+    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 QString settingsFilePath(const Settings& settings) {
@@ -187,6 +205,18 @@ void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
 
     s.ArchivDatei = ini.readString(kArchiv, QStringLiteral("ArchivDatei"), d.ArchivDatei);
     s.ArchivAktiv = ini.readBool(kArchiv, QStringLiteral("ArchivAktiv"), d.ArchivAktiv);
+
+    s.MQTTAktiv = ini.readBool(kMqtt, QStringLiteral("MQTTAktiv"), d.MQTTAktiv);
+    s.MQTTServer = ini.readString(kMqtt, QStringLiteral("MQTTServer"), d.MQTTServer);
+    s.MQTTPort = readInRange(ini, kMqtt, QStringLiteral("MQTTPort"), d.MQTTPort, 1, 65535, path);
+    s.MQTTBenutzer = ini.readString(kMqtt, QStringLiteral("MQTTBenutzer"), d.MQTTBenutzer);
+    s.MQTTPasswort = ini.readString(kMqtt, QStringLiteral("MQTTPasswort"), d.MQTTPasswort);
+    s.MQTTTLS = ini.readBool(kMqtt, QStringLiteral("MQTTTLS"), d.MQTTTLS);
+    s.MQTTZertifikat = ini.readString(kMqtt, QStringLiteral("MQTTZertifikat"), d.MQTTZertifikat);
+    s.MQTTThema = ini.readString(kMqtt, QStringLiteral("MQTTThema"), d.MQTTThema);
+    s.MQTTDiscovery = ini.readString(kMqtt, QStringLiteral("MQTTDiscovery"), d.MQTTDiscovery);
+    s.MQTTIntervall = readInRange(ini, kMqtt, QStringLiteral("MQTTIntervall"), d.MQTTIntervall,
+                                  kMqttLeastInterval, 86400, path);
 
     for (int n = kFirstPanel; n <= kLastPanel; ++n) {
         host.setPanelColor(n, ini.readInteger(kFarben, panelKey(n), kButtonFace));
@@ -281,6 +311,17 @@ void storeSettings(IniFile& ini, const Settings& s, const SettingsHost& host) {
     ini.writeString(kArchiv, QStringLiteral("ArchivDatei"), s.ArchivDatei);
     ini.writeBool(kArchiv, QStringLiteral("ArchivAktiv"), s.ArchivAktiv);
 
+    ini.writeBool(kMqtt, QStringLiteral("MQTTAktiv"), s.MQTTAktiv);
+    ini.writeString(kMqtt, QStringLiteral("MQTTServer"), s.MQTTServer);
+    ini.writeInteger(kMqtt, QStringLiteral("MQTTPort"), s.MQTTPort);
+    ini.writeString(kMqtt, QStringLiteral("MQTTBenutzer"), s.MQTTBenutzer);
+    ini.writeString(kMqtt, QStringLiteral("MQTTPasswort"), s.MQTTPasswort);
+    ini.writeBool(kMqtt, QStringLiteral("MQTTTLS"), s.MQTTTLS);
+    ini.writeString(kMqtt, QStringLiteral("MQTTZertifikat"), s.MQTTZertifikat);
+    ini.writeString(kMqtt, QStringLiteral("MQTTThema"), s.MQTTThema);
+    ini.writeString(kMqtt, QStringLiteral("MQTTDiscovery"), s.MQTTDiscovery);
+    ini.writeInteger(kMqtt, QStringLiteral("MQTTIntervall"), s.MQTTIntervall);
+
     for (int n = kFirstPanel; n <= kLastPanel; ++n) {
         ini.writeInteger(kFarben, panelKey(n), host.panelColor(n));
     }
@@ -330,8 +371,14 @@ bool SaveSettings(const Settings& settings, const SettingsHost& host) {
     bool saved = ini.load(path, &reason);
     if (saved) {
         storeSettings(ini, settings, host);
-        saved = ini.save(path, &reason);
+        // A file that holds a password is for its owner's eyes only, from its first byte on.
+        if (!settings.MQTTPasswort.isEmpty())
+            saved = makeOwnerOnly(path, &reason);
     }
+    if (saved)
+        saved = ini.save(path, &reason);
+    if (saved && !settings.MQTTPasswort.isEmpty())
+        saved = makeOwnerOnly(path, &reason);
     if (!saved)
         reportCannotWrite(path, reason);
     return saved;

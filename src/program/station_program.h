@@ -15,6 +15,7 @@
 #include "outputs/station_input_control.h"
 #include "program/program_lifecycle.h"
 #include "program/station_settings_host.h"
+#include "publish/mqtt_publisher.h"
 #include "station/station_input.h"
 #include "station/weather_record.h"
 
@@ -42,6 +43,8 @@ public:
     ProgramLifecycle lifecycle;
     // Every good group of either road also goes into the minute archive.
     ArchiveFeed archive;
+    // The station's values on an MQTT broker (Home Assistant), while [MQTT] says so.
+    MqttPublisher mqtt;
 
 private:
     // The rain totals the archive holds of the last day, so that the rain of today and of the last
