@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev clang-format
   xvfb xauth openbox xdotool imagemagick faketime
+  libmosquitto-dev mosquitto mosquitto-clients
 )
 packages+=("$@")
 

@@ -91,8 +91,13 @@ int runHeadless(const AppOptions& options) {
 
     QTimer status;
     if (options.statusEvery > 0) {
-        QObject::connect(&status, &QTimer::timeout, &status,
-                         [&scheduler] { printLine(scheduler.titleBar().line()); });
+        QObject::connect(&status, &QTimer::timeout, &status, [&scheduler, &program] {
+            QString line = scheduler.titleBar().line();
+            const QString mqtt = program.mqtt.statusText();
+            if (!mqtt.isEmpty())
+                line += QStringLiteral("  ") + mqtt;
+            printLine(line);
+        });
         status.start(options.statusEvery * 1000);
     }
 

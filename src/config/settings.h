@@ -23,6 +23,9 @@ struct Profile {
 
 inline constexpr int kProfileSlots = 100;
 
+// The shortest time between two MQTT state messages, seconds.
+inline constexpr int kMqttLeastInterval = 5;
+
 struct Settings {
     // The program folder, ending with "/". Set first at start-up.
     QString ProgramFolder;
@@ -77,6 +80,18 @@ struct Settings {
     // Section Archiv: the minute archive; a name without a folder lies in the program folder.
     QString ArchivDatei = QStringLiteral("wetterpult.sqlite");
     bool ArchivAktiv = true;
+
+    // Section MQTT: the publisher of the station's values to an MQTT broker (Home Assistant).
+    bool MQTTAktiv = false;
+    QString MQTTServer = QStringLiteral("localhost");
+    int MQTTPort = 1883;
+    QString MQTTBenutzer;
+    QString MQTTPasswort;
+    bool MQTTTLS = false;
+    QString MQTTZertifikat;  // a CA file; empty: the system's certificates
+    QString MQTTThema = QStringLiteral("wetterpult");         // base topic
+    QString MQTTDiscovery = QStringLiteral("homeassistant");  // empty: no discovery
+    int MQTTIntervall = 60;                                   // seconds, at least 5
 
     // The archive file's full path; empty while a relative name has no program folder yet.
     QString archivePath() const;

@@ -1,5 +1,6 @@
 #include "config/settings_file.h"
 
+#include <QFile>
 #include <algorithm>
 #include <type_traits>
 #include <variant>
@@ -20,6 +21,7 @@ const QString kWetterlog = QStringLiteral("Wetterlog");
 const QString kAsynop = QStringLiteral("ASYNOP");
 const QString kArchiv = QStringLiteral("Archiv");
 const QString kDienst = QStringLiteral("Dienst");
+const QString kMqtt = QStringLiteral("MQTT");
 const QString kFarben = QStringLiteral("Farben");
 const QString kSchriften = QStringLiteral("Schriften");
 const QString kProfile = QStringLiteral("Profile");
@@ -204,7 +206,21 @@ void writeKey(IniFile& ini, const SettingsKey& k, const Settings& s, const Setti
                 break;
         }
     }
-}
+    // Creates the file when missing and allows only its owner to read and write it. The new file
+    // that replaces it keeps these permissions.
+    bool makeOwnerOnly(const QString& path, QString* reason) {
+        QFile file(path);
+        if (!file.exists() && !file.open(QIODevice::WriteOnly)) {
+            *reason = file.errorString();
+            return false;
+        }
+        file.close();
+        if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+            *reason = file.errorString();
+            return false;
+        }
+        return true;
+    }
 
 }  // namespace
 
@@ -239,7 +255,8 @@ void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
     };
     // Alles comes last: the serial port's name reaches the host after everything else, as
     // "Aktiv" at start-up (below) does.
-    for (const QString& section : {kClientServer, kWinGT, kWetterlog, kAsynop, kArchiv, kDienst})
+    for (const QString& section :
+         {kClientServer, kWinGT, kWetterlog, kAsynop, kArchiv, kDienst, kMqtt})
         readSection(section);
 
     for (int n = kFirstPanel; n <= kLastPanel; ++n) {
@@ -320,8 +337,14 @@ bool SaveSettings(const Settings& settings, const SettingsHost& host) {
     bool saved = ini.load(path, &reason);
     if (saved) {
         storeSettings(ini, settings, host);
-        saved = ini.save(path, &reason);
+        // A file that holds a password is for its owner's eyes only, from its first byte on.
+        if (!settings.MQTTPasswort.isEmpty())
+            saved = makeOwnerOnly(path, &reason);
     }
+    if (saved)
+        saved = ini.save(path, &reason);
+    if (saved && !settings.MQTTPasswort.isEmpty())
+        saved = makeOwnerOnly(path, &reason);
     if (!saved)
         reportCannotWrite(path, reason);
     return saved;

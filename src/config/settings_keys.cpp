@@ -56,6 +56,16 @@ const SettingsKey kKeys[] = {
 
     {"Dienst", "StilleMinuten", RangedMember{&S::StilleMinuten, 1, 24 * 60}},
     {"Dienst", "AlarmBefehl", &S::AlarmBefehl},
+    {"MQTT", "MQTTAktiv", &S::MQTTAktiv},
+    {"MQTT", "MQTTServer", &S::MQTTServer},
+    {"MQTT", "MQTTPort", RangedMember{&S::MQTTPort, 1, 65535}},
+    {"MQTT", "MQTTBenutzer", &S::MQTTBenutzer},
+    {"MQTT", "MQTTPasswort", &S::MQTTPasswort},
+    {"MQTT", "MQTTTLS", &S::MQTTTLS},
+    {"MQTT", "MQTTZertifikat", &S::MQTTZertifikat},
+    {"MQTT", "MQTTThema", &S::MQTTThema},
+    {"MQTT", "MQTTDiscovery", &S::MQTTDiscovery},
+    {"MQTT", "MQTTIntervall", RangedMember{&S::MQTTIntervall, kMqttLeastInterval, 86400}},
 };
 
 }  // namespace

@@ -21,14 +21,20 @@ StationProgram::StationProgram()
           [this] {
               LoadSettings(settings, *settingsHost_);
               recallRecentRain();
+              mqtt.apply();
           },
           [this] { return SaveSettings(settings, *settingsHost_); }),
       archive(data, settings),
-      silence(data, settings, [this] { return scheduler.isActive(); }) {
+      silence(data, settings, [this] { return scheduler.isActive(); }),
+      mqtt(data, settings) {
     QObject::connect(&input, &StationInput::refreshed, &archive, &ArchiveFeed::groupDecoded);
     scheduler.clientMode = [this] { return links.clientMode(); };
     // Rows still waiting for the archive get their last attempt before the program ends.
-    lifecycle.setLastStep([this] { archive.finish(); });
+    // The broker hears "offline" from a program that ends in order.
+    lifecycle.setLastStep([this] {
+        archive.finish();
+        mqtt.finish();
+    });
 }
 
 void StationProgram::recallRecentRain() {

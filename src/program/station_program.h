@@ -16,6 +16,7 @@
 #include "program/program_lifecycle.h"
 #include "program/station_settings_host.h"
 #include "program/station_silence.h"
+#include "publish/mqtt_publisher.h"
 #include "station/station_input.h"
 #include "station/weather_record.h"
 
@@ -45,6 +46,8 @@ public:
     ArchiveFeed archive;
     // A station silent for StilleMinuten while "Aktiv" is told once.
     StationSilence silence;
+    // The station's values on an MQTT broker (Home Assistant), while [MQTT] says so.
+    MqttPublisher mqtt;
 
 private:
     // The rain totals the archive holds of the last day, so that the rain of today and of the last

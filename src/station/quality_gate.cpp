@@ -150,6 +150,12 @@ Measured measuredFiveMinuteGust(const StationData& data) {
     return measuredValue(Quantity::MinuteGust, data.fiveMinuteGust());
 }
 
+std::optional<bool> measuredBatteryLow(const StationData& data) {
+    if (data.GroupArrivedMs[4] == 0)
+        return std::nullopt;
+    return data.Record.Console.BatteryLow;
+}
+
 bool stationClockValid(const StationTime& t) {
     static constexpr int kDays[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return t.Month >= 1 && t.Month <= 12 && t.Day >= 1 && t.Day <= kDays[t.Month] && t.Hour < 24 &&

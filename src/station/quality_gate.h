@@ -36,6 +36,9 @@ Measured measuredValue(Quantity q, std::int64_t raw);
 // arrived or when one of the minutes holds an impossible speed.
 Measured measuredFiveMinuteGust(const StationData& data);
 
+// The console's "battery low" flag, or missing before a wind group (which carries it) has arrived.
+std::optional<bool> measuredBatteryLow(const StationData& data);
+
 // The station clock forms a real date and time (the station sends no year: any leap year will do).
 bool stationClockValid(const StationTime& t);
 

@@ -346,3 +346,31 @@ TEST(SettingsFile, FailedSaveShowsTheMessageAndKeepsTheOldFile) {
         EXPECT_EQ(readAll(f.ini()), old);
     }
 }
+
+TEST(SettingsFile, MqttKeysSurviveAndAPasswordMakesTheFileTheOwnersAlone) {
+    Folder f;
+    ASSERT_TRUE(SaveSettings(f.settings, f.host));
+    constexpr auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                            QFileDevice::ReadOther | QFileDevice::WriteOther;
+    Settings& s = f.settings;
+    s.MQTTAktiv = true;
+    s.MQTTServer = "broker.lan";
+    s.MQTTPort = 8883;
+    s.MQTTBenutzer = "wetter";
+    s.MQTTPasswort = "geheim";
+    s.MQTTTLS = true;
+    s.MQTTDiscovery = "";  // no discovery: must not come back as the default
+    s.MQTTIntervall = 30;
+    ASSERT_TRUE(SaveSettings(s, f.host));
+    EXPECT_EQ(QFile::permissions(f.ini()) & others, 0);
+
+    f.load(readAll(f.ini()));
+    EXPECT_TRUE(f.settings.MQTTAktiv);
+    EXPECT_EQ(f.settings.MQTTServer, "broker.lan");
+    EXPECT_EQ(f.settings.MQTTPort, 8883);
+    EXPECT_EQ(f.settings.MQTTPasswort, "geheim");
+    EXPECT_TRUE(f.settings.MQTTTLS);
+    EXPECT_EQ(f.settings.MQTTDiscovery, "");
+    EXPECT_EQ(f.settings.MQTTThema, "wetterpult");
+    EXPECT_EQ(f.settings.MQTTIntervall, 30);
+}

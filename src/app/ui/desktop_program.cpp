@@ -1,6 +1,8 @@
 #include "app/ui/desktop_program.h"
 
 #include <QCoreApplication>
+#include <QLabel>
+#include <QStatusBar>
 
 #include "archive/ui/log_import_dialog.h"
 #include "base/app_clock.h"
@@ -27,6 +29,17 @@ DesktopProgram::DesktopProgram(const AppOptions& options, const QString& program
     connect(&input, &StationInput::refreshed, this, [this] { form_.FillDisplay(program_.data); });
     // At the end of every tick and after each switch: caption, status panels and the switch.
     program_.scheduler.onTitleChanged = [this] { showTitle(); };
+    // The MQTT publisher's state at the right of the status bar, shown while it is switched on.
+    auto* mqttStatus = new QLabel(&form_);
+    mqttStatus->setObjectName(QStringLiteral("MQTTStatus"));
+    mqttStatus->setVisible(false);
+    form_.statusBar()->addPermanentWidget(mqttStatus);
+    connect(&program_.mqtt, &MqttPublisher::statusChanged, mqttStatus, [this, mqttStatus] {
+        const QString text = program_.mqtt.statusText();
+        mqttStatus->setText(text);
+        mqttStatus->setAccessibleName(text);
+        mqttStatus->setVisible(!text.isEmpty());
+    });
 }
 
 void DesktopProgram::start() {

@@ -17,6 +17,7 @@
 #include "geo/ui/locator_window.h"
 #include "outputs/asynop_report.h"
 #include "program/station_program.h"
+#include "publish/ui/mqtt_dialog.h"
 #include "station/ui/serial_setup_dialog.h"
 
 namespace {
@@ -62,7 +63,8 @@ SettingsDialogs::SettingsDialogs(StationProgram& program, SettingsHost& host, QW
       asynopModel_(program.settings, asynopReport(program)),
       clientServerModel_(host, switchesOf(program.control)),
       serialSetupModel_(program.input.serialLink(),
-                        [&host](const QString& name) { host.setPortName(name); }) {
+                        [&host](const QString& name) { host.setPortName(name); }),
+      mqttModel_(program.settings, [&program] { program.mqtt.apply(); }) {
     // In the order of the program's secondary windows.
     const auto others = [&between] {
         if (between)
@@ -82,6 +84,7 @@ SettingsDialogs::SettingsDialogs(StationProgram& program, SettingsHost& host, QW
     asynop_ = std::make_unique<AsynopDialog>(asynopModel_, folderChooser(), parent);
     clientServer_ = std::make_unique<ClientServerDialog>(clientServerModel_, parent);
     serialSetup_ = std::make_unique<SerialSetupDialog>(serialSetupModel_, parent);
+    mqtt_ = std::make_unique<MqttDialog>(mqttModel_, parent);
 }
 
 SettingsDialogs::~SettingsDialogs() = default;
@@ -97,7 +100,8 @@ std::vector<QDialog*> SettingsDialogs::all() const {
             locator_.get(),
             asynop_.get(),
             clientServer_.get(),
-            serialSetup_.get()};
+            serialSetup_.get(),
+            mqtt_.get()};
 }
 
 FolderChooser SettingsDialogs::folderChooser() {
@@ -117,4 +121,5 @@ void SettingsDialogs::connectMenu(const MainMenu& menu) {
     opens(menu.Locator1, locator_.get());
     opens(menu.ASYNOP1, asynop_.get());
     opens(menu.ClientServer1, clientServer_.get());
+    opens(menu.MQTT1, mqtt_.get());
 }

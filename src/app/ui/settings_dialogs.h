@@ -16,6 +16,7 @@
 #include "config/weather_log_settings_model.h"
 #include "config/wingt_settings_model.h"
 #include "geo/locator_window_model.h"
+#include "publish/mqtt_settings_model.h"
 #include "station/serial_setup_model.h"
 
 class AprsDialog;
@@ -24,6 +25,7 @@ class QDialog;
 class ClientServerDialog;
 class GeneralDialog;
 class LocatorWindow;
+class MqttDialog;
 class ProfileDialog;
 class WinGTDialog;
 class QWidget;
@@ -60,6 +62,7 @@ public:
     WinGTDialog& wingt() const { return *wingt_; }
     LocatorWindow& locator() const { return *locator_; }
     AsynopDialog& asynop() const { return *asynop_; }
+    MqttDialog& mqtt() const { return *mqtt_; }
 
 private:
     // What a dialog's "Durchsuchen..." calls: the one folder picker of the program.
@@ -77,6 +80,7 @@ private:
     AsynopSettingsModel asynopModel_;
     ClientServerSettingsModel clientServerModel_;
     SerialSetupModel serialSetupModel_;
+    MqttSettingsModel mqttModel_;
 
     std::unique_ptr<GeneralDialog> general_;
     std::unique_ptr<AprsDialog> aprs_;
@@ -88,4 +92,5 @@ private:
     std::unique_ptr<AsynopDialog> asynop_;
     std::unique_ptr<ClientServerDialog> clientServer_;
     std::unique_ptr<SerialSetupDialog> serialSetup_;
+    std::unique_ptr<MqttDialog> mqtt_;
 };

@@ -71,6 +71,7 @@ MainMenu::MainMenu(QMenuBar* bar) {
     Locator1 = item(einstellungen, "Locator1", "Locator...");
     ASYNOP1 = item(einstellungen, "ASYNOP1", "ASYNOP...");
     ClientServer1 = item(einstellungen, "ClientServer1", "Client/Server...");
+    MQTT1 = item(einstellungen, "MQTT1", "MQTT...");
 
     debug = bar->addMenu(QStringLiteral("De&bug"));
     debug->setObjectName(QStringLiteral("Debug1"));

@@ -46,6 +46,7 @@ struct MainMenu {
     QAction* Locator1;
     QAction* ASYNOP1;
     QAction* ClientServer1;
+    QAction* MQTT1;  // the MQTT publisher
 
     QMenu* debug;
     QAction* ShowCOMData1;

@@ -146,6 +146,7 @@ TEST(DesktopProgram, SecondaryWindowsAreCreatedOnceInTheirOrder) {
                                   "Sonne",
                                   "ASYNOP",
                                   "Client/Server",
-                                  "Setup"};
+                                  "Setup",
+                                  "MQTT"};
     EXPECT_EQ(created, expected) << created.join(" | ").toStdString();
 }
