@@ -26,6 +26,7 @@ StationProgram::StationProgram()
       archive(data, settings),
       mqtt(data, settings) {
     QObject::connect(&input, &StationInput::refreshed, &archive, &ArchiveFeed::groupDecoded);
+    QObject::connect(&input, &StationInput::refreshed, &mqtt, &MqttPublisher::dataRefreshed);
     scheduler.clientMode = [this] { return links.clientMode(); };
     // Rows still waiting for the archive get their last attempt before the program ends.
     // The broker hears "offline" from a program that ends in order.
