@@ -28,6 +28,7 @@ StationProgram::StationProgram()
       silence(data, settings, [this] { return scheduler.isActive(); }),
       mqtt(data, settings) {
     QObject::connect(&input, &StationInput::refreshed, &archive, &ArchiveFeed::groupDecoded);
+    QObject::connect(&input, &StationInput::refreshed, &mqtt, &MqttPublisher::dataRefreshed);
     scheduler.clientMode = [this] { return links.clientMode(); };
     // Rows still waiting for the archive get their last attempt before the program ends.
     // The broker hears "offline" from a program that ends in order.

@@ -100,6 +100,7 @@ void MqttPublisher::connected() {
     if (!identity_.discoveryPrefix.isEmpty())
         client_.subscribe(identity_.discoveryPrefix + QStringLiteral("/status"));
     // The state as it is now; nothing of the time without a connection is sent after.
+    stateOwed_ = true;
     publishState();
     interval_.start();
     emit statusChanged();
@@ -150,11 +151,19 @@ bool MqttPublisher::publishState() {
         return false;
     const QDateTime now = AppClock::currentDateTime();
     // Stale data send nothing: Home Assistant lets the values expire.
-    if (!allGroupsFresh(data_, now))
+    if (!allGroupsFresh(data_, now)) {
+        stateOwed_ = true;
         return false;
+    }
     if (!client_.publish(identity_.baseTopic + QStringLiteral("/state"), mqttStateJson(data_, now),
                          true))
         return false;
+    stateOwed_ = false;
     emit statePublished();
     return true;
+}
+
+void MqttPublisher::dataRefreshed() {
+    if (stateOwed_)
+        publishState();
 }

@@ -39,6 +39,9 @@ public:
 
     // Publishes the state message now when connected and every group is fresh; true when sent.
     bool publishState();
+    // A group has arrived: a state message that is owed (none since connecting, or the last turn
+    // found the data stale) goes out as soon as the data are fresh, not an interval later.
+    void dataRefreshed();
 
 signals:
     // Connected, disconnected, switched on or off: the status text may have changed.
@@ -66,5 +69,6 @@ private:
     MqttIdentity identity_;
     int retryDelayMs_ = kFirstRetryMs;
     bool spellReported_ = false;
+    bool stateOwed_ = false;
     QDateTime downSince_;
 };

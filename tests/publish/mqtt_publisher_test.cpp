@@ -107,7 +107,7 @@ TEST(MqttPublisher, RetainsTheStationsValuesTheConfigsAndOnline) {
     EXPECT_TRUE(station.notifier.messages.empty());
 }
 
-TEST(MqttPublisher, StaleDataSendNothing) {
+TEST(MqttPublisher, StaleDataSendNothingAndTheStateFollowsWhenTheyAreFreshAgain) {
     MosquittoBroker broker;
     ASSERT_TRUE(broker.start()) << broker.log().constData();
     Station station(broker);
@@ -118,6 +118,11 @@ TEST(MqttPublisher, StaleDataSendNothing) {
     // the order of the subscriptions).
     broker.send(QStringLiteral("wx/marke"), "da", true);
     EXPECT_EQ(broker.receive({"wx/garten/state", "wx/marke"}, 1), QStringList{"wx/marke da"});
+    // The next barometer group: the state goes out at once, not an interval later.
+    station.data.GroupArrivedMs[2] += 3 * 60 * 1000;
+    QSignalSpy published(station.publisher.get(), &MqttPublisher::statePublished);
+    station.publisher->dataRefreshed();
+    EXPECT_EQ(published.size(), 1);
 }
 
 TEST(MqttPublisher, ReconnectsAfterABrokerRestartAndPublishesAgain) {
