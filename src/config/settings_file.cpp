@@ -206,21 +206,23 @@ void writeKey(IniFile& ini, const SettingsKey& k, const Settings& s, const Setti
                 break;
         }
     }
-    // Creates the file when missing and allows only its owner to read and write it. The new file
-    // that replaces it keeps these permissions.
-    bool makeOwnerOnly(const QString& path, QString* reason) {
-        QFile file(path);
-        if (!file.exists() && !file.open(QIODevice::WriteOnly)) {
-            *reason = file.errorString();
-            return false;
-        }
-        file.close();
-        if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-            *reason = file.errorString();
-            return false;
-        }
-        return true;
+}
+
+// Creates the file when missing and allows only its owner to read and write it. The new file
+// that replaces it keeps these permissions.
+bool makeOwnerOnly(const QString& path, QString* reason) {
+    QFile file(path);
+    if (!file.exists() && !file.open(QIODevice::WriteOnly)) {
+        *reason = file.errorString();
+        return false;
     }
+    file.close();
+    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
+}
 
 }  // namespace
 

@@ -151,7 +151,7 @@ bool MqttPublisher::publishState() {
         return false;
     const QDateTime now = AppClock::currentDateTime();
     // Stale data send nothing: Home Assistant lets the values expire.
-    if (!allGroupsFresh(data_, now)) {
+    if (!allGroupsFresh(data_, now.toMSecsSinceEpoch())) {
         stateOwed_ = true;
         return false;
     }
