@@ -22,12 +22,30 @@ void initLibrary() {
     (void)done;
 }
 
+// The network's reasons in German; others as the system gives them.
+QString networkReason(int error) {
+    switch (error) {
+        case ECONNREFUSED:
+            return QStringLiteral("Verbindung abgewiesen (läuft dort ein Broker?)");
+        case ETIMEDOUT:
+            return QStringLiteral("Zeitüberschreitung");
+        case EHOSTUNREACH:
+        case ENETUNREACH:
+            return QStringLiteral("Rechner nicht erreichbar");
+        case ECONNRESET:
+        case EPIPE:
+            return QStringLiteral("Verbindung vom Broker getrennt");
+        default:
+            return germanReason(error);
+    }
+}
+
 }  // namespace
 
 QString mqttErrorText(int rc, int systemError) {
     switch (rc) {
         case MOSQ_ERR_ERRNO:
-            return germanReason(systemError);
+            return networkReason(systemError);
         case MOSQ_ERR_CONN_LOST:
             return QStringLiteral("Verbindung verloren");
         case MOSQ_ERR_NO_CONN:
