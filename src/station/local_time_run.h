@@ -20,7 +20,7 @@ public:
         std::int32_t utcOffset = 0;  // the offset in force then (local = utc + offset)
     };
 
-    // `local`: the date and time as the clock shows them (its time spec is not used).
+    // `local`: the date and time as the clock shows them (local or UTC mark ignored).
     Instant read(const QDateTime& local);
 
 private:
