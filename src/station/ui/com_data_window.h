@@ -6,8 +6,8 @@
 #include <QByteArrayView>
 #include <QWidget>
 
-#include "station/hex_dump.h"
-#include "station/terminal_screen.h"
+#include "station/monitor/hex_dump.h"
+#include "station/monitor/terminal_screen.h"
 
 class QAction;
 class TerminalView;

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "station/hex_dump.h"
-#include "station/terminal_screen.h"
+#include "station/monitor/hex_dump.h"
+#include "station/monitor/terminal_screen.h"
 
 namespace {
 const QColor kBackground(Qt::black);

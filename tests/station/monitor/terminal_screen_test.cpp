@@ -1,8 +1,8 @@
-#include "station/terminal_screen.h"
+#include "station/monitor/terminal_screen.h"
 
 #include <gtest/gtest.h>
 
-#include "station/hex_dump.h"
+#include "station/monitor/hex_dump.h"
 #include "support/qt_printers.h"
 
 TEST(TerminalScreen, ShowsEveryByteAndCarriesOutLineControls) {

@@ -1,4 +1,4 @@
-#include "station/terminal_screen.h"
+#include "station/monitor/terminal_screen.h"
 
 #include <QString>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "station/hex_dump.h"
+#include "station/monitor/hex_dump.h"
 
 HexDump::HexDump(qsizetype budget) : budget_(budget - budget % kBytesPerLine) {}
 
