@@ -91,8 +91,8 @@ int runHeadless(const AppOptions& options) {
 
     QTimer status;
     if (options.statusEvery > 0) {
-        QObject::connect(&status, &QTimer::timeout, &status, [&scheduler, &program] {
-            QString line = scheduler.titleBar().line();
+        QObject::connect(&status, &QTimer::timeout, &status, [&program] {
+            QString line = program.title.bar().line();
             const QString mqtt = program.mqtt.statusText();
             if (!mqtt.isEmpty())
                 line += QStringLiteral("  ") + mqtt;

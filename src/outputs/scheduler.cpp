@@ -6,7 +6,7 @@
 #include "base/notifier.h"
 #include "station/data_age.h"
 
-Scheduler::Scheduler(StationData& data, Settings& settings, OutputActions& outputs,
+Scheduler::Scheduler(StationData& data, const Settings& settings, OutputActions& outputs,
                      InputControl& input, ScheduleSource nextScheduleTime)
     : data_(data),
       settings_(settings),
@@ -36,7 +36,7 @@ void Scheduler::toggleActive() {
         input_.closeSerial();
         input_.closeClient();
     }
-    refreshTitle();
+    stateChanged();
 }
 
 void Scheduler::activationRun() {
@@ -112,9 +112,9 @@ void Scheduler::updateScheduleTimes() {
 }
 
 void Scheduler::showAsynopStatus() {
-    titleBar_.setAsynopPanel(outputs_.asynopStatusText());
-    if (onTitleChanged)
-        onTitleChanged();
+    asynopStatus_ = outputs_.asynopStatusText();
+    if (onAsynopStatusChanged)
+        onAsynopStatusChanged();
 }
 
 void Scheduler::setLogInterval(int ms) {
@@ -151,29 +151,9 @@ void Scheduler::warnIfStale() {
                           "letzten zwei Minuten angekommen. Die Datei wird trotzdem geschrieben."));
 }
 
-StatusInputs Scheduler::statusInputs() const {
-    StatusInputs in;
-    in.active = active_;
-    in.stationLostSince = input_.stationLostSince();
-    in.dataStale = active_ && dataFresh && !dataFresh();
-    in.secondsCounter = secondsCounter_;
-    in.nextImportTime = nextImportTime_;
-    in.nextReadTime = nextReadTime_;
-    in.importManuell = settings_.ImportManuell;
-    in.readManuell = settings_.ReadManuell;
-    in.readMinute = settings_.ReadMinute;
-    in.logMinutesLeft = logMinutesLeft_;
-    in.logIntervalMs = logIntervalMs_;
-    in.aprsMinutesLeft = aprsMinutesLeft_;
-    in.aprsIntervall = settings_.APRSIntervall;
-    in.activationTime = activationTime_;
-    return in;
-}
-
-void Scheduler::refreshTitle() {
-    titleBar_.refresh(statusInputs(), AppClock::currentDateTime());
-    if (onTitleChanged)
-        onTitleChanged();
+void Scheduler::stateChanged() {
+    if (onStateChanged)
+        onStateChanged();
 }
 
 void Scheduler::timersChanged() {

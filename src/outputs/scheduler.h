@@ -10,7 +10,6 @@
 #include <functional>
 
 #include "config/settings.h"
-#include "display/title_bar.h"
 #include "outputs/input_control.h"
 #include "outputs/output_actions.h"
 #include "station/weather_record.h"
@@ -20,8 +19,8 @@ public:
     // Gives the next due "hh:nn" of the schedule list "Read" or "Import".
     using ScheduleSource = std::function<QString(const QString& name)>;
 
-    Scheduler(StationData& data, Settings& settings, OutputActions& outputs, InputControl& input,
-              ScheduleSource nextScheduleTime);
+    Scheduler(StationData& data, const Settings& settings, OutputActions& outputs,
+              InputControl& input, ScheduleSource nextScheduleTime);
 
     // --- The "Aktiv" switch
     bool isActive() const { return active_; }
@@ -53,7 +52,7 @@ public:
     // The next Read time, then the next Import time, from the schedule lists (also after the WinGT
     // dialog).
     void updateScheduleTimes();
-    // Puts the ASYNOP status text into the first status panel.
+    // Reads the ASYNOP status text anew from the report's working file.
     void showAsynopStatus();
 
     // The weather-log interval in milliseconds; 0 = no log timer.
@@ -68,8 +67,12 @@ public:
     const QString& nextImportTime() const { return nextImportTime_; }
     const QDateTime& activationTime() const { return activationTime_; }
     const QString& startClock() const { return startClock_; }
-    const TitleBar& titleBar() const { return titleBar_; }
-    StatusInputs statusInputs() const;
+    // "ASYNOP: XX": the report lines in the working file, as showAsynopStatus read them last.
+    const QString& asynopStatus() const { return asynopStatus_; }
+    // The station input is lost since then; invalid while it is not lost.
+    QDateTime stationLostSince() const { return input_.stationLostSince(); }
+    // Active, but the data are not fresh enough for the timed outputs.
+    bool dataStale() const { return active_ && dataFresh && !dataFresh(); }
 
     // Whether going active opens the client connection instead of the serial port; when not set,
     // the setting ClientActive decides. (The program sets it when the command line chooses the
@@ -80,8 +83,11 @@ public:
     // within the last two minutes. By default the arrival times of the station data.
     std::function<bool()> dataFresh;
 
-    // After each refresh of the caption and the status panels (the window repaints them).
-    std::function<void()> onTitleChanged;
+    // After each tick and each switch: the state above is the one to show (the program builds the
+    // caption and the status panels from it).
+    std::function<void()> onStateChanged;
+    // After the ASYNOP status text was read anew.
+    std::function<void()> onAsynopStatusChanged;
     // After the active state or the log interval changed (the scheduler clock follows them).
     std::function<void()> onTimersChanged;
 
@@ -93,15 +99,14 @@ private:
     bool checkFresh();
     // A run-now command with data that are not fresh warns before it writes.
     void warnIfStale();
-    void refreshTitle();
+    void stateChanged();
     void timersChanged();
 
     StationData& data_;
-    Settings& settings_;
+    const Settings& settings_;
     OutputActions& outputs_;
     InputControl& input_;
     ScheduleSource nextScheduleTime_;
-    TitleBar titleBar_;
 
     bool active_ = false;
     std::uint8_t secondsCounter_ = 0;
@@ -111,6 +116,7 @@ private:
     QString nextImportTime_;
     QDateTime activationTime_;
     QString startClock_;
+    QString asynopStatus_;
     int logIntervalMs_ = 600000;
     // Wall minute in which the Read / Import page was last written on schedule: a list of one time
     // gives that same time again, which must not write the page at every second of the minute.

@@ -44,7 +44,7 @@ void Scheduler::tmrSekundenTimer() {
             outputs_.writeReport(2);
         nextImportTime_ = nextScheduleTime_(QStringLiteral("Import"));
     }
-    refreshTitle();
+    stateChanged();
 }
 
 void Scheduler::minutencountTimer() {
@@ -78,6 +78,6 @@ void Scheduler::minutencountTimer() {
     const bool fresh = checkFresh();
     if (outputs_.asynopHourlyCheck(fresh) && !fresh)
         mayPublish();  // a line was due and left out
-    titleBar_.setAsynopPanel(outputs_.asynopStatusText());
-    refreshTitle();
+    showAsynopStatus();
+    stateChanged();
 }

@@ -14,6 +14,7 @@ StationProgram::StationProgram()
       control(input),
       scheduler(data, settings, outputs, control,
                 [this](const QString& list) { return NextScheduleTime(settings, list); }),
+      title(scheduler, settings),
       clock(scheduler),
       links(settings, input, scheduler),
       lifecycle(

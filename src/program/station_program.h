@@ -14,6 +14,7 @@
 #include "outputs/scheduler_clock.h"
 #include "outputs/station_input_control.h"
 #include "program/program_lifecycle.h"
+#include "program/program_title.h"
 #include "program/station_settings_host.h"
 #include "program/station_silence.h"
 #include "publish/mqtt_publisher.h"
@@ -39,6 +40,8 @@ public:
     StationInput input;
     StationInputControl control;
     Scheduler scheduler;
+    // The caption and the status panels, from the scheduler's state.
+    ProgramTitle title;
     SchedulerClock clock;
     StationSettingsHost links;
     ProgramLifecycle lifecycle;

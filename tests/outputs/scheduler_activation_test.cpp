@@ -89,15 +89,15 @@ TEST(SchedulerActivation, SwitchingSetsCountersAndState) {
     EXPECT_EQ(rig.scheduler.logMinutesLeft(), 10);
     EXPECT_EQ(rig.scheduler.aprsMinutesLeft(), 5);
     EXPECT_EQ(rig.scheduler.activationTime(), kStart.addMSecs(300));
-    EXPECT_EQ(rig.scheduler.titleBar().caption(), "Wetterpult - Aktiv");
-    EXPECT_EQ(rig.scheduler.titleBar().panels()[3], "Wetterlog: 9:59");
-    EXPECT_EQ(rig.scheduler.titleBar().panels()[4], "APRS: 4:59");
+    EXPECT_EQ(rig.title.bar().caption(), "Wetterpult - Aktiv");
+    EXPECT_EQ(rig.title.bar().panels()[3], "Wetterlog: 9:59");
+    EXPECT_EQ(rig.title.bar().panels()[4], "APRS: 4:59");
 
     rig.clock.advanceSeconds(20);
     rig.scheduler.toggleActive();
     EXPECT_FALSE(rig.scheduler.isActive());
-    EXPECT_EQ(rig.scheduler.titleBar().caption(), "Wetterpult - Inaktiv");
-    EXPECT_EQ(rig.scheduler.titleBar().panels()[5], "Laufzeit: 0:00:00:20");
+    EXPECT_EQ(rig.title.bar().caption(), "Wetterpult - Inaktiv");
+    EXPECT_EQ(rig.title.bar().panels()[5], "Laufzeit: 0:00:00:20");
     EXPECT_FALSE(rig.input.serialOpen);
 }
 
@@ -109,8 +109,8 @@ TEST(SchedulerActivation, StationThatCannotBeReachedLeavesTheSwitchOn) {
     rig.scheduler.toggleActive();
     EXPECT_TRUE(rig.scheduler.isActive());
     EXPECT_EQ(rig.scheduler.aprsMinutesLeft(), 5);
-    EXPECT_EQ(rig.scheduler.titleBar().caption(), "Wetterpult - Aktiv");
-    EXPECT_EQ(rig.scheduler.titleBar().panels()[5], "Keine Verbindung zur Station seit 10:00");
+    EXPECT_EQ(rig.title.bar().caption(), "Wetterpult - Aktiv");
+    EXPECT_EQ(rig.title.bar().panels()[5], "Keine Verbindung zur Station seit 10:00");
     rig.scheduler.toggleActive();  // switching off ends the retries
     EXPECT_EQ(rig.events.back(), "close client");
     EXPECT_FALSE(rig.scheduler.isActive());
@@ -138,7 +138,7 @@ TEST(SchedulerStaleData, TimedOutputsSkippedWithOneMessageRunNowWarnsAndWrites) 
     EXPECT_EQ(std::count(rig.events.begin(), rig.events.end(), "asynop hourly without line"), 3);
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_TRUE(notifier.messages[0].text.startsWith("Keine aktuellen Daten"));
-    EXPECT_EQ(rig.scheduler.titleBar().panels()[5], "Keine aktuellen Daten");
+    EXPECT_EQ(rig.title.bar().panels()[5], "Keine aktuellen Daten");
 
     // "JETZT" writes all the same, after a warning.
     rig.scheduler.logNow();
@@ -175,7 +175,7 @@ TEST(SchedulerRunNow, CommandsActWhateverTheStateAndSettings) {
     EXPECT_EQ(rig.outputs.logs, 1);
     EXPECT_EQ(rig.outputs.aprs, 1);
     EXPECT_EQ(rig.outputs.asynopNew + rig.outputs.asynopAppend + rig.outputs.asynopEnd, 3);
-    EXPECT_EQ(rig.scheduler.titleBar().panels()[0], "ASYNOP: XX");
+    EXPECT_EQ(rig.title.bar().panels()[0], "ASYNOP: XX");
 
     // With ImportManuell and ReadManuell their times write nothing.
     rig.schedule.read = {"10:00"};

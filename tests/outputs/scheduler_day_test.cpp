@@ -137,7 +137,7 @@ TEST(SchedulerDay, CountdownsAndDailyRainReference) {
     std::vector<QString> panels;
     sim.run(200, [&] {
         if (rig.clock.now().time().second() == 40)
-            panels.push_back(rig.scheduler.titleBar().line());
+            panels.push_back(rig.title.bar().line());
     });
     // Read at 09:59:40, 10:00:40, 10:01:40, 10:02:40, each showing the tick of the second before.
     // The seconds run with the wall clock, so they reach 0 just as the minute tick comes.

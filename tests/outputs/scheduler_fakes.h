@@ -16,6 +16,7 @@
 #include "outputs/scheduler.h"
 #include "outputs/scheduler_clock.h"
 #include "outputs/tick_plan.h"
+#include "program/program_title.h"
 #include "station/weather_record.h"
 
 // A moment of the simulated station's clock: summer time in Germany, two hours ahead of UTC. A
@@ -173,7 +174,7 @@ private:
     EventLog* events_;
 };
 
-// A scheduler on a fixed clock with fakes around it.
+// A scheduler on a fixed clock with fakes around it, and the caption and panels built from it.
 struct SchedulerRig {
     explicit SchedulerRig(const QDateTime& start)
         : clock(start),
@@ -181,7 +182,8 @@ struct SchedulerRig {
           outputs(&events),
           input(&events),
           schedule(&events),
-          scheduler(data, settings, outputs, input, schedule.source()) {
+          scheduler(data, settings, outputs, input, schedule.source()),
+          title(scheduler, settings) {
         settings.setProgramFolder(QStringLiteral("/tmp/wetterpult-test/"));
         scheduler.dataFresh = [this] { return stationSends; };
     }
@@ -199,6 +201,7 @@ struct SchedulerRig {
     FakeInput input;
     FakeSchedule schedule;
     Scheduler scheduler;
+    ProgramTitle title;
 };
 
 // Runs the rig's clock through simulated time as the scheduler clock would: it wakes a few

@@ -56,9 +56,9 @@ TEST(ProgramLifecycle, FirstStartStaysInactive) {
     EXPECT_TRUE(rig.pendingAtLoad);
     EXPECT_FALSE(rig.anySeenAtLoad);
     EXPECT_FALSE(rig.scheduler.isActive());
-    EXPECT_EQ(rig.scheduler.titleBar().caption(), "Wetterpult - Inactive");
-    EXPECT_EQ(rig.scheduler.titleBar().panels()[0], "ASYNOP: X");
-    EXPECT_EQ(rig.scheduler.titleBar().panels()[1], "");  // no countdown before "Aktiv"
+    EXPECT_EQ(rig.title.bar().caption(), "Wetterpult - Inactive");
+    EXPECT_EQ(rig.title.bar().panels()[0], "ASYNOP: X");
+    EXPECT_EQ(rig.title.bar().panels()[1], "");  // no countdown before "Aktiv"
     EXPECT_EQ(rig.outputs.totalWrites(), 0);
 }
 

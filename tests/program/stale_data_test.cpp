@@ -72,7 +72,7 @@ TEST(StaleData, NotPublishedOneMessageAndAGapInTheLog) {
     EXPECT_FALSE(QFile::exists(aprs));
     ASSERT_EQ(notifier.texts().size(), 1) << notifier.texts().join("\n").toStdString();
     EXPECT_TRUE(notifier.texts()[0].startsWith("Keine aktuellen Daten"));
-    EXPECT_EQ(program.scheduler.titleBar().panels()[5], "Keine aktuellen Daten");
+    EXPECT_EQ(program.title.bar().panels()[5], "Keine aktuellen Daten");
 
     // "JETZT APRS erstellen!" writes after a warning.
     program.scheduler.aprsNow();

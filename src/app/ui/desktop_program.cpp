@@ -28,7 +28,7 @@ DesktopProgram::DesktopProgram(const AppOptions& options, const QString& program
         [this](std::uint8_t, int row, const QString& text) { form_.checksumResult(row, text); });
     connect(&input, &StationInput::refreshed, this, [this] { form_.FillDisplay(program_.data); });
     // At the end of every tick and after each switch: caption, status panels and the switch.
-    program_.scheduler.onTitleChanged = [this] { showTitle(); };
+    program_.title.onChanged = [this] { showTitle(); };
     // The MQTT publisher's state at the right of the status bar, shown while it is switched on.
     auto* mqttStatus = new QLabel(&form_);
     mqttStatus->setObjectName(QStringLiteral("MQTTStatus"));
@@ -80,7 +80,7 @@ VerlaufWindow& DesktopProgram::showVerlauf() {
 }
 
 void DesktopProgram::showTitle() {
-    const TitleBar& title = program_.scheduler.titleBar();
+    const TitleBar& title = program_.title.bar();
     const std::array<QString, 6> panels = title.panels();
     form_.Titelleiste(title.caption(), {panels[1], panels[2], panels[3], panels[4], panels[5]});
     form_.setAsynopStatus(panels[0]);
