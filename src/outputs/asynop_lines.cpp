@@ -39,16 +39,16 @@ QDateTime AsynopUtc(const QDateTime& localNow, int zeitzone) {
     return wall.addSecs(-qint64(zeitzone) * 3600);
 }
 
-QString AsynopSubjectText(const Settings& settings, const QDateTime& now, const Formats& formats) {
-    return QStringLiteral("ASYNOP ") + settings.ASYNOPAbsender + QLatin1Char(' ') +
+QString AsynopSubjectText(const QString& sender, const QDateTime& now, const Formats& formats) {
+    return QStringLiteral("ASYNOP ") + sender + QLatin1Char(' ') +
            formats.date(QStringLiteral("dd.mm.yy"), now.date());
 }
 
-QStringList AsynopHeadLines(const Settings& settings, const QDateTime& now,
+QStringList AsynopHeadLines(const Settings& settings, const QString& sender, const QDateTime& now,
                             const Formats& formats) {
     const QDate today = now.date();
-    return {MailboxHeaderLine(settings.ASYNOPEmpf, settings.ASYNOPAbsender, now, formats),
-            AsynopSubjectText(settings, now, formats),
+    return {MailboxHeaderLine(settings.ASYNOPEmpf, sender, now, formats),
+            AsynopSubjectText(sender, now, formats),
             QString(),
             settings.ASYNOPvor,
             QString(),
@@ -68,7 +68,7 @@ QString AsynopReportLine(const StationData& data, const Settings& settings, cons
                                          : QLatin1Char('3');
     // The forecast code is one figure; a wider one would break the group.
     const auto forecast = r.Barometer.Forecast;
-    QString line = settings.ASYNOPAbsender + QLatin1Char(' ');
+    QString line = settings.ASYNOPAbsender.leftJustified(6) + QLatin1Char(' ');
     line += ZeroPad(utc.date().day(), 2) + ZeroPad(utc.time().hour(), 2) + QLatin1Char('1');
     line += QStringLiteral(" 99") + settings.ASYNOPLat + QLatin1Char(' ') +
             QString::number(settings.ASYNOPErdquadrant) +

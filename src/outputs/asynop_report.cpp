@@ -67,8 +67,10 @@ QString AsynopWorkingFile(const Settings& settings) {
 bool AsynopNewFile(const OutputContext& context) {
     const QDateTime now = AppClock::currentDateTime();
     const Settings& settings = context.settings;
-    context.asynop.AsynopSubject = AsynopSubjectText(settings, now, context.formats);
-    const QByteArray bytes = textfile::crlfLines(AsynopHeadLines(settings, now, context.formats));
+    const QString sender = AsynopSender(settings.ASYNOPAbsender, context.asynop);
+    context.asynop.AsynopSubject = AsynopSubjectText(sender, now, context.formats);
+    const QByteArray bytes =
+        textfile::crlfLines(AsynopHeadLines(settings, sender, now, context.formats));
     const QString path = AsynopWorkingFile(settings);
     QString reason;
     if (!textfile::replaceWhole(path, bytes, &reason))
@@ -79,13 +81,12 @@ bool AsynopNewFile(const OutputContext& context) {
 
 bool AsynopAppendLine(const OutputContext& context) {
     const char* failure = "Konnte Zeile nicht in ASYNOP-Datei einfügen";
-    Settings& settings = context.settings;
+    const Settings& settings = context.settings;
     const QString path = AsynopWorkingFile(settings);
     QString reason = refusalReason(path);
     if (!reason.isEmpty())
         return failed(failure, textfile::failureDetails(path, reason));
-    if (settings.ASYNOPAbsender.size() < 6)
-        settings.ASYNOPAbsender = settings.ASYNOPAbsender.leftJustified(6);
+    context.asynop.lineSender = settings.ASYNOPAbsender;
     const QString line = AsynopReportLine(context.station, settings, AppClock::currentDateTime());
     if (!textfile::appendExisting(path, textfile::crlfLines({line}), &reason))
         return failed(failure, textfile::failureDetails(path, reason));
@@ -145,9 +146,9 @@ bool AsynopHourlyCheck(const OutputContext& context, bool withLine) {
     return true;
 }
 
-QString AsynopStatusText(const Settings& settings) {
+QString AsynopStatusText(const Settings& settings, const AsynopState& state) {
     QStringList lines;
     if (!readWorkingFile(AsynopWorkingFile(settings), &lines))
         return QStringLiteral("ASYNOP: keine Datei");
-    return AsynopStatusFromLines(lines, settings.ASYNOPAbsender);
+    return AsynopStatusFromLines(lines, AsynopSender(settings.ASYNOPAbsender, state));
 }

@@ -14,9 +14,9 @@ QString AsynopWorkingFile(const Settings& settings);
 // the file cannot be written; the old file is then left as it was.
 bool AsynopNewFile(const OutputContext& context);
 
-// Appends one report line for the present moment. A sender shorter than six characters is filled
-// with blanks to six in the settings for the rest of the run. A working file that was never started
-// or already has its end part is refused with the step's message and left as it is.
+// Appends one report line for the present moment; from then on the files carry the sender filled
+// to six characters (AsynopSender). A working file that was never started or already has its end
+// part is refused with the step's message and left as it is.
 bool AsynopAppendLine(const OutputContext& context);
 
 // Appends the end part; refused like a report line.
@@ -32,4 +32,4 @@ bool AsynopHourlyCheck(const OutputContext& context, bool withLine = true);
 
 // "ASYNOP: " and one "X" per report line of the working file; "ASYNOP: keine Datei" while there is
 // no working file.
-QString AsynopStatusText(const Settings& settings);
+QString AsynopStatusText(const Settings& settings, const AsynopState& state = {});

@@ -1,5 +1,5 @@
 // What the output writers read: the station data, the settings, the ASYNOP state and the formats.
-// The caller owns all of them; the writers never change the station data.
+// The caller owns all of them; the writers never change the station data or the settings.
 #pragma once
 
 #include "base/formats.h"
@@ -9,9 +9,7 @@
 
 struct OutputContext {
     const StationData& station;
-    // Not const: a report line fills a short ASYNOP sender up to six characters for the rest of the
-    // run, as the mailbox expects.
-    Settings& settings;
+    const Settings& settings;
     AsynopState& asynop;
     const Formats& formats = Formats::german();
 };

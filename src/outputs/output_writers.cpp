@@ -27,5 +27,5 @@ bool OutputWriters::asynopHourlyCheck(bool withLine) {
     return AsynopHourlyCheck(context_, withLine);
 }
 QString OutputWriters::asynopStatusText() {
-    return AsynopStatusText(context_.settings);
+    return AsynopStatusText(context_.settings, context_.asynop);
 }
