@@ -35,13 +35,7 @@ public:
     VerlaufWindow& showVerlauf();
 
     bool toggleActive() override;
-    void writeImportNow() override { program_.scheduler.importNow(); }
-    void writeReadNow() override { program_.scheduler.readNow(); }
-    void updateLogNow() override { program_.scheduler.logNow(); }
-    void writeAprsNow() override { program_.scheduler.aprsNow(); }
-    void asynopNewFile() override { program_.scheduler.asynopNewFile(); }
-    void asynopAppendLine() override { program_.scheduler.asynopAppendLine(); }
-    void asynopEndOfFile() override { program_.scheduler.asynopEndFile(); }
+    void runNow(const QString& command) override { program_.runNow(command); }
     void printNow() override;
     bool mayClose() override;
 

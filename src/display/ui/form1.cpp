@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "base/app_clock.h"
 #include "base/notifier.h"
@@ -98,20 +99,21 @@ void Form1::connectMenus() {
         if (actions_)
             setActive(actions_->toggleActive());
     });
-    auto call = [this](QAction* a, void (MainWindowActions::*command)()) {
-        connect(a, &QAction::triggered, this, [this, command] {
+    // The items "JETZT ..." by the names of their run-now commands.
+    const std::pair<QAction*, const char*> runNowItems[] = {
+        {m.JETZTerstellen1, "import"}, {m.JETZTReaderstellen1, "read"},
+        {m.JETZTLogupdaten1, "log"},   {m.JETZTAPRSerstellen1, "aprs"},
+        {m.NeueDatei, "asynop-new"},   {m.ZeileAnh, "asynop-line"},
+        {m.Dateieende, "asynop-end"}};
+    for (const auto& [item, command] : runNowItems)
+        connect(item, &QAction::triggered, this, [this, command = QString::fromLatin1(command)] {
             if (actions_)
-                (actions_->*command)();
+                actions_->runNow(command);
         });
-    };
-    call(m.JETZTerstellen1, &MainWindowActions::writeImportNow);
-    call(m.JETZTReaderstellen1, &MainWindowActions::writeReadNow);
-    call(m.JETZTLogupdaten1, &MainWindowActions::updateLogNow);
-    call(m.JETZTAPRSerstellen1, &MainWindowActions::writeAprsNow);
-    call(m.NeueDatei, &MainWindowActions::asynopNewFile);
-    call(m.ZeileAnh, &MainWindowActions::asynopAppendLine);
-    call(m.Dateieende, &MainWindowActions::asynopEndOfFile);
-    call(m.Drucken1, &MainWindowActions::printNow);
+    connect(m.Drucken1, &QAction::triggered, this, [this] {
+        if (actions_)
+            actions_->printNow();
+    });
     connect(m.Beenden1, &QAction::triggered, this, &QWidget::close);
 
     connect(m.ShowCOMData1, &QAction::triggered, this, [this] { toggleToolWindow(comData_); });

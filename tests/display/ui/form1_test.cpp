@@ -26,6 +26,7 @@
 #include "display/ui/top_band.h"
 #include "display/ui/value_box.h"
 #include "display/ui/windows_colour.h"
+#include "outputs/run_now.h"
 #include "station/ui/checksum_window.h"
 #include "station/ui/wind5_window.h"
 #include "support/qt_printers.h"
@@ -64,13 +65,7 @@ struct RecordingActions : MainWindowActions {
         active = !active;
         return active;
     }
-    void writeImportNow() override { calls << "import"; }
-    void writeReadNow() override { calls << "read"; }
-    void updateLogNow() override { calls << "log"; }
-    void writeAprsNow() override { calls << "aprs"; }
-    void asynopNewFile() override { calls << "asynopNew"; }
-    void asynopAppendLine() override { calls << "asynopLine"; }
-    void asynopEndOfFile() override { calls << "asynopEnd"; }
+    void runNow(const QString& command) override { calls << command; }
     void printNow() override { calls << "print"; }
     bool mayClose() override {
         calls << "mayClose";
@@ -196,7 +191,9 @@ TEST(Form1, DateiCommandsGoToTheActionsAndAktivMirrorsTheSwitch) {
         a->trigger();
     EXPECT_EQ(actions.calls,
               QStringList({"toggleActive", "toggleActive", "import", "read", "log", "aprs",
-                           "asynopNew", "asynopLine", "asynopEnd", "print"}));
+                           "asynop-new", "asynop-line", "asynop-end", "print"}));
+    for (const QString& call : actions.calls.mid(2, 7))
+        EXPECT_NE(runNowCommand(call), nullptr) << call.toStdString();  // a row of the table
 
     // The switch stays where the scheduler put it, also when the port failed to open.
     actions.calls.clear();
