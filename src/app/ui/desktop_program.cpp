@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
+#include <variant>
 
 #include "archive/ui/log_import_dialog.h"
 #include "base/app_clock.h"
@@ -44,14 +45,12 @@ DesktopProgram::DesktopProgram(const AppOptions& options, const QString& program
 
 void DesktopProgram::start() {
     program_.lifecycle.startUp(folder_);
-    // The secondary windows come after the start-up steps, each once for the whole run: the
-    // about box and the alarm overview, then the settings dialogs with the thermometer, the
-    // explorer, the wind rose and the sun window in their turns between them.
+    // The secondary windows come after the start-up steps, each once for the whole run.
     views_ = std::make_unique<ViewWindows>(form_, program_.data,
                                            readmePath(QCoreApplication::applicationDirPath()));
-    views_->createLeading();
-    dialogs_ = std::make_unique<SettingsDialogs>(program_, host_, &form_,
-                                                 [this] { views_->createNext(); });
+    dialogs_ = std::make_unique<SettingsDialogs>(program_, host_, &form_);
+    createSecondaryWindows();
+    views_->connectMenu();
     dialogs_->connectMenu(form_.menu());
     connect(form_.menu().Verlauf1, &QAction::triggered, this, [this] { showVerlauf(); });
     connect(form_.menu().WetterlogImportieren1, &QAction::triggered, this, [this] {
@@ -65,6 +64,28 @@ void DesktopProgram::start() {
         toggleActive();
     for (const QString& action : options_.runs)
         program_.runNow(action);
+}
+
+void DesktopProgram::createSecondaryWindows() {
+    using View = ViewWindows::Window;
+    using Dialog = SettingsDialogs::Dialog;
+    // The program's own order of creation. No window needs another to exist first (each reads the
+    // program only when it is shown, the folder picker only when "Durchsuchen..." asks for it);
+    // the order is what the main window's list of child windows shows, and keeps, as it always
+    // has: view windows and settings dialogs taking turns.
+    const std::variant<View, Dialog> inOrder[] = {
+        View::About,         View::Alarms,     Dialog::General,
+        View::Thermometer,   Dialog::Aprs,     View::Explorer,
+        Dialog::WeatherLog,  Dialog::Profiles, Dialog::FolderPicker,
+        View::Rose,          Dialog::WinGT,    Dialog::Locator,
+        View::Sun,           Dialog::Asynop,   Dialog::ClientServer,
+        Dialog::SerialSetup, Dialog::Mqtt};
+    for (const auto& window : inOrder) {
+        if (const View* view = std::get_if<View>(&window))
+            views_->create(*view);
+        else
+            dialogs_->create(std::get<Dialog>(window));
+    }
 }
 
 VerlaufWindow& DesktopProgram::showVerlauf() {

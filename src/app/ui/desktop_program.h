@@ -40,6 +40,8 @@ public:
     bool mayClose() override;
 
 private:
+    // The about box, the alarm overview, the windows of "&Ansicht" and the settings dialogs.
+    void createSecondaryWindows();
     void showTitle();
 
     const AppOptions options_;

@@ -50,10 +50,10 @@ LocatorSettingsLink locatorSettings(Settings& s) {
 
 }  // namespace
 
-SettingsDialogs::SettingsDialogs(StationProgram& program, SettingsHost& host, QWidget* parent,
-                                 const std::function<void()>& between)
+SettingsDialogs::SettingsDialogs(StationProgram& program, SettingsHost& host, QWidget* parent)
     : program_(program),
       host_(host),
+      parent_(parent),
       generalModel_(program.settings),
       aprsModel_(program.settings, [&program] { program.outputs.writeAprs(); }),
       weatherLogModel_(program.settings, host),
@@ -64,27 +64,46 @@ SettingsDialogs::SettingsDialogs(StationProgram& program, SettingsHost& host, QW
       clientServerModel_(host, switchesOf(program.control)),
       serialSetupModel_(program.input.serialLink(),
                         [&host](const QString& name) { host.setPortName(name); }),
-      mqttModel_(program.settings, [&program] { program.mqtt.apply(); }) {
-    // In the order of the program's secondary windows.
-    const auto others = [&between] {
-        if (between)
-            between();
-    };
-    general_ = std::make_unique<GeneralDialog>(generalModel_, parent);
-    others();
-    aprs_ = std::make_unique<AprsDialog>(aprsModel_, folderChooser(), parent);
-    others();
-    weatherLog_ = std::make_unique<WeatherLogDialog>(weatherLogModel_, folderChooser(), parent);
-    profiles_ = std::make_unique<ProfileDialog>(profileModel_, parent);  // with "Neues Profil"
-    folderPicker_ = std::make_unique<FolderPickerDialog>(parent);
-    others();
-    wingt_ = std::make_unique<WinGTDialog>(wingtModel_, folderChooser(), parent);
-    locator_ = std::make_unique<LocatorWindow>(locatorModel_, parent);
-    others();
-    asynop_ = std::make_unique<AsynopDialog>(asynopModel_, folderChooser(), parent);
-    clientServer_ = std::make_unique<ClientServerDialog>(clientServerModel_, parent);
-    serialSetup_ = std::make_unique<SerialSetupDialog>(serialSetupModel_, parent);
-    mqtt_ = std::make_unique<MqttDialog>(mqttModel_, parent);
+      mqttModel_(program.settings, [&program] { program.mqtt.apply(); }) {}
+
+void SettingsDialogs::create(Dialog dialog) {
+    QWidget* parent = parent_;
+    switch (dialog) {
+        case Dialog::General:
+            general_ = std::make_unique<GeneralDialog>(generalModel_, parent);
+            break;
+        case Dialog::Aprs:
+            aprs_ = std::make_unique<AprsDialog>(aprsModel_, folderChooser(), parent);
+            break;
+        case Dialog::WeatherLog:
+            weatherLog_ =
+                std::make_unique<WeatherLogDialog>(weatherLogModel_, folderChooser(), parent);
+            break;
+        case Dialog::Profiles:
+            profiles_ = std::make_unique<ProfileDialog>(profileModel_, parent);
+            break;
+        case Dialog::FolderPicker:
+            folderPicker_ = std::make_unique<FolderPickerDialog>(parent);
+            break;
+        case Dialog::WinGT:
+            wingt_ = std::make_unique<WinGTDialog>(wingtModel_, folderChooser(), parent);
+            break;
+        case Dialog::Locator:
+            locator_ = std::make_unique<LocatorWindow>(locatorModel_, parent);
+            break;
+        case Dialog::Asynop:
+            asynop_ = std::make_unique<AsynopDialog>(asynopModel_, folderChooser(), parent);
+            break;
+        case Dialog::ClientServer:
+            clientServer_ = std::make_unique<ClientServerDialog>(clientServerModel_, parent);
+            break;
+        case Dialog::SerialSetup:
+            serialSetup_ = std::make_unique<SerialSetupDialog>(serialSetupModel_, parent);
+            break;
+        case Dialog::Mqtt:
+            mqtt_ = std::make_unique<MqttDialog>(mqttModel_, parent);
+            break;
+    }
 }
 
 SettingsDialogs::~SettingsDialogs() = default;

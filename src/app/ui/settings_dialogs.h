@@ -1,8 +1,7 @@
-// Every settings dialog of the menu "&Einstellungen", created once at start-up with its model and
-// reused at each opening, and the menu items that open them.
+// Every settings dialog of the menu "&Einstellungen", created once at start-up (in the program's
+// order, see DesktopProgram) over its model and reused at each opening, and the menu items that
+// open them.
 #pragma once
-
-#include <functional>
 
 #include <memory>
 #include <vector>
@@ -39,12 +38,25 @@ class SettingsDialogs {
 public:
     // The dialogs stand over `parent` (the main window) and change the program's settings, and
     // through `host` the values the window and the links hold. Declare the holder after the
-    // window it stands over: it deletes its dialogs before the window goes. `between` is called
-    // after "Allgemein", "APRS ", the folder picker and the Locator window, where the program's
-    // other secondary windows take their turn in the order of creation.
-    SettingsDialogs(StationProgram& program, SettingsHost& host, QWidget* parent,
-                    const std::function<void()>& between = {});
+    // window it stands over: it deletes its dialogs before the window goes.
+    SettingsDialogs(StationProgram& program, SettingsHost& host, QWidget* parent);
     ~SettingsDialogs();
+
+    enum class Dialog {
+        General,
+        Aprs,
+        WeatherLog,
+        Profiles,  // with "Neues Profil"
+        FolderPicker,
+        WinGT,
+        Locator,
+        Asynop,
+        ClientServer,
+        SerialSetup,
+        Mqtt
+    };
+    // Creates one dialog, hidden.
+    void create(Dialog dialog);
 
     // Each item of "&Einstellungen" opens its dialog.
     void connectMenu(const MainMenu& menu);
@@ -70,6 +82,7 @@ private:
 
     StationProgram& program_;
     SettingsHost& host_;
+    QWidget* parent_;
 
     GeneralSettingsModel generalModel_;
     AprsSettingsModel aprsModel_;

@@ -23,26 +23,31 @@ ViewWindows::~ViewWindows() {
     form_.graphicView = nullptr;
 }
 
-void ViewWindows::createLeading() {
-    about_ = std::make_unique<AboutBox>([this] { openReadme(); }, &form_);
-    alarms_ = std::make_unique<AlarmWindow>(
-        [this](const QString& name) {
-            const QLabel* l = form_.label(name);
-            return l ? l->text() : QString();
-        },
-        &form_);
-}
-
-void ViewWindows::createNext() {
-    if (!thermometer_) {
-        thermometer_ = std::make_unique<ThermometerWindow>(station_.Record, &form_);
-    } else if (!explorer_) {
-        explorer_ = std::make_unique<ExplorerWindow>(&form_);
-    } else if (!rose_) {
-        rose_ = std::make_unique<WindRoseWindow>(station_.Record, &form_);
-    } else if (!sun_) {
-        sun_ = std::make_unique<SunWindow>(AppClock::currentDateTime().date(), &form_);
-        connectMenu();
+void ViewWindows::create(Window window) {
+    switch (window) {
+        case Window::About:
+            about_ = std::make_unique<AboutBox>([this] { openReadme(); }, &form_);
+            break;
+        case Window::Alarms:
+            alarms_ = std::make_unique<AlarmWindow>(
+                [this](const QString& name) {
+                    const QLabel* l = form_.label(name);
+                    return l ? l->text() : QString();
+                },
+                &form_);
+            break;
+        case Window::Thermometer:
+            thermometer_ = std::make_unique<ThermometerWindow>(station_.Record, &form_);
+            break;
+        case Window::Explorer:
+            explorer_ = std::make_unique<ExplorerWindow>(&form_);
+            break;
+        case Window::Rose:
+            rose_ = std::make_unique<WindRoseWindow>(station_.Record, &form_);
+            break;
+        case Window::Sun:
+            sun_ = std::make_unique<SunWindow>(AppClock::currentDateTime().date(), &form_);
+            break;
     }
 }
 

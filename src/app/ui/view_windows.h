@@ -1,6 +1,7 @@
 // The windows of the menus "&Ansicht" and "Hilfe" (about box, alarm overview, thermometer,
-// explorer, wind rose, sun), each created once at start-up and hidden, and the menu items, the
-// context menu's "graphische Anzeige..." and the display refresh that drive them.
+// explorer, wind rose, sun), each created once at start-up (in the program's order, see
+// DesktopProgram) and hidden, and the menu items, the context menu's "graphische Anzeige..." and
+// the display refresh that drive them.
 #pragma once
 
 #include <QString>
@@ -23,11 +24,12 @@ public:
     ViewWindows(Form1& form, const StationData& station, QString readmePath);
     ~ViewWindows();
 
-    // The about box and the alarm overview, the first of the secondary windows.
-    void createLeading();
-    // The next of the thermometer, the explorer, the wind rose and the sun window, which take
-    // their turns between the settings dialogs; after the sun window the menus are wired.
-    void createNext();
+    enum class Window { About, Alarms, Thermometer, Explorer, Rose, Sun };
+    // Creates one window, hidden.
+    void create(Window window);
+    // Wires the menu items, "graphische Anzeige..." and the rose's refresh; every window has been
+    // created.
+    void connectMenu();
 
     AboutBox& about() const { return *about_; }
     AlarmWindow& alarms() const { return *alarms_; }
@@ -45,7 +47,6 @@ public:
     void openReadme();
 
 private:
-    void connectMenu();
     // Shows a tool window, centred over the main window the first time, and brings it to front.
     void showOver(QWidget* window);
 
