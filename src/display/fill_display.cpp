@@ -163,6 +163,12 @@ void codedWord(Refresh& r, const char* name, const QString& shownText, const QSt
 
 DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
                            const Formats& formats, const QDateTime& now) {
+    return FillDisplay(data, memory, formats, now, DisplayGroups{true, true, true, true, true});
+}
+
+DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
+                           const Formats& formats, const QDateTime& now,
+                           const DisplayGroups& groups) {
     const WeatherRecord& w = data.Record;
     Refresh r(formats, w.Clock.Time, now);
     auto arrived = [&data](std::size_t group) { return data.GroupArrivedMs[group] != 0; };
@@ -178,7 +184,7 @@ DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
         unknown("Label1", "");
         unknown.blank({"Label2"});
     }
-    if (!arrived(kClockGroup)) {
+    if (groups[kClockGroup] && !arrived(kClockGroup)) {
         unknown("Label6", "Alarm: ");
         for (const char* current : {"Label8", "Label5"})
             unknown(current, "Aktuell ");
@@ -189,7 +195,7 @@ DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
         unknown.blank({"Label7", "Label13", "Label18", "Label19"});
         for (const char* alarm : {"Label11", "Label12", "Label16", "Label17"})
             unknown(alarm, "Alarm: ");
-    } else {
+    } else if (groups[kClockGroup]) {
         r.label("Label6", w.Clock.AlarmSet ? QStringLiteral("Alarm um ") + num(w.Clock.AlarmHour) +
                                                  QStringLiteral(":") + num(w.Clock.AlarmMinute)
                                            : kAlarmNotSet);
@@ -199,7 +205,7 @@ DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
         humidity(r, w.OutdoorHum, "Label5", "ProgressBar2", "Label14", "Label18", "Label15",
                  "Label19", "Label16", "Label17");
     }
-    if (!arrived(kTempGroup)) {
+    if (groups[kTempGroup] && !arrived(kTempGroup)) {
         for (const char* current : {"Label22", "Label29"})
             unknown(current, "Aktuell ");
         for (const char* hi : {"Label23", "Label30"})
@@ -209,14 +215,14 @@ DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
         unknown.blank({"Label27", "Label28", "Label34", "Label35"});
         for (const char* alarm : {"Label25", "Label26", "Label32", "Label33"})
             unknown(alarm, "Alarm: ");
-    } else {
+    } else if (groups[kTempGroup]) {
         temperature(r, w.IndoorTemp, kBlankDegC, kDegC, "Label22", "ProgressBar4", "Label23",
                     "Label27", "Label24", "Label28", "Label25", "Label26");
         temperature(r, w.OutdoorTemp, kDegC, kBlankDegC, "Label29", "ProgressBar3", "Label30",
                     "Label34", "Label31", "Label35", "Label32", "Label33");
     }
 
-    if (!arrived(kBaroGroup)) {
+    if (groups[kBaroGroup] && !arrived(kBaroGroup)) {
         unknown("Label37", "Local: ");
         unknown("Label38", "Sealevel: ");
         unknown("Label39", "Trend: ");
@@ -230,7 +236,7 @@ DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
         unknown.blank({"Label47", "Label48", "Label52", "Label53"});
         for (const char* alarm : {"Label41", "Label45", "Label51"})
             unknown(alarm, "Alarm: ");
-    } else {
+    } else if (groups[kBaroGroup]) {
         // Barometer
         r.label("Label37",
                 QStringLiteral("Local: ") + num(w.Barometer.Local) + QStringLiteral(" mb"));
@@ -251,14 +257,14 @@ DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
                  "Label50", "Label53", "Label51");
     }
 
-    if (!arrived(kRainGroup)) {
+    if (groups[kRainGroup] && !arrived(kRainGroup)) {
         unknown("Label55", "Rate: ");
         unknown("Label56", "Gestern: ");
         unknown("Label57", "Total: ");
         unknown("Label79", "Seit 24h: ");
         unknown.blank({"Label58"});
         unknown("Label64", "Alarm: ");
-    } else {
+    } else if (groups[kRainGroup]) {
         // Rain
         r.label("Label55", w.Rain.RateOutOfRange ? kOutOfRange
                                                  : QStringLiteral("Rate: ") + num(w.Rain.Rate) +
@@ -271,6 +277,10 @@ DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
         r.label("Label64", alarmText(w.Rain.AlarmSet, w.Rain.Alarm, QStringLiteral("inches/h")));
     }
 
+    if (!groups[kWindGroup]) {
+        r.out.windPart = false;
+        return r.out;
+    }
     if (!arrived(kWindGroup)) {
         unknown("Label66", "Aktuell: ");
         unknown("Label67", "Durchschnitt: ");

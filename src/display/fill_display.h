@@ -44,6 +44,8 @@ struct DisplayRefresh {
     // Rows 1 to 5 of the "5x Wind" window: the largest of the k oldest per-minute maxima, m/s.
     std::array<QString, 5> windRows;
     std::uint16_t roseSpeed = 0;  // gust in tenths of m/s for the wind rose
+    // The wind group's box was computed: battery lamp, "5x Wind" rows and rose speed are set.
+    bool windPart = true;
 
     // The text given to a label, or empty when the label is not listed.
     std::optional<QString> textOf(const QString& name) const;
@@ -64,3 +66,11 @@ struct DisplayMemory {
 // shows "--" too.
 DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
                            const Formats& formats, const QDateTime& now);
+
+// The boxes of some groups only (index as in StationData::GroupArrivedMs, 0 = 0x8F ... 4 = 0xCF),
+// as after their groups came; the station clock above them always. The labels of the other
+// groups are not listed.
+using DisplayGroups = std::array<bool, 5>;
+DisplayRefresh FillDisplay(const StationData& data, const DisplayMemory& memory,
+                           const Formats& formats, const QDateTime& now,
+                           const DisplayGroups& groups);

@@ -10,6 +10,7 @@
 #include "display/ui/main_menu.h"
 #include "display/ui/readme_opener.h"
 #include "outputs/report_page.h"
+#include "station/group_table.h"
 
 DesktopProgram::DesktopProgram(const AppOptions& options, const QString& programFolder)
     : options_(options), folder_(programFolder), host_(form_, program_.links) {
@@ -27,7 +28,10 @@ DesktopProgram::DesktopProgram(const AppOptions& options, const QString& program
     connect(
         &input, &StationInput::groupChecked, this,
         [this](std::uint8_t, int row, const QString& text) { form_.checksumResult(row, text); });
-    connect(&input, &StationInput::refreshed, this, [this] { form_.FillDisplay(program_.data); });
+    connect(&input, &StationInput::refreshed, this, &DesktopProgram::groupArrived);
+    displayPause_.setSingleShot(true);
+    displayPause_.setInterval(1000);
+    connect(&displayPause_, &QTimer::timeout, this, &DesktopProgram::showArrivedGroups);
     // At the end of every tick and after each switch: caption, status panels and the switch.
     program_.title.onChanged = [this] { showTitle(); };
     // The MQTT publisher's state at the right of the status bar, shown while it is switched on.
@@ -98,6 +102,21 @@ VerlaufWindow& DesktopProgram::showVerlauf() {
     verlauf_->show();
     verlauf_->raise();
     return *verlauf_;
+}
+
+void DesktopProgram::groupArrived(std::uint8_t groupByte) {
+    if (const GroupInfo* group = groupFor(groupByte))
+        arrivedGroups_[std::size_t(group->index)] = true;
+    if (!displayPause_.isActive())
+        showArrivedGroups();
+}
+
+void DesktopProgram::showArrivedGroups() {
+    if (arrivedGroups_ == DisplayGroups{})
+        return;
+    form_.FillDisplay(program_.data, arrivedGroups_);
+    arrivedGroups_ = {};
+    displayPause_.start();
 }
 
 void DesktopProgram::showTitle() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <memory>
 
 #include "app/app_options.h"
@@ -43,6 +44,10 @@ private:
     // The about box, the alarm overview, the windows of "&Ansicht" and the settings dialogs.
     void createSecondaryWindows();
     void showTitle();
+    // A group came: its boxes are shown now, or with the others that come within the second
+    // after the last display refresh.
+    void groupArrived(std::uint8_t groupByte);
+    void showArrivedGroups();
 
     const AppOptions options_;
     const QString folder_;
@@ -53,4 +58,6 @@ private:
     std::unique_ptr<ViewWindows> views_;
     std::unique_ptr<SettingsDialogs> dialogs_;
     VerlaufWindow* verlauf_ = nullptr;  // owned by the main window
+    DisplayGroups arrivedGroups_{};     // not shown yet
+    QTimer displayPause_;               // runs for a second after each display refresh
 };

@@ -130,10 +130,15 @@ void Form1::connectMenus() {
 }
 
 void Form1::FillDisplay(const StationData& station) {
+    FillDisplay(station, DisplayGroups{true, true, true, true, true});
+}
+
+void Form1::FillDisplay(const StationData& station, const DisplayGroups& groups) {
     DisplayMemory shown;
     shown.trendLabel = label(QStringLiteral("Label39"))->text();
     shown.forecastLabel = label(QStringLiteral("Label40"))->text();
-    applyRefresh(::FillDisplay(station, shown, Formats::german(), AppClock::currentDateTime()));
+    applyRefresh(
+        ::FillDisplay(station, shown, Formats::german(), AppClock::currentDateTime(), groups));
 }
 
 int Form1::applyRefresh(const DisplayRefresh& r) {
@@ -161,6 +166,8 @@ int Form1::applyRefresh(const DisplayRefresh& r) {
         barometer->forecastPicture()->setPicture(*r.forecastPicture);
         ++changes;
     }
+    if (!r.windPart)
+        return changes;
     const QColor battery = colourFromWindows(r.batteryColour, palette());
     if (topBand_->batteryLamp()->colour() != battery) {
         topBand_->batteryLamp()->setColour(battery);

@@ -45,6 +45,8 @@ public:
     // Rewrites the display from the station data (after every good group and every server
     // message).
     void FillDisplay(const StationData& station);
+    // The same for the boxes of the groups that came (and the station clock).
+    void FillDisplay(const StationData& station, const DisplayGroups& groups);
     // Applies a computed refresh; returns how many widgets actually changed.
     int applyRefresh(const DisplayRefresh& refresh);
 
