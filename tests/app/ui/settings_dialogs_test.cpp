@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -96,7 +97,13 @@ TEST(SettingsDialogs, NoTextIsCutAtTheDialogsOwnSize) {
         }
         if (!shots.isEmpty()) {
             // The file list of a folder tree fills in the background.
-            QTest::qWait(300);
+            EXPECT_TRUE(QTest::qWaitFor([dialog] {
+                for (const QFileSystemModel* files : dialog->findChildren<QFileSystemModel*>())
+                    if (files->rowCount(files->index(files->rootPath())) == 0)
+                        return false;
+                return true;
+            }));
+            QApplication::processEvents();
             QImage shot = dialog->grab().toImage();
             shot.setText("Title", dialog->windowTitle());
             const QString name = QStringLiteral("%1-%2.png")

@@ -201,7 +201,12 @@ TEST(ViewWindows, EveryWindowOnTheSimulatedStation) {
         thermometer.move(
             std::max(rose.frameGeometry().right(), views.alarms().frameGeometry().right()) + 8, 0);
         sun.move(thermometer.frameGeometry().right() + 8, 0);
-        QTest::qWait(1500);
+        // The window manager shows them in its own time; once exposed, each has been painted
+        // before the grab, which asks the same display connection.
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{&form, &rose, &views.alarms(), &thermometer, &sun})
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
+        QGuiApplication::processEvents();
         const QRect all = form.frameGeometry() | sun.frameGeometry() | thermometer.frameGeometry() |
                           views.alarms().frameGeometry();
         const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(
