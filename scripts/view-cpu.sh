@@ -1,12 +1,15 @@
 #!/bin/sh
 # CPU time of the desktop program on the simulated station at the station's real rate, with the
-# wind rose and the thermometer open (F3, F4) or without them, over a span of seconds.
-# Usage: scripts/view-cpu.sh with|without [seconds] [display] [build folder]
-# (defaults 600, :97, build/dev; needs Xvfb, openbox and xdotool). Prints the CPU seconds used
-# and their share of one core.
+# wind rose and the thermometer open (F3, F4), with those and the "Verlauf" window following the
+# archive (F5), or without them, over a span of seconds.
+# Usage: scripts/view-cpu.sh with|verlauf|without [seconds] [display] [build folder]
+# (defaults 300, :97, build/dev; needs Xvfb, openbox and xdotool). Prints the CPU seconds used
+# and their share of one core. The figure for the closing note: a release build, five minutes,
+#   cmake --preset release && cmake --build --preset release --target wetterpult wetterpult-sim
+#   scripts/view-cpu.sh verlauf 300 :97 build/release
 set -eu
 mode=$1
-span=${2:-600}
+span=${2:-300}
 screen=${3:-:97}
 build=${4:-build/dev}
 folder=$(mktemp -d)
@@ -24,7 +27,7 @@ DISPLAY=$screen QT_QPA_PLATFORM=xcb "$build/src/app/wetterpult" --folder "$folde
 program=$!
 trap 'kill $program $sim $wm $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$folder"' EXIT
 sleep 5
-if [ "$mode" = with ]; then
+if [ "$mode" = with ] || [ "$mode" = verlauf ]; then
     DISPLAY=$screen xdotool search --sync --onlyvisible --name '^Wetterpult - ' \
         windowfocus --sync key F3 key F4
     sleep 2
@@ -33,6 +36,12 @@ if [ "$mode" = with ]; then
     DISPLAY=$screen xdotool search --sync --onlyvisible --name '^Aussentemperatur$' \
         windowmove 1100 0
     sleep 1
+fi
+if [ "$mode" = verlauf ]; then
+    DISPLAY=$screen xdotool search --sync --onlyvisible --name '^Wetterpult - ' \
+        windowfocus --sync key F5
+    DISPLAY=$screen xdotool search --sync --onlyvisible --name '^Verlauf$' windowmove 0 560
+    sleep 2
 fi
 # With VIEW_CPU_SHOT=FILE the screen is saved there, to see what was measured.
 [ -z "${VIEW_CPU_SHOT:-}" ] || import -display "$screen" -window root "$VIEW_CPU_SHOT" 
