@@ -282,3 +282,28 @@ TEST(FillDisplay, EveryRefreshedNameBelongsToTheDesign) {
     EXPECT_EQ(refreshed, designed);  // with every date valid, every label gets a text
     EXPECT_EQ(r.bars.size(), 5u);
 }
+
+TEST(FillDisplay, TheGroupsThatCameRefreshTheirBoxesAsTheWholeRefreshDoes) {
+    StationData data;
+    data.GroupArrivedMs.fill(1);
+    data.Record.OutdoorTemp.Current = -35;
+    data.Record.Wind.GustSpeed = 125;
+    const DisplayRefresh whole = FillDisplay(data, {}, de, kNow);
+    const DisplayRefresh temperatures =
+        FillDisplay(data, {}, de, kNow, {false, true, false, false, false});
+    // The station clock and the temperature boxes, as the whole refresh has them; nothing else.
+    for (const LabelText& l : temperatures.labels)
+        EXPECT_EQ(whole.textOf(l.name), l.text) << l.name.toStdString();
+    EXPECT_EQ(text(temperatures, "Label1"), "09:41:07");
+    EXPECT_NE(text(temperatures, "Label29"), "<unchanged>");
+    for (const char* other : {"Label8", "Label37", "Label55", "Label66", "Label80"})
+        EXPECT_EQ(text(temperatures, other), "<unchanged>") << other;
+    EXPECT_FALSE(temperatures.windPart);  // battery, "5x Wind" rows and rose stay as they are
+
+    const DisplayRefresh wind = FillDisplay(data, {}, de, kNow, {false, false, false, false, true});
+    EXPECT_TRUE(wind.windPart);
+    EXPECT_EQ(wind.roseSpeed, whole.roseSpeed);
+    EXPECT_EQ(wind.windRows, whole.windRows);
+    EXPECT_EQ(bar(wind, "ProgressBar5"), bar(whole, "ProgressBar5"));
+    EXPECT_EQ(bar(wind, "ProgressBar3"), -999);
+}
