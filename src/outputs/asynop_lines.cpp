@@ -58,6 +58,11 @@ QStringList AsynopHeadLines(const Settings& settings, const QString& sender, con
 }
 
 QString AsynopReportLine(const StationData& data, const Settings& settings, const QDateTime& now) {
+    return AsynopReportLine(data, settings, settings.ASYNOPAbsender, now);
+}
+
+QString AsynopReportLine(const StationData& data, const Settings& settings, const QString& sender,
+                         const QDateTime& now) {
     const WeatherRecord& r = data.Record;
     auto v = [&data](Quantity q) { return measured(data, q); };
     const QDateTime utc = AsynopUtc(now, settings.Zeitzone);
@@ -68,7 +73,7 @@ QString AsynopReportLine(const StationData& data, const Settings& settings, cons
                                          : QLatin1Char('3');
     // The forecast code is one figure; a wider one would break the group.
     const auto forecast = r.Barometer.Forecast;
-    QString line = settings.ASYNOPAbsender.leftJustified(6) + QLatin1Char(' ');
+    QString line = sender + QLatin1Char(' ');
     line += ZeroPad(utc.date().day(), 2) + ZeroPad(utc.time().hour(), 2) + QLatin1Char('1');
     line += QStringLiteral(" 99") + settings.ASYNOPLat + QLatin1Char(' ') +
             QString::number(settings.ASYNOPErdquadrant) +

@@ -22,12 +22,14 @@ QString AsynopSubjectText(const QString& sender, const QDateTime& now, const For
 QStringList AsynopHeadLines(const Settings& settings, const QString& sender, const QDateTime& now,
                             const Formats& formats);
 
-// One report line of SYNOP groups, starting with the sender filled with blanks to six characters,
-// e.g. "QQ9ZZ  07121 99505 10071 36/// /2203 10053 29081 40132 52///=": day and hour in UTC,
-// position, precipitation indicator, wind in whole m/s, temperature, humidity, sea-level pressure
-// without its thousands figure, forecast and rain rate. A value the console cannot measure is
-// written as slashes ("29///"), as SYNOP writes what was not observed.
+// One report line of SYNOP groups, e.g. "QQ9ZZ  07121 99505 10071 36/// /2203 10053 29081 40132
+// 52///=": day and hour in UTC, position, precipitation indicator, wind in whole m/s, temperature,
+// humidity, sea-level pressure without its thousands figure, forecast and rain rate. A value the
+// console cannot measure is written as slashes ("29///"), as SYNOP writes what was not observed.
 QString AsynopReportLine(const StationData& data, const Settings& settings, const QDateTime& now);
+// The same with the sender as AsynopSender gives it.
+QString AsynopReportLine(const StationData& data, const Settings& settings, const QString& sender,
+                         const QDateTime& now);
 
 // The end part: "/QAM/", an empty line, ASYNOPnach.
 QStringList AsynopEndLines(const Settings& settings);

@@ -87,7 +87,9 @@ bool AsynopAppendLine(const OutputContext& context) {
     if (!reason.isEmpty())
         return failed(failure, textfile::failureDetails(path, reason));
     context.asynop.lineSender = settings.ASYNOPAbsender;
-    const QString line = AsynopReportLine(context.station, settings, AppClock::currentDateTime());
+    const QString line = AsynopReportLine(context.station, settings,
+                                          AsynopSender(settings.ASYNOPAbsender, context.asynop),
+                                          AppClock::currentDateTime());
     if (!textfile::appendExisting(path, textfile::crlfLines({line}), &reason))
         return failed(failure, textfile::failureDetails(path, reason));
     return true;
