@@ -11,6 +11,9 @@ const char* const kAppHelp =
     "                  [--replay DATEI [--clock-from-stream]] [--run AKTION ...] [--quit]\n"
     "       wetterpult --headless [--folder ORDNER] --import-log PFAD...\n"
     "       wetterpult --headless [--folder ORDNER] --export-csv VON BIS [--days]\n"
+    "       wetterpult --headless [--folder ORDNER] --bericht MONAT|JAHR\n"
+    "       wetterpult --headless [--folder ORDNER] --ungueltig|--gueltig GROESSE VON BIS\n"
+    "       wetterpult --headless [--folder ORDNER] --sicherung\n"
     "\n"
     "Wetterpult liest die Datengruppen einer Wetterstation (WX200/WM918/WMR918) von der\n"
     "seriellen Schnittstelle oder von einem Station-Server und schreibt, wenn es \"Aktiv\" ist,\n"
@@ -47,6 +50,17 @@ const char* const kAppHelp =
     "  --export-csv VON BIS    das Archiv von VON bis BIS (Tage wie 2024-06-01 oder\n"
     "                          01.06.2024, BIS einschließlich) als CSV auf die Standardausgabe\n"
     "  --days                  mit --export-csv: die Tageswerte statt der Minuten\n"
+    "  --bericht MONAT|JAHR    den Klimabericht eines Monats (2026-11) oder eines Jahres (2026)\n"
+    "                          auf die Standardausgabe\n"
+    "  --ungueltig GROESSE VON BIS\n"
+    "                          die Werte einer Größe von VON bis BIS (Tage wie bei\n"
+    "                          --export-csv oder Zeiten wie 2026-11-03T14:05) als ungültig\n"
+    "                          markieren; Größen: temperatur-aussen, temperatur-innen,\n"
+    "                          feuchte-aussen, feuchte-innen, taupunkt-aussen, taupunkt-innen,\n"
+    "                          luftdruck, wind, boe, windchill, regen\n"
+    "  --gueltig GROESSE VON BIS\n"
+    "                          die Markierung \"ungültig\" dort wieder aufheben\n"
+    "  --sicherung             das Archiv jetzt nach Sicherung/ neben ihm sichern und prüfen\n"
     "  -h, --help              diese Hilfe\n"
     "  --version               die Version\n"
     "\n"
@@ -121,7 +135,11 @@ bool parseAppOptions(const QStringList& given, AppOptions* options, QString* err
                                       QStringLiteral("stream-year"),
                                       QStringLiteral("days"),
                                       QStringLiteral("import-log"),
-                                      QStringLiteral("export-csv")};
+                                      QStringLiteral("export-csv"),
+                                      QStringLiteral("bericht"),
+                                      QStringLiteral("ungueltig"),
+                                      QStringLiteral("gueltig"),
+                                      QStringLiteral("sicherung")};
     for (const QString& argument : given.mid(1)) {
         if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-"))
             continue;
@@ -149,6 +167,28 @@ bool parseAppOptions(const QStringList& given, AppOptions* options, QString* err
         *error = QStringLiteral("--import-log und --export-csv schließen sich aus.");
         return false;
     }
+    QStringList period, unmarking;
+    bool reporting = false, marking = false, unmarkingSet = false;
+    if (!takeValues(arguments, QStringLiteral("--bericht"), 1, 1, &period, &reporting, error) ||
+        !takeValues(arguments, QStringLiteral("--ungueltig"), 3, 3, &options->mark, &marking,
+                    error) ||
+        !takeValues(arguments, QStringLiteral("--gueltig"), 3, 3, &unmarking, &unmarkingSet, error))
+        return false;
+    if (reporting)
+        options->report = period[0];
+    if (unmarkingSet) {
+        options->mark = unmarking;
+        options->unmark = true;
+    }
+    options->backup = arguments.contains(QStringLiteral("--sicherung"));
+    if (int(importing) + int(options->exportCsv) + int(reporting) + int(marking) +
+            int(unmarkingSet) + int(options->backup) >
+        1) {
+        *error = QStringLiteral(
+            "--import-log, --export-csv, --bericht, --ungueltig, --gueltig und --sicherung "
+            "schließen sich aus.");
+        return false;
+    }
     QCommandLineParser parser;
     parser.addOptions(commandline::standardOptions());
     parser.addOptions(
@@ -164,7 +204,8 @@ bool parseAppOptions(const QStringList& given, AppOptions* options, QString* err
          QCommandLineOption(QStringLiteral("quit")),
          QCommandLineOption(QStringLiteral("clock-from-stream")),
          QCommandLineOption(QStringLiteral("stream-year"), QString(), QStringLiteral("JAHR")),
-         QCommandLineOption(QStringLiteral("days"))});
+         QCommandLineOption(QStringLiteral("days")),
+         QCommandLineOption(QStringLiteral("sicherung"))});
     if (!commandline::parse(parser, arguments, error))
         return false;
     options->help = parser.isSet(QStringLiteral("help"));

@@ -25,6 +25,15 @@ struct AppOptions {
     QString exportFrom;
     QString exportTo;
     bool exportDays = false;  // the export's daily summaries instead of its minutes
+    QString report;           // --bericht: the climate report of a month ("2026-11") or a year
+    QStringList mark;         // --ungueltig / --gueltig: quantity, from, to
+    bool unmark = false;      // the span of `mark` is to count again (--gueltig)
+    bool backup = false;      // --sicherung: a backup of the archive now
+
+    // One of the archive's one-shot commands is asked for.
+    bool archiveCommand() const {
+        return !importLogs.isEmpty() || exportCsv || !report.isEmpty() || !mark.isEmpty() || backup;
+    }
 };
 
 // The run-now commands --run accepts, in the order of the menu.

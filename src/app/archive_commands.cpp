@@ -3,9 +3,13 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "archive/archive_backup.h"
+#include "archive/archive_marks.h"
 #include "archive/archive_queries.h"
+#include "archive/climate_report.h"
 #include "archive/csv_export.h"
 #include "archive/log_import.h"
+#include "base/app_clock.h"
 #include "base/notifier.h"
 #include "config/plain_settings_host.h"
 #include "config/settings_file.h"
@@ -65,6 +69,73 @@ int exportCsvToStdout(const QString& archive, const AppOptions& options) {
     std::fflush(stdout);
     return written ? 0 : 1;
 }
+bool archiveThere(const QString& archive) {
+    if (QFileInfo::exists(archive))
+        return true;
+    reportError(QStringLiteral("Das Archiv %1 gibt es noch nicht").arg(archive));
+    return false;
+}
+
+int printReport(const QString& archive, const QString& period) {
+    int year = 0, month = 0;
+    QString error;
+    if (!parseReportPeriod(period, &year, &month, &error)) {
+        reportError(error);
+        return 2;
+    }
+    if (!archiveThere(archive))
+        return 1;
+    ArchiveReader reader(archive);
+    if (!reader.isOpen()) {
+        reportError(QStringLiteral("Das Archiv %1 kann nicht gelesen werden: %2")
+                        .arg(archive, reader.error()));
+        return 1;
+    }
+    for (const QString& line : climateReportText(reader, climateReport(reader, year, month)))
+        printTo(stdout, line);
+    return 0;
+}
+
+int markSpan(const QString& archive, const QStringList& what, bool mark) {
+    const MarkName* name = markNameFor(what[0]);
+    if (!name) {
+        QStringList keywords;
+        for (const MarkName& m : markNames())
+            keywords << QLatin1String(m.keyword);
+        reportError(QStringLiteral("'%1' ist keine Größe (%2)")
+                        .arg(what[0], keywords.join(QStringLiteral(", "))));
+        return 2;
+    }
+    std::int64_t from = 0, to = 0;
+    QString error;
+    if (!exportRange(what[1], what[2], &from, &to, &error)) {
+        reportError(error);
+        return 2;
+    }
+    if (!archiveThere(archive))
+        return 1;
+    if (!setMarked(archive, name->quantities, from, to, mark, &error)) {
+        reportError(QStringLiteral("Die Markierung kann nicht gespeichert werden: %1").arg(error));
+        return 1;
+    }
+    printTo(stdout, QStringLiteral("%1 von %2 bis %3 %4")
+                        .arg(QString::fromUtf8(name->name), what[1], what[2],
+                             mark ? QStringLiteral("als ungültig markiert")
+                                  : QStringLiteral("wieder gültig")));
+    return 0;
+}
+
+int backupNow(const QString& archive) {
+    if (!archiveThere(archive))
+        return 1;
+    QString copy, error;
+    if (!backupArchive(archive, AppClock::currentDateTime().date(), &copy, &error)) {
+        reportError(QStringLiteral("Die Sicherung des Archivs ist misslungen."), error);
+        return 1;
+    }
+    printTo(stdout, QStringLiteral("Sicherung geprüft: %1").arg(copy));
+    return 0;
+}
 }  // namespace
 
 int runArchiveCommand(const QString& folder, const AppOptions& options) {
@@ -74,5 +145,11 @@ int runArchiveCommand(const QString& folder, const AppOptions& options) {
     LoadSettings(settings, host);
     if (!options.importLogs.isEmpty())
         return importLogs(settings.archivePath(), options.importLogs);
+    if (!options.report.isEmpty())
+        return printReport(settings.archivePath(), options.report);
+    if (!options.mark.isEmpty())
+        return markSpan(settings.archivePath(), options.mark, !options.unmark);
+    if (options.backup)
+        return backupNow(settings.archivePath());
     return exportCsvToStdout(settings.archivePath(), options);
 }

@@ -1,5 +1,6 @@
 // The archive's one-shot commands of the program without windows: the import of old weather logs
-// (--import-log) and the CSV export (--export-csv). Neither takes the program folder's lock, so
+// (--import-log), the CSV export (--export-csv), the climate report (--bericht), marks
+// (--ungueltig, --gueltig) and a backup (--sicherung). None takes the program folder's lock, so
 // that they work beside a running program (the archive file allows one writer and many readers).
 #pragma once
 

@@ -33,7 +33,7 @@ int runHeadless(const AppOptions& options) {
         reportError(error);
         return 1;
     }
-    if (!options.importLogs.isEmpty() || options.exportCsv)
+    if (options.archiveCommand())
         return runArchiveCommand(folder, options);
     // Ctrl-C, SIGTERM and SIGHUP are taken from here on, before any step that can take time (the
     // start-up steps, "Aktiv" connecting): a stop in that window waits for the event loop and

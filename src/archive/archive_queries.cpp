@@ -114,7 +114,8 @@ const QString kDaysPart = QStringLiteral("FROM days WHERE day >= :df AND day <= 
 const QString kHoursPart = QStringLiteral(
     "FROM hours WHERE ((hour >= :wf AND hour < :dhf) OR (hour >= :dht AND hour < :wt))");
 const QString kMinutesPart = QStringLiteral(
-    "FROM minutes WHERE ((minute >= :from AND minute < :wf) OR (minute >= :wt AND minute < :to))");
+    "FROM clean_minutes WHERE ((minute >= :from AND minute < :wf) OR (minute >= :wt AND minute < "
+    ":to))");
 
 // The rows of [from, to) for an aggregate, from the three parts of its span. Each output column
 // is given as its day-table, hour-table and minute-table expression; `names` are the columns'
@@ -156,8 +157,10 @@ std::map<std::int64_t, std::int32_t> rainPer(QSqlDatabase& db, std::int64_t from
             "SELECT (hour + utc_offset) / %1 AS b, rain AS r %3 AND rain_rows > 0 UNION ALL SELECT "
             "(minute + utc_offset) / %1 AS b, CASE WHEN p IS NULL THEN 0 WHEN rain_total >= p THEN "
             "rain_total - p ELSE rain_total END AS r FROM (SELECT minute, utc_offset, rain_total, "
-            "(SELECT e.rain_total FROM minutes e WHERE e.minute < m.minute AND e.rain_total IS NOT "
-            "NULL ORDER BY e.minute DESC LIMIT 1) AS p FROM minutes m WHERE rain_total IS NOT NULL "
+            "(SELECT e.rain_total FROM clean_minutes e WHERE e.minute < m.minute AND e.rain_total "
+            "IS NOT "
+            "NULL ORDER BY e.minute DESC LIMIT 1) AS p FROM clean_minutes m WHERE rain_total IS "
+            "NOT NULL "
             "AND ((minute >= :from AND minute < :wf) OR (minute >= :wt AND minute < :to)))) GROUP "
             "BY b")
             .arg(QString::number(bucketSeconds), kDaysPart, kHoursPart));
@@ -210,7 +213,8 @@ std::vector<SeriesPoint> ArchiveReader::reducedSeries(Quantity q, std::int64_t f
             "SELECT hour AS t, %2 AS lo, %3 AS hi FROM hours WHERE hour >= :wf AND hour < :wt "
             "AND %2 IS NOT NULL UNION ALL "
             "SELECT minute AS t, %1 * 4294967296 + minute AS lo, %1 * 4294967296 + (4294967295 - "
-            "minute) AS hi FROM minutes WHERE ((minute >= :from AND minute < :wf) OR (minute >= "
+            "minute) AS hi FROM clean_minutes WHERE ((minute >= :from AND minute < :wf) OR (minute "
+            ">= "
             ":wt AND minute < :to)) AND %1 IS NOT NULL) GROUP BY bucket ORDER BY bucket")
             .arg(column, lo(q), hi(q)));
     query.bindValue(QStringLiteral(":from"), qint64(from));
@@ -335,8 +339,9 @@ void ArchiveReader::forEachMinute(std::int64_t from, std::int64_t to,
     QSqlQuery query(db);
     query.setForwardOnly(true);
     query.prepare(
-        QStringLiteral("SELECT %1 FROM minutes WHERE minute >= :from AND minute < :to ORDER BY "
-                       "minute")
+        QStringLiteral(
+            "SELECT %1 FROM clean_minutes WHERE minute >= :from AND minute < :to ORDER BY "
+            "minute")
             .arg(columns));
     query.bindValue(QStringLiteral(":from"), qint64(from));
     query.bindValue(QStringLiteral(":to"), qint64(to));
@@ -403,4 +408,11 @@ std::optional<std::pair<std::int64_t, std::int64_t>> ArchiveReader::extent() {
         !query.next() || query.value(0).isNull())
         return std::nullopt;
     return std::pair{query.value(0).toLongLong(), query.value(1).toLongLong()};
+}
+
+std::vector<MarkedSpan> ArchiveReader::marks(std::int64_t from, std::int64_t to) {
+    if (!open_)
+        return {};
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    return marksIn(db, from, to);
 }

@@ -3,7 +3,8 @@
 // 8,760 hours (its 365 days for the records, daily values and rain per day), the records of ten
 // years a pass over their days, and nothing loads every row into memory (the minute export hands
 // the rows on one at a time). The parts of hours at a range's ends are read from the minutes, the
-// rain too.
+// rain too. Values marked "ungültig" (archive_marks.h) are left out everywhere: the minutes are
+// read through the view without them, and the hours and days are rebuilt when a mark changes.
 #pragma once
 
 #include <QDate>
@@ -13,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+#include "archive/archive_marks.h"
 #include "archive/minute_row.h"
 
 // A value and the minute it was reached (UTC seconds).
@@ -95,6 +97,9 @@ public:
         std::optional<std::int32_t> hour;
     };
     RainAround rainAround(const MinuteRow& row);
+    // The spans marked "ungültig" that overlap [from, to) (every query above leaves their values
+    // out; this says which were left out).
+    std::vector<MarkedSpan> marks(std::int64_t from, std::int64_t to);
     // The first and last minute in the archive (nullopt when empty).
     std::optional<std::pair<std::int64_t, std::int64_t>> extent();
 

@@ -1,5 +1,7 @@
 #include "archive/archive_schema.h"
 
+#include "archive/archive_marks.h"
+
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QStringList>
@@ -22,6 +24,7 @@ const QStringList& migrations() {
                        "ALTER TABLE minutes ADD COLUMN minute_gust_dir INTEGER"),
         hourTableMigration(),
         dayTableMigration(),
+        markTableMigration(),
     };
     return steps;
 }
@@ -124,15 +127,18 @@ int archiveVersion(QSqlDatabase& db) {
     return query.value(0).toInt();
 }
 
-MinuteInsert::MinuteInsert(QSqlDatabase& db) : query_(db), rollup_(db) {
+MinuteInsert::MinuteInsert(QSqlDatabase& db) : query_(db), marked_(db), rollup_(db) {
     QString columns = QStringLiteral("minute, utc_offset, groups");
     QString marks = QStringLiteral("?, ?, ?");
     for (int q = 0; q < kQuantityCount; ++q) {
         columns += QStringLiteral(", ") + QLatin1String(quantityColumn(Quantity(q)));
         marks += QStringLiteral(", ?");
     }
-    prepared_ = query_.prepare(
-        QStringLiteral("INSERT OR IGNORE INTO minutes (%1) VALUES (%2)").arg(columns, marks));
+    prepared_ =
+        query_.prepare(
+            QStringLiteral("INSERT OR IGNORE INTO minutes (%1) VALUES (%2)").arg(columns, marks)) &&
+        marked_.prepare(QStringLiteral(
+            "SELECT quantity FROM marks WHERE span_from <= ? AND span_to > ? AND quantity < ?"));
 }
 
 bool MinuteInsert::insert(const MinuteRow& row, QSqlError* error, bool* added) {
@@ -154,7 +160,22 @@ bool MinuteInsert::insert(const MinuteRow& row, QSqlError* error, bool* added) {
     const bool isNew = query_.numRowsAffected() > 0;
     if (added)
         *added = isNew;
-    return !isNew || rollup_.add(row, error);
+    if (!isNew)
+        return true;
+    // A row that lands in a marked span (an old log imported later) counts in its hour without
+    // the marked values, as the rebuild after marking would count it.
+    MinuteRow counted = row;
+    marked_.bindValue(0, qint64(row.minute));
+    marked_.bindValue(1, qint64(row.minute));
+    marked_.bindValue(2, kQuantityCount);
+    if (!marked_.exec()) {
+        *error = marked_.lastError();
+        return false;
+    }
+    while (marked_.next())
+        counted.values[std::size_t(marked_.value(0).toInt())].reset();
+    marked_.finish();
+    return rollup_.add(counted, error);
 }
 
 namespace {

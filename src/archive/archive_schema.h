@@ -12,8 +12,8 @@
 
 // Version 1: the minute table with the values and groups. Version 2: the local offset of each
 // minute and the direction of the minute's highest gust. Version 3: the hour table. Version 4: the
-// day table.
-inline constexpr int kArchiveVersion = 4;
+// day table. Version 5: the marks of values found wrong and the view of the minutes without them.
+inline constexpr int kArchiveVersion = 5;
 
 // Opens (creating when missing) the archive at `path` on a connection of this name and brings its
 // schema up to kArchiveVersion. On failure returns false with a German reason; the connection
@@ -38,6 +38,7 @@ public:
 
 private:
     QSqlQuery query_;
+    QSqlQuery marked_;  // the quantities marked at a minute (a row put into a marked span)
     HourRollup rollup_;
     bool prepared_ = false;
 };

@@ -101,6 +101,48 @@ QString dayTableMigration() {
              fills.join(QStringLiteral(", ")));
 }
 
+QString hourRebuildStatement() {
+    QStringList names{QStringLiteral("hour"), QStringLiteral("utc_offset")};
+    QStringList fills{QStringLiteral("minute / 3600 * 3600 AS h"),
+                      QStringLiteral("MAX(utc_offset)")};
+    for (const HourColumn& c : hourColumns()) {
+        names << c.name;
+        fills << c.fromMinute;
+    }
+    return QStringLiteral(
+               "INSERT INTO hours (%1) SELECT %2 FROM clean_minutes WHERE minute >= :h0 AND "
+               "minute < :h1 GROUP BY h")
+        .arg(names.join(QStringLiteral(", ")), fills.join(QStringLiteral(", ")));
+}
+
+QString hourRainRebuildStatement() {
+    return QStringLiteral(
+        "UPDATE hours SET rain = w.r FROM (SELECT minute / 3600 * 3600 AS h, SUM(CASE WHEN p IS "
+        "NULL THEN 0 WHEN rain_total >= p THEN rain_total - p ELSE rain_total END) AS r FROM "
+        "(SELECT minute, rain_total, LAG(rain_total) OVER (ORDER BY minute) AS p FROM "
+        "clean_minutes WHERE rain_total IS NOT NULL AND minute >= :p0 AND minute < :h1) WHERE "
+        "minute >= :h0 GROUP BY h) AS w WHERE hours.hour = w.h");
+}
+
+QString dayRebuildStatement() {
+    QStringList names{QStringLiteral("day"), QStringLiteral("first_hour"),
+                      QStringLiteral("last_hour"), QStringLiteral("rain")};
+    QStringList fills{QStringLiteral("(hour + utc_offset) / 86400 AS d"),
+                      QStringLiteral("MIN(hour)"), QStringLiteral("MAX(hour)"),
+                      QStringLiteral("SUM(rain)")};
+    for (const HourColumn& c : hourColumns()) {
+        names << c.name;
+        fills << QStringLiteral("%1(%2)").arg(
+            c.merge == QLatin1String("+") ? QStringLiteral("SUM") : c.merge, c.name);
+    }
+    // The key's range first (offsets lie within ±14 hours), then the days themselves.
+    return QStringLiteral(
+               "INSERT INTO days (%1) SELECT %2 FROM hours WHERE hour >= :d0 * 86400 - 50400 AND "
+               "hour < :d1 * 86400 + 136800 AND (hour + utc_offset) / 86400 BETWEEN :d0 AND :d1 "
+               "GROUP BY d")
+        .arg(names.join(QStringLiteral(", ")), fills.join(QStringLiteral(", ")));
+}
+
 namespace {
 // "INSERT ... ON CONFLICT DO UPDATE" of a row of the hour or the day table: `keys` are the
 // columns before the value columns, with how an existing row takes each of them.
@@ -147,10 +189,12 @@ HourRollup::HourRollup(QSqlDatabase& db)
             {{QStringLiteral("first_hour"), QStringLiteral("MIN(first_hour, excluded.first_hour)")},
              {QStringLiteral("last_hour"), QStringLiteral("MAX(last_hour, excluded.last_hour)")},
              {QStringLiteral("rain"), QStringLiteral("rain + excluded.rain")}})) &&
-        previous_.prepare(QStringLiteral("SELECT rain_total FROM minutes WHERE minute < ? AND "
-                                         "rain_total IS NOT NULL ORDER BY minute DESC LIMIT 1")) &&
-        next_.prepare(QStringLiteral("SELECT minute, rain_total FROM minutes WHERE minute > ? AND "
-                                     "rain_total IS NOT NULL ORDER BY minute LIMIT 1")) &&
+        previous_.prepare(
+            QStringLiteral("SELECT rain_total FROM clean_minutes WHERE minute < ? AND "
+                           "rain_total IS NOT NULL ORDER BY minute DESC LIMIT 1")) &&
+        next_.prepare(
+            QStringLiteral("SELECT minute, rain_total FROM clean_minutes WHERE minute > ? AND "
+                           "rain_total IS NOT NULL ORDER BY minute LIMIT 1")) &&
         addRain_.prepare(QStringLiteral("UPDATE hours SET rain = rain + ? WHERE hour = ?")) &&
         addDayRain_.prepare(QStringLiteral("UPDATE days SET rain = rain + ? WHERE day = (SELECT "
                                            "(hour + utc_offset) / 86400 FROM hours WHERE hour = "

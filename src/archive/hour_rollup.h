@@ -34,6 +34,14 @@ QString hourTableMigration();
 // rain per day read 3,650 days instead of 87,600 hours.
 QString dayTableMigration();
 
+// After a mark changed what counts: the statements that fill the hours [:h0, :h1) again from the
+// minutes of the view `clean_minutes` (the rows of those hours deleted before), their rain from the
+// rises after the last total at :p0 (the row with a total before :h0, or :h0), and the days
+// [:d0, :d1] again from their hours.
+QString hourRebuildStatement();
+QString hourRainRebuildStatement();
+QString dayRebuildStatement();
+
 // Adds one new minute row to its hour and its day (and moves the rain of the next row's rise when
 // the row was put in between two others).
 class HourRollup {

@@ -80,6 +80,9 @@ struct Settings {
     // Section Archiv: the minute archive; a name without a folder lies in the program folder.
     QString ArchivDatei = QStringLiteral("wetterpult.sqlite");
     bool ArchivAktiv = true;
+    // The folder the climate reports of the last month and year are written to on the first of
+    // each month while "Aktiv" (a name without a folder lies in the program folder); empty: none.
+    QString BerichtOrdner;
 
     // Section MQTT: the publisher of the station's values to an MQTT broker (Home Assistant).
     bool MQTTAktiv = false;

@@ -53,6 +53,7 @@ const SettingsKey kKeys[] = {
 
     {"Archiv", "ArchivDatei", &S::ArchivDatei},
     {"Archiv", "ArchivAktiv", &S::ArchivAktiv},
+    {"Archiv", "BerichtOrdner", &S::BerichtOrdner},
 
     {"Dienst", "StilleMinuten", RangedMember{&S::StilleMinuten, 1, 24 * 60}},
     {"Dienst", "AlarmBefehl", &S::AlarmBefehl},

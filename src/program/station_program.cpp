@@ -21,11 +21,13 @@ StationProgram::StationProgram()
           settings, data, scheduler, control,
           [this] {
               LoadSettings(settings, *settingsHost_);
+              care.checkAtStart();
               recallRecentRain();
               mqtt.apply();
           },
           [this] { return SaveSettings(settings, *settingsHost_); }),
       archive(data, settings),
+      care(settings, [this] { return scheduler.isActive(); }),
       silence(data, settings, [this] { return scheduler.isActive(); }),
       mqtt(data, settings) {
     QObject::connect(&input, &StationInput::refreshed, &archive, &ArchiveFeed::groupDecoded);
@@ -35,6 +37,7 @@ StationProgram::StationProgram()
     // The broker hears "offline" from a program that ends in order.
     lifecycle.setLastStep([this] {
         archive.finish();
+        care.waitForBackup();
         mqtt.finish();
     });
 }

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include "archive/archive_care.h"
 #include "archive/archive_feed.h"
 #include "config/settings.h"
 #include "outputs/asynop_state.h"
@@ -47,6 +48,8 @@ public:
     ProgramLifecycle lifecycle;
     // Every good group of either road also goes into the minute archive.
     ArchiveFeed archive;
+    // The check at start, the daily backup and the monthly climate reports.
+    ArchiveCare care;
     // A station silent for StilleMinuten while "Aktiv" is told once.
     StationSilence silence;
     // The station's values on an MQTT broker (Home Assistant), while [MQTT] says so.

@@ -19,6 +19,8 @@
 #include <cmath>
 
 #include "archive/archive_writer.h"
+#include "archive/ui/mark_span_dialog.h"
+#include "archive/ui/report_tab.h"
 #include "base/app_clock.h"
 #include "base/formats.h"
 #include "base/notifier.h"
@@ -129,6 +131,13 @@ VerlaufWindow::VerlaufWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* exportButton = button(QStringLiteral("Exportieren..."), this);
     exportButton->setObjectName(QStringLiteral("Exportieren"));
     top->addWidget(exportButton);
+    auto* markButton = button(QString::fromUtf8("Ungültig markieren..."), this);
+    markButton->setObjectName(QStringLiteral("UngueltigMarkieren"));
+    top->addWidget(markButton);
+    connect(markButton, &QPushButton::clicked, this, [this] {
+        if (MarkSpanDialog::ask(this, path_, range_.from, range_.to))
+            reload();
+    });
 
     customRow_ = new QWidget(this);
     auto* customLayout = new QHBoxLayout(customRow_);
@@ -212,6 +221,8 @@ VerlaufWindow::VerlaufWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     days_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     days_->verticalHeader()->hide();
     tabs_->addTab(days_, QStringLiteral("Tageswerte"));
+    auto* reports = new ReportTab([this] { return ReportSource{path_, range_}; }, tabs_);
+    tabs_->addTab(reports, QStringLiteral("Berichte"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -281,6 +292,8 @@ void VerlaufWindow::reload() {
     alignCharts();
     fillRecords();
     fillDays();
+    if (auto* reports = findChild<ReportTab*>())
+        reports->refresh();
 }
 
 void VerlaufWindow::fillCharts() {
