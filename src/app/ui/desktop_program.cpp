@@ -9,6 +9,7 @@
 #include "display/ui/main_menu.h"
 #include "display/ui/readme_opener.h"
 #include "outputs/report_page.h"
+#include "publish/ui/services_window.h"
 
 DesktopProgram::DesktopProgram(const AppOptions& options, const QString& programFolder)
     : options_(options), folder_(programFolder), host_(form_, program_.links) {
@@ -40,6 +41,17 @@ DesktopProgram::DesktopProgram(const AppOptions& options, const QString& program
         mqttStatus->setAccessibleName(text);
         mqttStatus->setVisible(!text.isEmpty());
     });
+    // The uploads' states beside it ("CWOP: 14:20 ok  WU: Fehler seit 14:05").
+    auto* uploadStatus = new QLabel(&form_);
+    uploadStatus->setObjectName(QStringLiteral("DiensteStatus"));
+    uploadStatus->setVisible(false);
+    form_.statusBar()->addPermanentWidget(uploadStatus);
+    connect(&program_.uploads, &Uploads::stateChanged, uploadStatus, [this, uploadStatus] {
+        const QString text = program_.uploads.statusLine();
+        uploadStatus->setText(text);
+        uploadStatus->setAccessibleName(text);
+        uploadStatus->setVisible(!text.isEmpty());
+    });
 }
 
 void DesktopProgram::start() {
@@ -54,6 +66,12 @@ void DesktopProgram::start() {
                                                  [this] { views_->createNext(); });
     dialogs_->connectMenu(form_.menu());
     connect(form_.menu().Verlauf1, &QAction::triggered, this, [this] { showVerlauf(); });
+    services_ = new ServicesWindow(program_.uploads, &form_);
+    connect(form_.menu().Dienste1, &QAction::triggered, services_, [this] {
+        services_->refresh();
+        services_->show();
+        services_->raise();
+    });
     connect(form_.menu().WetterlogImportieren1, &QAction::triggered, this, [this] {
         importLogsWithDialog(&form_, program_.settings.archivePath(), program_.settings.LogOrdner);
         if (verlauf_)

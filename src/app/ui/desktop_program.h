@@ -16,6 +16,8 @@
 #include "outputs/read_page_print.h"
 #include "program/station_program.h"
 
+class ServicesWindow;
+
 class DesktopProgram : public QObject, public MainWindowActions {
     Q_OBJECT
 public:
@@ -56,5 +58,6 @@ private:
     WindowSettingsHost host_;
     std::unique_ptr<ViewWindows> views_;
     std::unique_ptr<SettingsDialogs> dialogs_;
-    VerlaufWindow* verlauf_ = nullptr;  // owned by the main window
+    VerlaufWindow* verlauf_ = nullptr;    // owned by the main window
+    ServicesWindow* services_ = nullptr;  // "Dienste", owned by the main window
 };

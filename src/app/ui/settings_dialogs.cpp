@@ -18,6 +18,7 @@
 #include "outputs/asynop_report.h"
 #include "program/station_program.h"
 #include "publish/ui/mqtt_dialog.h"
+#include "publish/ui/upload_dialog.h"
 #include "station/ui/serial_setup_dialog.h"
 
 namespace {
@@ -64,7 +65,9 @@ SettingsDialogs::SettingsDialogs(StationProgram& program, SettingsHost& host, QW
       clientServerModel_(host, switchesOf(program.control)),
       serialSetupModel_(program.input.serialLink(),
                         [&host](const QString& name) { host.setPortName(name); }),
-      mqttModel_(program.settings, [&program] { program.mqtt.apply(); }) {
+      mqttModel_(program.settings, [&program] { program.mqtt.apply(); }),
+      cwopModel_(program.settings),
+      wuModel_(program.settings) {
     // In the order of the program's secondary windows.
     const auto others = [&between] {
         if (between)
@@ -85,6 +88,8 @@ SettingsDialogs::SettingsDialogs(StationProgram& program, SettingsHost& host, QW
     clientServer_ = std::make_unique<ClientServerDialog>(clientServerModel_, parent);
     serialSetup_ = std::make_unique<SerialSetupDialog>(serialSetupModel_, parent);
     mqtt_ = std::make_unique<MqttDialog>(mqttModel_, parent);
+    cwop_ = std::make_unique<UploadDialog>(cwopModel_, program.uploads, parent);
+    wu_ = std::make_unique<UploadDialog>(wuModel_, program.uploads, parent);
 }
 
 SettingsDialogs::~SettingsDialogs() = default;
@@ -101,7 +106,9 @@ std::vector<QDialog*> SettingsDialogs::all() const {
             asynop_.get(),
             clientServer_.get(),
             serialSetup_.get(),
-            mqtt_.get()};
+            mqtt_.get(),
+            cwop_.get(),
+            wu_.get()};
 }
 
 FolderChooser SettingsDialogs::folderChooser() {
@@ -122,4 +129,6 @@ void SettingsDialogs::connectMenu(const MainMenu& menu) {
     opens(menu.ASYNOP1, asynop_.get());
     opens(menu.ClientServer1, clientServer_.get());
     opens(menu.MQTT1, mqtt_.get());
+    opens(menu.CWOP1, cwop_.get());
+    opens(menu.WU1, wu_.get());
 }

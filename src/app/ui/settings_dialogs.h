@@ -17,6 +17,7 @@
 #include "config/wingt_settings_model.h"
 #include "geo/locator_window_model.h"
 #include "publish/mqtt_settings_model.h"
+#include "publish/upload_settings_model.h"
 #include "station/serial_setup_model.h"
 
 class AprsDialog;
@@ -26,6 +27,7 @@ class ClientServerDialog;
 class GeneralDialog;
 class LocatorWindow;
 class MqttDialog;
+class UploadDialog;
 class ProfileDialog;
 class WinGTDialog;
 class QWidget;
@@ -63,6 +65,8 @@ public:
     LocatorWindow& locator() const { return *locator_; }
     AsynopDialog& asynop() const { return *asynop_; }
     MqttDialog& mqtt() const { return *mqtt_; }
+    UploadDialog& cwop() const { return *cwop_; }
+    UploadDialog& wu() const { return *wu_; }
 
 private:
     // What a dialog's "Durchsuchen..." calls: the one folder picker of the program.
@@ -81,6 +85,8 @@ private:
     ClientServerSettingsModel clientServerModel_;
     SerialSetupModel serialSetupModel_;
     MqttSettingsModel mqttModel_;
+    CwopSettingsModel cwopModel_;
+    WuSettingsModel wuModel_;
 
     std::unique_ptr<GeneralDialog> general_;
     std::unique_ptr<AprsDialog> aprs_;
@@ -93,4 +99,6 @@ private:
     std::unique_ptr<ClientServerDialog> clientServer_;
     std::unique_ptr<SerialSetupDialog> serialSetup_;
     std::unique_ptr<MqttDialog> mqtt_;
+    std::unique_ptr<UploadDialog> cwop_;
+    std::unique_ptr<UploadDialog> wu_;
 };
