@@ -68,7 +68,6 @@ void DesktopProgram::start() {
     connect(form_.menu().Verlauf1, &QAction::triggered, this, [this] { showVerlauf(); });
     services_ = new ServicesWindow(program_.uploads, &form_);
     connect(form_.menu().Dienste1, &QAction::triggered, services_, [this] {
-        services_->refresh();
         services_->show();
         services_->raise();
     });

@@ -28,7 +28,11 @@ ServicesWindow::ServicesWindow(const Uploads& uploads, QWidget* parent)
         if (isVisible())
             refresh();
     });
+}
+
+void ServicesWindow::showEvent(QShowEvent* event) {
     refresh();
+    QWidget::showEvent(event);
 }
 
 void ServicesWindow::refresh() {

@@ -15,6 +15,9 @@ public:
     QTableWidget* table() const { return table_; }
     void refresh();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     const Uploads& uploads_;
     QTableWidget* table_;
