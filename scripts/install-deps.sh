@@ -12,6 +12,7 @@ packages=(
   xvfb xauth openbox xdotool imagemagick faketime
   libmosquitto-dev mosquitto mosquitto-clients
   libsqlite3-dev
+  direwolf
 )
 packages+=("$@")
 

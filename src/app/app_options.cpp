@@ -4,6 +4,7 @@
 
 #include "base/command_line.h"
 #include "outputs/run_now.h"
+#include "publish/uploads.h"
 
 const char* const kAppHelp =
     "Aufruf: wetterpult [--headless] [--folder ORDNER] [--activate] [--status-every SEKUNDEN]\n"
@@ -37,7 +38,7 @@ const char* const kAppHelp =
     "                          ohne Ende); --activate, --run und --quit folgen danach\n"
     "  --run AKTION            einen JETZT-Befehl ausführen (mehrfach möglich, in dieser\n"
     "                          Reihenfolge): read, import, log, aprs, asynop-new, asynop-line,\n"
-    "                          asynop-end\n"
+    "                          asynop-end; an die Wetternetze senden: cwop, wu\n"
     "  --quit                  danach geordnet beenden\n"
     "  --clock-from-stream     mit --replay: die Minuten des Archivs nach der Stationsuhr im\n"
     "                          Datenstrom (Gruppe 0x8F) statt nach der Uhr des Rechners, so\n"
@@ -69,7 +70,7 @@ const char* const kAppHelp =
     "Ein zweites Wetterpult mit demselben Ordner startet nicht.\n";
 
 const QStringList& runActions() {
-    static const QStringList actions = runNowCommandNames();
+    static const QStringList actions = runNowCommandNames() + uploadCommandNames();
     return actions;
 }
 

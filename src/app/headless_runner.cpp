@@ -96,6 +96,9 @@ int runHeadless(const AppOptions& options) {
             const QString mqtt = program.mqtt.statusText();
             if (!mqtt.isEmpty())
                 line += QStringLiteral("  ") + mqtt;
+            const QString uploads = program.uploads.statusLine();
+            if (!uploads.isEmpty())
+                line += QStringLiteral("  ") + uploads;
             printLine(line);
         });
         status.start(options.statusEvery * 1000);

@@ -16,3 +16,8 @@ QString Settings::archivePath() const {
         return ArchivDatei;
     return ProgramFolder.isEmpty() ? QString() : ProgramFolder + ArchivDatei;
 }
+
+bool Settings::holdsSecret() const {
+    return !MQTTPasswort.isEmpty() || !WUSchluessel.isEmpty() ||
+           Passcode.trimmed() != QLatin1String("-1");
+}

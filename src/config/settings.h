@@ -25,6 +25,10 @@ inline constexpr int kProfileSlots = 100;
 
 // The shortest time between two MQTT state messages, seconds.
 inline constexpr int kMqttLeastInterval = 5;
+// The shortest intervals of the weather-network uploads, minutes: CWOP asks for no more than one
+// packet in five minutes.
+inline constexpr int kAprsIsLeastInterval = 5;
+inline constexpr int kWuLeastInterval = 1;
 
 struct Settings {
     // The program folder, ending with "/". Set first at start-up.
@@ -95,6 +99,26 @@ struct Settings {
     QString MQTTThema = QStringLiteral("wetterpult");         // base topic
     QString MQTTDiscovery = QStringLiteral("homeassistant");  // empty: no discovery
     int MQTTIntervall = 60;                                   // seconds, at least 5
+
+    // Section APRSIS: the weather packet to CWOP over APRS-IS. Passcode -1 is a CW/DW station's.
+    bool APRSISAktiv = false;
+    QString APRSISServer = QStringLiteral("cwop.aprs.net");
+    int APRSISPort = 14580;
+    QString Rufzeichen;  // call sign or CW/DW number
+    QString Passcode = QStringLiteral("-1");
+    int APRSISIntervall = 10;  // minutes, at least 5
+
+    // Section WU: the upload to Weather Underground.
+    bool WUAktiv = false;
+    QString WUStation;     // station ID
+    QString WUSchluessel;  // station key
+    int WUIntervall = 5;   // minutes
+    QString WUAdresse = QStringLiteral(
+        "https://weatherstation.wunderground.com/weatherstation/"
+        "updateweatherstation.php");
+
+    // The file holds a password, passcode or key: it is for its owner's eyes only.
+    bool holdsSecret() const;
 
     // The archive file's full path; empty while a relative name has no program folder yet.
     QString archivePath() const;

@@ -22,6 +22,8 @@ const QString kAsynop = QStringLiteral("ASYNOP");
 const QString kArchiv = QStringLiteral("Archiv");
 const QString kDienst = QStringLiteral("Dienst");
 const QString kMqtt = QStringLiteral("MQTT");
+const QString kAprsIs = QStringLiteral("APRSIS");
+const QString kWu = QStringLiteral("WU");
 const QString kFarben = QStringLiteral("Farben");
 const QString kSchriften = QStringLiteral("Schriften");
 const QString kProfile = QStringLiteral("Profile");
@@ -258,7 +260,7 @@ void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
     // Alles comes last: the serial port's name reaches the host after everything else, as
     // "Aktiv" at start-up (below) does.
     for (const QString& section :
-         {kClientServer, kWinGT, kWetterlog, kAsynop, kArchiv, kDienst, kMqtt})
+         {kClientServer, kWinGT, kWetterlog, kAsynop, kArchiv, kDienst, kMqtt, kAprsIs, kWu})
         readSection(section);
 
     for (int n = kFirstPanel; n <= kLastPanel; ++n) {
@@ -340,12 +342,12 @@ bool SaveSettings(const Settings& settings, const SettingsHost& host) {
     if (saved) {
         storeSettings(ini, settings, host);
         // A file that holds a password is for its owner's eyes only, from its first byte on.
-        if (!settings.MQTTPasswort.isEmpty())
+        if (settings.holdsSecret())
             saved = makeOwnerOnly(path, &reason);
     }
     if (saved)
         saved = ini.save(path, &reason);
-    if (saved && !settings.MQTTPasswort.isEmpty())
+    if (saved && settings.holdsSecret())
         saved = makeOwnerOnly(path, &reason);
     if (!saved)
         reportCannotWrite(path, reason);

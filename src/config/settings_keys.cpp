@@ -67,6 +67,19 @@ const SettingsKey kKeys[] = {
     {"MQTT", "MQTTThema", &S::MQTTThema},
     {"MQTT", "MQTTDiscovery", &S::MQTTDiscovery},
     {"MQTT", "MQTTIntervall", RangedMember{&S::MQTTIntervall, kMqttLeastInterval, 86400}},
+
+    {"APRSIS", "APRSISAktiv", &S::APRSISAktiv},
+    {"APRSIS", "APRSISServer", &S::APRSISServer},
+    {"APRSIS", "APRSISPort", RangedMember{&S::APRSISPort, 1, 65535}},
+    {"APRSIS", "Rufzeichen", &S::Rufzeichen},
+    {"APRSIS", "Passcode", &S::Passcode},
+    {"APRSIS", "APRSISIntervall", RangedMember{&S::APRSISIntervall, kAprsIsLeastInterval, 60}},
+
+    {"WU", "WUAktiv", &S::WUAktiv},
+    {"WU", "WUStation", &S::WUStation},
+    {"WU", "WUSchluessel", &S::WUSchluessel},
+    {"WU", "WUIntervall", RangedMember{&S::WUIntervall, kWuLeastInterval, 60}},
+    {"WU", "WUAdresse", &S::WUAdresse},
 };
 
 }  // namespace

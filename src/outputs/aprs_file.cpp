@@ -52,13 +52,8 @@ QString forecastWord(std::uint8_t code) {
 }
 }  // namespace
 
-QStringList BuildAprsLines(const StationData& station, const Settings& settings,
-                           const QDateTime& now, const Formats& formats) {
-    const WeatherRecord& r = station.Record;
-    const StationTime& t = r.Clock.Time;
-    const QDateTime stamp =
-        settings.APRSRechnerZeit ? now : StationDateTime(t.Day, t.Month, t.Hour, t.Minute, now);
-
+QString AprsWeatherFields(const StationData& station, const Settings& settings,
+                          const QDateTime& now) {
     auto value = [&station](Quantity q) { return measured(station, q); };
     auto mph = [](std::int32_t tenths) { return toMph(float(tenths) / 10.0f); };
     // r: rain of the last hour, P: since local midnight, p: of the last 24 hours. A rebuilt gauge
@@ -89,8 +84,16 @@ QStringList BuildAprsLines(const StationData& station, const Settings& settings,
     line += QLatin1Char('r') + rain(rainFigures.lastHour);
     line += QLatin1Char('P') + rain(rainFigures.today);
     line += QLatin1Char('p') + rain(rainFigures.last24h);
-    line += QStringLiteral("m/") + forecastWord(r.Barometer.Forecast);
+    return line;
+}
 
+QStringList BuildAprsLines(const StationData& station, const Settings& settings,
+                           const QDateTime& now, const Formats& formats) {
+    const StationTime& t = station.Record.Clock.Time;
+    const QDateTime stamp =
+        settings.APRSRechnerZeit ? now : StationDateTime(t.Day, t.Month, t.Hour, t.Minute, now);
+    const QString line = AprsWeatherFields(station, settings, now) + QStringLiteral("m/") +
+                         forecastWord(station.Record.Barometer.Forecast);
     return {formats.dateTime(QStringLiteral("mmm dd yyyy hh:nn"), stamp), line};
 }
 

@@ -16,6 +16,11 @@
 QStringList BuildAprsLines(const StationData& station, const Settings& settings,
                            const QDateTime& now, const Formats& formats);
 
+// The weather fields alone, from the wind to the rain of the last 24 hours
+// ("225/008g018t042h81b10132r000P000p000"): the APRS file's line and the packet sent to APRS-IS.
+QString AprsWeatherFields(const StationData& station, const Settings& settings,
+                          const QDateTime& now);
+
 // Replaces the file APRSDatei whole; a failure is shown through the notifier and leaves the old
 // file.
 void WriteAprsFile(const OutputContext& context);

@@ -29,13 +29,16 @@ StationProgram::StationProgram()
       archive(data, settings),
       care(settings, [this] { return scheduler.isActive(); }),
       silence(data, settings, [this] { return scheduler.isActive(); }),
-      mqtt(data, settings) {
+      mqtt(data, settings),
+      uploads(data, settings) {
     QObject::connect(&input, &StationInput::refreshed, &archive, &ArchiveFeed::groupDecoded);
     QObject::connect(&input, &StationInput::refreshed, &mqtt, &MqttPublisher::dataRefreshed);
     scheduler.clientMode = [this] { return links.clientMode(); };
     // Rows still waiting for the archive get their last attempt before the program ends.
-    // The broker hears "offline" from a program that ends in order.
+    // The broker hears "offline" from a program that ends in order; an upload on its way is
+    // waited for (at most its timeout).
     lifecycle.setLastStep([this] {
+        uploads.finishInFlight();
         archive.finish();
         care.waitForBackup();
         mqtt.finish();
@@ -59,7 +62,7 @@ void StationProgram::recallRecentRain() {
 bool StationProgram::runNow(const QString& action) {
     const RunNowCommand* command = runNowCommand(action);
     if (!command)
-        return false;
+        return uploads.sendNow(action);
     (scheduler.*command->run)();
     return true;
 }

@@ -19,6 +19,7 @@
 #include "program/station_settings_host.h"
 #include "program/station_silence.h"
 #include "publish/mqtt_publisher.h"
+#include "publish/uploads.h"
 #include "station/station_input.h"
 #include "station/weather_record.h"
 
@@ -30,8 +31,8 @@ public:
     // window's values to the links' ones); by default the links' own host.
     void useSettingsHost(SettingsHost& host) { settingsHost_ = &host; }
 
-    // Run-now command by its command-line name (kRunNowCommands in outputs/run_now.h); false for
-    // an unknown name.
+    // Run-now command by its command-line name (kRunNowCommands in outputs/run_now.h, or an
+    // upload's name: "cwop", "wu"); false for an unknown name.
     bool runNow(const QString& action);
 
     StationData data;
@@ -54,6 +55,8 @@ public:
     StationSilence silence;
     // The station's values on an MQTT broker (Home Assistant), while [MQTT] says so.
     MqttPublisher mqtt;
+    // The uploads to the weather networks (CWOP, Weather Underground).
+    Uploads uploads;
 
 private:
     // The rain totals the archive holds of the last day, so that the rain of today and of the last

@@ -57,8 +57,9 @@ void MqttPublisher::apply() {
     identity_ = identity;
     interval_.setInterval(identity_.intervalSeconds * 1000);
     retryDelayMs_ = kFirstRetryMs;
-    spellReported_ = false;
-    markDown();
+    // New settings, a new spell: their first failure is told.
+    spell_.end();
+    spell_.begin(AppClock::currentDateTime());
     client_.open(options_);
     emit statusChanged();
 }
@@ -77,24 +78,18 @@ void MqttPublisher::sayGoodbye() {
     client_.close();
 }
 
-void MqttPublisher::markDown() {
-    if (!downSince_.isValid())
-        downSince_ = AppClock::currentDateTime();
-}
-
 QString MqttPublisher::statusText() const {
     if (!active_)
         return {};
     if (client_.isConnected())
         return QStringLiteral("MQTT: verbunden");
     return QStringLiteral("MQTT: getrennt seit %1")
-        .arg(downSince_.toString(QStringLiteral("HH:mm")));
+        .arg(spell_.since().toString(QStringLiteral("HH:mm")));
 }
 
 void MqttPublisher::connected() {
     retryDelayMs_ = kFirstRetryMs;
-    spellReported_ = false;
-    downSince_ = QDateTime();
+    spell_.end();
     client_.publish(identity_.baseTopic + QStringLiteral("/status"), kOnline, true);
     publishDiscovery();
     if (!identity_.discoveryPrefix.isEmpty())
@@ -110,14 +105,13 @@ void MqttPublisher::failed(const QString& reason) {
     if (!active_)
         return;
     interval_.stop();
-    markDown();
+    spell_.begin(AppClock::currentDateTime());
     retry_.start(retryDelayMs_);
     retryDelayMs_ = std::min(2 * retryDelayMs_, kLongestRetryMs);
     emit connectionFailed(reason);
     emit statusChanged();
-    if (spellReported_)
+    if (!spell_.tellStart())
         return;
-    spellReported_ = true;
     // Shown after the library's call has ended: the desktop's message box waits for the user.
     const QString text = QStringLiteral(
                              "Keine Verbindung zum MQTT-Broker %1:%2; neuer Versuch "

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "config/settings.h"
+#include "publish/failure_spell.h"
 #include "publish/mqtt_client.h"
 #include "publish/mqtt_discovery.h"
 #include "station/weather_record.h"
@@ -57,7 +58,6 @@ private:
     void messageReceived(const QString& topic, const QByteArray& payload);
     void publishDiscovery();
     void sayGoodbye();
-    void markDown();
 
     const StationData& data_;
     const Settings& settings_;
@@ -68,7 +68,7 @@ private:
     MqttConnectOptions options_;
     MqttIdentity identity_;
     int retryDelayMs_ = kFirstRetryMs;
-    bool spellReported_ = false;
+    // Not connected since; told once.
+    FailureSpell spell_;
     bool stateOwed_ = false;
-    QDateTime downSince_;
 };

@@ -67,6 +67,20 @@ TEST(SettingsFile, FirstStartWithoutFileUsesDefaultsAndSavesEveryKeyInOrder) {
     EXPECT_EQ(readAll(f.ini()), expected);
 }
 
+TEST(SettingsFile, AStationKeyOrPasscodeAloneMakesTheFileTheOwnersAlone) {
+    constexpr auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                            QFileDevice::ReadOther | QFileDevice::WriteOther;
+    for (auto secret : {&Settings::WUSchluessel, &Settings::Passcode}) {
+        Folder f;
+        ASSERT_TRUE(SaveSettings(f.settings, f.host));
+        f.settings.*secret = "23456";
+        ASSERT_TRUE(SaveSettings(f.settings, f.host));
+        EXPECT_EQ(QFile::permissions(f.ini()) & others, 0);
+        f.load(readAll(f.ini()));
+        EXPECT_EQ(f.settings.*secret, "23456");
+    }
+}
+
 TEST(SettingsFile, ProfileSlotsFollowTheKeysThatExist) {
     Folder f;
     f.load(

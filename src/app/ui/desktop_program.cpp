@@ -10,6 +10,7 @@
 #include "display/ui/main_menu.h"
 #include "display/ui/readme_opener.h"
 #include "outputs/report_page.h"
+#include "publish/ui/services_window.h"
 #include "station/group_table.h"
 
 DesktopProgram::DesktopProgram(const AppOptions& options, const QString& programFolder)
@@ -45,6 +46,17 @@ DesktopProgram::DesktopProgram(const AppOptions& options, const QString& program
         mqttStatus->setAccessibleName(text);
         mqttStatus->setVisible(!text.isEmpty());
     });
+    // The uploads' states beside it ("CWOP: 14:20 ok  WU: Fehler seit 14:05").
+    auto* uploadStatus = new QLabel(&form_);
+    uploadStatus->setObjectName(QStringLiteral("DiensteStatus"));
+    uploadStatus->setVisible(false);
+    form_.statusBar()->addPermanentWidget(uploadStatus);
+    connect(&program_.uploads, &Uploads::stateChanged, uploadStatus, [this, uploadStatus] {
+        const QString text = program_.uploads.statusLine();
+        uploadStatus->setText(text);
+        uploadStatus->setAccessibleName(text);
+        uploadStatus->setVisible(!text.isEmpty());
+    });
 }
 
 void DesktopProgram::start() {
@@ -57,6 +69,11 @@ void DesktopProgram::start() {
     views_->connectMenu();
     dialogs_->connectMenu(form_.menu());
     connect(form_.menu().Verlauf1, &QAction::triggered, this, [this] { showVerlauf(); });
+    services_ = new ServicesWindow(program_.uploads, &form_);
+    connect(form_.menu().Dienste1, &QAction::triggered, services_, [this] {
+        services_->show();
+        services_->raise();
+    });
     connect(form_.menu().WetterlogImportieren1, &QAction::triggered, this, [this] {
         importLogsWithDialog(&form_, program_.settings.archivePath(), program_.settings.LogOrdner);
         if (verlauf_)
@@ -83,7 +100,8 @@ void DesktopProgram::createSecondaryWindows() {
         Dialog::WeatherLog,  Dialog::Profiles, Dialog::FolderPicker,
         View::Rose,          Dialog::WinGT,    Dialog::Locator,
         View::Sun,           Dialog::Asynop,   Dialog::ClientServer,
-        Dialog::SerialSetup, Dialog::Mqtt};
+        Dialog::SerialSetup, Dialog::Mqtt,     Dialog::Cwop,
+        Dialog::Wu};
     for (const auto& window : inOrder) {
         if (const View* view = std::get_if<View>(&window))
             views_->create(*view);

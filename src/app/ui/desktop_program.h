@@ -17,6 +17,8 @@
 #include "outputs/read_page_print.h"
 #include "program/station_program.h"
 
+class ServicesWindow;
+
 class DesktopProgram : public QObject, public MainWindowActions {
     Q_OBJECT
 public:
@@ -57,7 +59,8 @@ private:
     WindowSettingsHost host_;
     std::unique_ptr<ViewWindows> views_;
     std::unique_ptr<SettingsDialogs> dialogs_;
-    VerlaufWindow* verlauf_ = nullptr;  // owned by the main window
-    DisplayGroups arrivedGroups_{};     // not shown yet
-    QTimer displayPause_;               // runs for a second after each display refresh
+    VerlaufWindow* verlauf_ = nullptr;    // owned by the main window
+    DisplayGroups arrivedGroups_{};       // not shown yet
+    QTimer displayPause_;                 // runs for a second after each display refresh
+    ServicesWindow* services_ = nullptr;  // "Dienste", owned by the main window
 };

@@ -18,6 +18,7 @@
 #include "outputs/asynop_report.h"
 #include "program/station_program.h"
 #include "publish/ui/mqtt_dialog.h"
+#include "publish/ui/upload_dialog.h"
 #include "station/ui/serial_setup_dialog.h"
 
 namespace {
@@ -64,7 +65,10 @@ SettingsDialogs::SettingsDialogs(StationProgram& program, SettingsHost& host, QW
       clientServerModel_(host, switchesOf(program.control)),
       serialSetupModel_(program.input.serialLink(),
                         [&host](const QString& name) { host.setPortName(name); }),
-      mqttModel_(program.settings, [&program] { program.mqtt.apply(); }) {}
+      mqttModel_(program.settings, [&program] { program.mqtt.apply(); }),
+      cwopModel_(program.settings),
+      wuModel_(program.settings),
+      uploads_(program.uploads) {}
 
 void SettingsDialogs::create(Dialog dialog) {
     QWidget* parent = parent_;
@@ -103,6 +107,12 @@ void SettingsDialogs::create(Dialog dialog) {
         case Dialog::Mqtt:
             mqtt_ = std::make_unique<MqttDialog>(mqttModel_, parent);
             break;
+        case Dialog::Cwop:
+            cwop_ = std::make_unique<UploadDialog>(cwopModel_, uploads_, parent);
+            break;
+        case Dialog::Wu:
+            wu_ = std::make_unique<UploadDialog>(wuModel_, uploads_, parent);
+            break;
     }
 }
 
@@ -120,7 +130,9 @@ std::vector<QDialog*> SettingsDialogs::all() const {
             asynop_.get(),
             clientServer_.get(),
             serialSetup_.get(),
-            mqtt_.get()};
+            mqtt_.get(),
+            cwop_.get(),
+            wu_.get()};
 }
 
 FolderChooser SettingsDialogs::folderChooser() {
@@ -141,4 +153,6 @@ void SettingsDialogs::connectMenu(const MainMenu& menu) {
     opens(menu.ASYNOP1, asynop_.get());
     opens(menu.ClientServer1, clientServer_.get());
     opens(menu.MQTT1, mqtt_.get());
+    opens(menu.CWOP1, cwop_.get());
+    opens(menu.WU1, wu_.get());
 }

@@ -16,6 +16,7 @@
 #include "config/wingt_settings_model.h"
 #include "geo/locator_window_model.h"
 #include "publish/mqtt_settings_model.h"
+#include "publish/upload_settings_model.h"
 #include "station/serial_setup_model.h"
 
 class AprsDialog;
@@ -25,6 +26,8 @@ class ClientServerDialog;
 class GeneralDialog;
 class LocatorWindow;
 class MqttDialog;
+class UploadDialog;
+class Uploads;
 class ProfileDialog;
 class WinGTDialog;
 class QWidget;
@@ -53,7 +56,9 @@ public:
         Asynop,
         ClientServer,
         SerialSetup,
-        Mqtt
+        Mqtt,
+        Cwop,
+        Wu
     };
     // Creates one dialog, hidden.
     void create(Dialog dialog);
@@ -75,6 +80,8 @@ public:
     LocatorWindow& locator() const { return *locator_; }
     AsynopDialog& asynop() const { return *asynop_; }
     MqttDialog& mqtt() const { return *mqtt_; }
+    UploadDialog& cwop() const { return *cwop_; }
+    UploadDialog& wu() const { return *wu_; }
 
 private:
     // What a dialog's "Durchsuchen..." calls: the one folder picker of the program.
@@ -94,6 +101,9 @@ private:
     ClientServerSettingsModel clientServerModel_;
     SerialSetupModel serialSetupModel_;
     MqttSettingsModel mqttModel_;
+    CwopSettingsModel cwopModel_;
+    WuSettingsModel wuModel_;
+    Uploads& uploads_;  // the dialogs' "Jetzt senden"
 
     std::unique_ptr<GeneralDialog> general_;
     std::unique_ptr<AprsDialog> aprs_;
@@ -106,4 +116,6 @@ private:
     std::unique_ptr<ClientServerDialog> clientServer_;
     std::unique_ptr<SerialSetupDialog> serialSetup_;
     std::unique_ptr<MqttDialog> mqtt_;
+    std::unique_ptr<UploadDialog> cwop_;
+    std::unique_ptr<UploadDialog> wu_;
 };

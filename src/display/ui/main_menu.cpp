@@ -59,6 +59,7 @@ MainMenu::MainMenu(QMenuBar* bar) {
     Sonne1 = item(ansicht, "Sonne1", "Sonne");
     ansicht->addSeparator();
     Verlauf1 = item(ansicht, "Verlauf1", "Verlauf", QKeySequence(Qt::Key_F5));
+    Dienste1 = item(ansicht, "Dienste1", "Dienste");
 
     einstellungen = bar->addMenu(QStringLiteral("&Einstellungen"));
     einstellungen->setObjectName(QStringLiteral("Einstellungen1"));
@@ -72,6 +73,8 @@ MainMenu::MainMenu(QMenuBar* bar) {
     ASYNOP1 = item(einstellungen, "ASYNOP1", "ASYNOP...");
     ClientServer1 = item(einstellungen, "ClientServer1", "Client/Server...");
     MQTT1 = item(einstellungen, "MQTT1", "MQTT...");
+    CWOP1 = item(einstellungen, "CWOP1", "CWOP / APRS-IS...");
+    WU1 = item(einstellungen, "WU1", "Weather Underground...");
 
     debug = bar->addMenu(QStringLiteral("De&bug"));
     debug->setObjectName(QStringLiteral("Debug1"));

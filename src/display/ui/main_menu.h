@@ -35,6 +35,7 @@ struct MainMenu {
     QAction* Explorer1;
     QAction* Sonne1;
     QAction* Verlauf1;  // F5: the weather archive's charts
+    QAction* Dienste1;  // the uploads to the weather networks and their state
 
     QMenu* einstellungen;
     QAction* Allgemein1;
@@ -47,6 +48,8 @@ struct MainMenu {
     QAction* ASYNOP1;
     QAction* ClientServer1;
     QAction* MQTT1;  // the MQTT publisher
+    QAction* CWOP1;  // the upload to CWOP over APRS-IS
+    QAction* WU1;    // the upload to Weather Underground
 
     QMenu* debug;
     QAction* ShowCOMData1;

@@ -147,6 +147,9 @@ TEST(DesktopProgram, SecondaryWindowsAreCreatedOnceInTheirOrder) {
                                   "ASYNOP",
                                   "Client/Server",
                                   "Setup",
-                                  "MQTT"};
+                                  "MQTT",
+                                  "CWOP / APRS-IS",
+                                  "Weather Underground",
+                                  "Dienste"};
     EXPECT_EQ(created, expected) << created.join(" | ").toStdString();
 }
