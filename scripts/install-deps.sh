@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-dev clang-format
   xvfb xauth openbox xdotool imagemagick faketime
   libmosquitto-dev mosquitto mosquitto-clients
+  qt6-httpserver-dev qt6-websockets-dev libjs-chart.js chromium
 )
 packages+=("$@")
 

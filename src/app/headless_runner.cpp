@@ -96,6 +96,9 @@ int runHeadless(const AppOptions& options) {
             const QString mqtt = program.mqtt.statusText();
             if (!mqtt.isEmpty())
                 line += QStringLiteral("  ") + mqtt;
+            const QString web = program.web.statusText();
+            if (!web.isEmpty())
+                line += QStringLiteral("  ") + web;
             printLine(line);
         });
         status.start(options.statusEvery * 1000);

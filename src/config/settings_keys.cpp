@@ -66,6 +66,9 @@ const SettingsKey kKeys[] = {
     {"MQTT", "MQTTThema", &S::MQTTThema},
     {"MQTT", "MQTTDiscovery", &S::MQTTDiscovery},
     {"MQTT", "MQTTIntervall", RangedMember{&S::MQTTIntervall, kMqttLeastInterval, 86400}},
+    {"Web", "WebAktiv", &S::WebAktiv},
+    {"Web", "WebAdresse", &S::WebAdresse},
+    {"Web", "WebPort", RangedMember{&S::WebPort, 1, 65535}},
 };
 
 }  // namespace

@@ -22,19 +22,23 @@ StationProgram::StationProgram()
               LoadSettings(settings, *settingsHost_);
               recallRecentRain();
               mqtt.apply();
+              web.apply();
           },
           [this] { return SaveSettings(settings, *settingsHost_); }),
       archive(data, settings),
       silence(data, settings, [this] { return scheduler.isActive(); }),
-      mqtt(data, settings) {
+      mqtt(data, settings),
+      web(data, settings) {
     QObject::connect(&input, &StationInput::refreshed, &archive, &ArchiveFeed::groupDecoded);
     QObject::connect(&input, &StationInput::refreshed, &mqtt, &MqttPublisher::dataRefreshed);
+    QObject::connect(&input, &StationInput::refreshed, &web, &WebServer::dataRefreshed);
     scheduler.clientMode = [this] { return links.clientMode(); };
     // Rows still waiting for the archive get their last attempt before the program ends.
     // The broker hears "offline" from a program that ends in order.
     lifecycle.setLastStep([this] {
         archive.finish();
         mqtt.finish();
+        web.stop();
     });
 }
 

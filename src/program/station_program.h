@@ -19,6 +19,7 @@
 #include "publish/mqtt_publisher.h"
 #include "station/station_input.h"
 #include "station/weather_record.h"
+#include "web/web_server.h"
 
 class StationProgram {
 public:
@@ -48,6 +49,8 @@ public:
     StationSilence silence;
     // The station's values on an MQTT broker (Home Assistant), while [MQTT] says so.
     MqttPublisher mqtt;
+    // The program's own web page, while [Web] says so.
+    WebServer web;
 
 private:
     // The rain totals the archive holds of the last day, so that the rain of today and of the last

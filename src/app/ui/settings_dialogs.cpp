@@ -19,6 +19,7 @@
 #include "program/station_program.h"
 #include "publish/ui/mqtt_dialog.h"
 #include "station/ui/serial_setup_dialog.h"
+#include "web/ui/web_dialog.h"
 
 namespace {
 InputSwitches switchesOf(InputControl& input) {
@@ -64,7 +65,10 @@ SettingsDialogs::SettingsDialogs(StationProgram& program, SettingsHost& host, QW
       clientServerModel_(host, switchesOf(program.control)),
       serialSetupModel_(program.input.serialLink(),
                         [&host](const QString& name) { host.setPortName(name); }),
-      mqttModel_(program.settings, [&program] { program.mqtt.apply(); }) {
+      mqttModel_(program.settings, [&program] { program.mqtt.apply(); }),
+      webModel_(
+          program.settings, [&program] { program.web.apply(); },
+          [&program] { return program.web.pageUrl().toString(); }) {
     // In the order of the program's secondary windows.
     const auto others = [&between] {
         if (between)
@@ -85,6 +89,9 @@ SettingsDialogs::SettingsDialogs(StationProgram& program, SettingsHost& host, QW
     clientServer_ = std::make_unique<ClientServerDialog>(clientServerModel_, parent);
     serialSetup_ = std::make_unique<SerialSetupDialog>(serialSetupModel_, parent);
     mqtt_ = std::make_unique<MqttDialog>(mqttModel_, parent);
+    web_ = std::make_unique<WebDialog>(webModel_, parent);
+    QObject::connect(&program.web, &WebServer::runningChanged, web_.get(),
+                     &WebDialog::refreshState);
 }
 
 SettingsDialogs::~SettingsDialogs() = default;
@@ -101,7 +108,8 @@ std::vector<QDialog*> SettingsDialogs::all() const {
             asynop_.get(),
             clientServer_.get(),
             serialSetup_.get(),
-            mqtt_.get()};
+            mqtt_.get(),
+            web_.get()};
 }
 
 FolderChooser SettingsDialogs::folderChooser() {
@@ -122,4 +130,5 @@ void SettingsDialogs::connectMenu(const MainMenu& menu) {
     opens(menu.ASYNOP1, asynop_.get());
     opens(menu.ClientServer1, clientServer_.get());
     opens(menu.MQTT1, mqtt_.get());
+    opens(menu.Webseite1, web_.get());
 }

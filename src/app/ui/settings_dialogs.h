@@ -18,6 +18,7 @@
 #include "geo/locator_window_model.h"
 #include "publish/mqtt_settings_model.h"
 #include "station/serial_setup_model.h"
+#include "web/web_settings_model.h"
 
 class AprsDialog;
 class AsynopDialog;
@@ -26,6 +27,7 @@ class ClientServerDialog;
 class GeneralDialog;
 class LocatorWindow;
 class MqttDialog;
+class WebDialog;
 class ProfileDialog;
 class WinGTDialog;
 class QWidget;
@@ -63,6 +65,7 @@ public:
     LocatorWindow& locator() const { return *locator_; }
     AsynopDialog& asynop() const { return *asynop_; }
     MqttDialog& mqtt() const { return *mqtt_; }
+    WebDialog& web() const { return *web_; }
 
 private:
     // What a dialog's "Durchsuchen..." calls: the one folder picker of the program.
@@ -81,6 +84,7 @@ private:
     ClientServerSettingsModel clientServerModel_;
     SerialSetupModel serialSetupModel_;
     MqttSettingsModel mqttModel_;
+    WebSettingsModel webModel_;
 
     std::unique_ptr<GeneralDialog> general_;
     std::unique_ptr<AprsDialog> aprs_;
@@ -93,4 +97,5 @@ private:
     std::unique_ptr<ClientServerDialog> clientServer_;
     std::unique_ptr<SerialSetupDialog> serialSetup_;
     std::unique_ptr<MqttDialog> mqtt_;
+    std::unique_ptr<WebDialog> web_;
 };

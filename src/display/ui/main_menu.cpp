@@ -72,6 +72,7 @@ MainMenu::MainMenu(QMenuBar* bar) {
     ASYNOP1 = item(einstellungen, "ASYNOP1", "ASYNOP...");
     ClientServer1 = item(einstellungen, "ClientServer1", "Client/Server...");
     MQTT1 = item(einstellungen, "MQTT1", "MQTT...");
+    Webseite1 = item(einstellungen, "Webseite1", "Webseite...");
 
     debug = bar->addMenu(QStringLiteral("De&bug"));
     debug->setObjectName(QStringLiteral("Debug1"));

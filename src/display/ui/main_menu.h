@@ -46,7 +46,8 @@ struct MainMenu {
     QAction* Locator1;
     QAction* ASYNOP1;
     QAction* ClientServer1;
-    QAction* MQTT1;  // the MQTT publisher
+    QAction* MQTT1;      // the MQTT publisher
+    QAction* Webseite1;  // the program's own web page
 
     QMenu* debug;
     QAction* ShowCOMData1;

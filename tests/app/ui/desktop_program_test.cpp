@@ -147,6 +147,7 @@ TEST(DesktopProgram, SecondaryWindowsAreCreatedOnceInTheirOrder) {
                                   "ASYNOP",
                                   "Client/Server",
                                   "Setup",
-                                  "MQTT"};
+                                  "MQTT",
+                                  "Webseite"};
     EXPECT_EQ(created, expected) << created.join(" | ").toStdString();
 }
