@@ -22,6 +22,7 @@ const QString kAsynop = QStringLiteral("ASYNOP");
 const QString kArchiv = QStringLiteral("Archiv");
 const QString kDienst = QStringLiteral("Dienst");
 const QString kMqtt = QStringLiteral("MQTT");
+const QString kWeb = QStringLiteral("Web");
 const QString kFarben = QStringLiteral("Farben");
 const QString kSchriften = QStringLiteral("Schriften");
 const QString kProfile = QStringLiteral("Profile");
@@ -258,7 +259,7 @@ void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
     // Alles comes last: the serial port's name reaches the host after everything else, as
     // "Aktiv" at start-up (below) does.
     for (const QString& section :
-         {kClientServer, kWinGT, kWetterlog, kAsynop, kArchiv, kDienst, kMqtt})
+         {kClientServer, kWinGT, kWetterlog, kAsynop, kArchiv, kDienst, kMqtt, kWeb})
         readSection(section);
 
     for (int n = kFirstPanel; n <= kLastPanel; ++n) {

@@ -65,8 +65,8 @@ TEST(WebProgram, ChromiumShowsTheLiveValues) {
 
     QProcess browser;
     browser.start(chromium,
-                  {"--headless", "--no-sandbox", "--disable-gpu", "--virtual-time-budget=4000",
-                   "--dump-dom", QStringLiteral("http://127.0.0.1:%1/").arg(serving.port)});
+                  {"--headless", "--no-sandbox", "--disable-gpu", "--timeout=4000", "--dump-dom",
+                   QStringLiteral("http://127.0.0.1:%1/").arg(serving.port)});
     ASSERT_TRUE(browser.waitForFinished(60000));
     const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
     const QRegularExpression outdoor(
