@@ -63,16 +63,22 @@ TEST(WebProgram, ChromiumShowsTheLiveValues) {
     ServingProgram serving;
     ASSERT_TRUE(serving.start()) << serving.program.readAllStandardError().constData();
 
-    QProcess browser;
-    browser.start(chromium,
-                  {"--headless", "--no-sandbox", "--disable-gpu", "--timeout=4000", "--dump-dom",
-                   QStringLiteral("http://127.0.0.1:%1/").arg(serving.port)});
-    ASSERT_TRUE(browser.waitForFinished(60000));
-    const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
+    // Chromium stops after its timeout with the DOM as it stands; a machine under load may need
+    // a second look before the first values are there.
     const QRegularExpression outdoor(
         QStringLiteral("id=\"temp-aussen\".*?class=\"wert\">(-?\\d+,\\d) °C<"),
         QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch match = outdoor.match(dom);
+    QString dom;
+    QRegularExpressionMatch match;
+    for (int attempt = 0; attempt < 5 && !match.hasMatch(); ++attempt) {
+        QProcess browser;
+        browser.start(chromium,
+                      {"--headless", "--no-sandbox", "--disable-gpu", "--timeout=3000",
+                       "--dump-dom", QStringLiteral("http://127.0.0.1:%1/").arg(serving.port)});
+        ASSERT_TRUE(browser.waitForFinished(60000));
+        dom = QString::fromUtf8(browser.readAllStandardOutput());
+        match = outdoor.match(dom);
+    }
     ASSERT_TRUE(match.hasMatch()) << dom.left(3000).toStdString();
     // The value the program measured, with the page's decimal comma.
     const double now = get(serving.port, "/api/current").json()["temperature"].toDouble();
