@@ -13,6 +13,7 @@ packages=(
   libmosquitto-dev mosquitto mosquitto-clients
   libsqlite3-dev
   direwolf
+  qt6-httpserver-dev qt6-websockets-dev libjs-chart.js chromium
 )
 packages+=("$@")
 

@@ -99,6 +99,9 @@ int runHeadless(const AppOptions& options) {
             const QString uploads = program.uploads.statusLine();
             if (!uploads.isEmpty())
                 line += QStringLiteral("  ") + uploads;
+            const QString web = program.web.statusText();
+            if (!web.isEmpty())
+                line += QStringLiteral("  ") + web;
             printLine(line);
         });
         status.start(options.statusEvery * 1000);

@@ -120,6 +120,12 @@ struct Settings {
     // The file holds a password, passcode or key: it is for its owner's eyes only.
     bool holdsSecret() const;
 
+    // Section Web: the program's own web page. 127.0.0.1 serves this machine only; 0.0.0.0 or
+    // one of the machine's addresses serves the house network.
+    bool WebAktiv = false;
+    QString WebAdresse = QStringLiteral("127.0.0.1");
+    int WebPort = 8080;
+
     // The archive file's full path; empty while a relative name has no program folder yet.
     QString archivePath() const;
 

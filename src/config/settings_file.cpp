@@ -24,6 +24,7 @@ const QString kDienst = QStringLiteral("Dienst");
 const QString kMqtt = QStringLiteral("MQTT");
 const QString kAprsIs = QStringLiteral("APRSIS");
 const QString kWu = QStringLiteral("WU");
+const QString kWeb = QStringLiteral("Web");
 const QString kFarben = QStringLiteral("Farben");
 const QString kSchriften = QStringLiteral("Schriften");
 const QString kProfile = QStringLiteral("Profile");
@@ -260,7 +261,7 @@ void applySettings(const IniFile& ini, Settings& s, SettingsHost& host) {
     // Alles comes last: the serial port's name reaches the host after everything else, as
     // "Aktiv" at start-up (below) does.
     for (const QString& section :
-         {kClientServer, kWinGT, kWetterlog, kAsynop, kArchiv, kDienst, kMqtt, kAprsIs, kWu})
+         {kClientServer, kWinGT, kWetterlog, kAsynop, kArchiv, kDienst, kMqtt, kAprsIs, kWu, kWeb})
         readSection(section);
 
     for (int n = kFirstPanel; n <= kLastPanel; ++n) {

@@ -80,6 +80,10 @@ const SettingsKey kKeys[] = {
     {"WU", "WUSchluessel", &S::WUSchluessel},
     {"WU", "WUIntervall", RangedMember{&S::WUIntervall, kWuLeastInterval, 60}},
     {"WU", "WUAdresse", &S::WUAdresse},
+
+    {"Web", "WebAktiv", &S::WebAktiv},
+    {"Web", "WebAdresse", &S::WebAdresse},
+    {"Web", "WebPort", RangedMember{&S::WebPort, 1, 65535}},
 };
 
 }  // namespace

@@ -24,15 +24,18 @@ StationProgram::StationProgram()
               care.checkAtStart();
               recallRecentRain();
               mqtt.apply();
+              web.apply();
           },
           [this] { return SaveSettings(settings, *settingsHost_); }),
       archive(data, settings),
       care(settings, [this] { return scheduler.isActive(); }),
       silence(data, settings, [this] { return scheduler.isActive(); }),
       mqtt(data, settings),
-      uploads(data, settings) {
+      uploads(data, settings),
+      web(data, settings) {
     QObject::connect(&input, &StationInput::refreshed, &archive, &ArchiveFeed::groupDecoded);
     QObject::connect(&input, &StationInput::refreshed, &mqtt, &MqttPublisher::dataRefreshed);
+    QObject::connect(&input, &StationInput::refreshed, &web, &WebServer::dataRefreshed);
     scheduler.clientMode = [this] { return links.clientMode(); };
     // Rows still waiting for the archive get their last attempt before the program ends.
     // The broker hears "offline" from a program that ends in order; an upload on its way is
@@ -42,6 +45,7 @@ StationProgram::StationProgram()
         archive.finish();
         care.waitForBackup();
         mqtt.finish();
+        web.stop();
     });
 }
 

@@ -22,6 +22,7 @@
 #include "publish/uploads.h"
 #include "station/station_input.h"
 #include "station/weather_record.h"
+#include "web/web_server.h"
 
 class StationProgram {
 public:
@@ -57,6 +58,8 @@ public:
     MqttPublisher mqtt;
     // The uploads to the weather networks (CWOP, Weather Underground).
     Uploads uploads;
+    // The program's own web page, while [Web] says so.
+    WebServer web;
 
 private:
     // The rain totals the archive holds of the last day, so that the rain of today and of the last

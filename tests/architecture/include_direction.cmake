@@ -1,10 +1,10 @@
-# Checks that includes run downward only: app/ -> program/ -> publish/ -> outputs/, archive/,
-# display/ -> config/, geo/, station/ -> base/ (the uploads in publish/ reuse the APRS file's weather
-# fields from outputs/). A folder may include its own files and those of lower levels, never a
-# folder of its own level or above; a ui/ folder may also include its own subsystem, and no file
-# outside ui/ and app/ includes a ui/ header.
+# Checks that includes run downward only: app/ -> program/ -> web/ -> publish/ -> outputs/,
+# archive/, display/ -> config/, geo/, station/ -> base/ (the uploads in publish/ reuse the APRS
+# file's weather fields from outputs/; the web page reuses the MQTT state message). A folder may
+# include its own files and those of lower levels, never a folder of its own level or above; a ui/
+# folder may also include its own subsystem, and no file outside ui/ and app/ includes a ui/ header.
 # Run: cmake -DSOURCE_DIR=<repository> -P include_direction.cmake
-set(levels base 0 config 1 geo 1 station 1 display 2 outputs 2 archive 2 publish 3 program 4 app 5)
+set(levels base 0 config 1 geo 1 station 1 display 2 outputs 2 archive 2 publish 3 web 4 program 5 app 6)
 
 function(level_of folder out)
   list(FIND levels ${folder} at)

@@ -101,7 +101,7 @@ void DesktopProgram::createSecondaryWindows() {
         View::Rose,          Dialog::WinGT,    Dialog::Locator,
         View::Sun,           Dialog::Asynop,   Dialog::ClientServer,
         Dialog::SerialSetup, Dialog::Mqtt,     Dialog::Cwop,
-        Dialog::Wu};
+        Dialog::Wu,          Dialog::Web};
     for (const auto& window : inOrder) {
         if (const View* view = std::get_if<View>(&window))
             views_->create(*view);

@@ -20,6 +20,7 @@
 #include "publish/ui/mqtt_dialog.h"
 #include "publish/ui/upload_dialog.h"
 #include "station/ui/serial_setup_dialog.h"
+#include "web/ui/web_dialog.h"
 
 namespace {
 InputSwitches switchesOf(InputControl& input) {
@@ -68,7 +69,11 @@ SettingsDialogs::SettingsDialogs(StationProgram& program, SettingsHost& host, QW
       mqttModel_(program.settings, [&program] { program.mqtt.apply(); }),
       cwopModel_(program.settings),
       wuModel_(program.settings),
-      uploads_(program.uploads) {}
+      uploads_(program.uploads),
+      webModel_(
+          program.settings, [&program] { program.web.apply(); },
+          [&program] { return program.web.pageUrl().toString(); }),
+      webServer_(program.web) {}
 
 void SettingsDialogs::create(Dialog dialog) {
     QWidget* parent = parent_;
@@ -113,6 +118,11 @@ void SettingsDialogs::create(Dialog dialog) {
         case Dialog::Wu:
             wu_ = std::make_unique<UploadDialog>(wuModel_, uploads_, parent);
             break;
+        case Dialog::Web:
+            web_ = std::make_unique<WebDialog>(webModel_, parent);
+            QObject::connect(&webServer_, &WebServer::runningChanged, web_.get(),
+                             &WebDialog::refreshState);
+            break;
     }
 }
 
@@ -132,7 +142,8 @@ std::vector<QDialog*> SettingsDialogs::all() const {
             serialSetup_.get(),
             mqtt_.get(),
             cwop_.get(),
-            wu_.get()};
+            wu_.get(),
+            web_.get()};
 }
 
 FolderChooser SettingsDialogs::folderChooser() {
@@ -155,4 +166,5 @@ void SettingsDialogs::connectMenu(const MainMenu& menu) {
     opens(menu.MQTT1, mqtt_.get());
     opens(menu.CWOP1, cwop_.get());
     opens(menu.WU1, wu_.get());
+    opens(menu.Webseite1, web_.get());
 }

@@ -18,6 +18,7 @@
 #include "publish/mqtt_settings_model.h"
 #include "publish/upload_settings_model.h"
 #include "station/serial_setup_model.h"
+#include "web/web_settings_model.h"
 
 class AprsDialog;
 class AsynopDialog;
@@ -28,6 +29,8 @@ class LocatorWindow;
 class MqttDialog;
 class UploadDialog;
 class Uploads;
+class WebDialog;
+class WebServer;
 class ProfileDialog;
 class WinGTDialog;
 class QWidget;
@@ -58,7 +61,8 @@ public:
         SerialSetup,
         Mqtt,
         Cwop,
-        Wu
+        Wu,
+        Web
     };
     // Creates one dialog, hidden.
     void create(Dialog dialog);
@@ -82,6 +86,7 @@ public:
     MqttDialog& mqtt() const { return *mqtt_; }
     UploadDialog& cwop() const { return *cwop_; }
     UploadDialog& wu() const { return *wu_; }
+    WebDialog& web() const { return *web_; }
 
 private:
     // What a dialog's "Durchsuchen..." calls: the one folder picker of the program.
@@ -104,6 +109,8 @@ private:
     CwopSettingsModel cwopModel_;
     WuSettingsModel wuModel_;
     Uploads& uploads_;  // the dialogs' "Jetzt senden"
+    WebSettingsModel webModel_;
+    WebServer& webServer_;  // tells the dialog when the page runs
 
     std::unique_ptr<GeneralDialog> general_;
     std::unique_ptr<AprsDialog> aprs_;
@@ -118,4 +125,5 @@ private:
     std::unique_ptr<MqttDialog> mqtt_;
     std::unique_ptr<UploadDialog> cwop_;
     std::unique_ptr<UploadDialog> wu_;
+    std::unique_ptr<WebDialog> web_;
 };

@@ -75,6 +75,7 @@ MainMenu::MainMenu(QMenuBar* bar) {
     MQTT1 = item(einstellungen, "MQTT1", "MQTT...");
     CWOP1 = item(einstellungen, "CWOP1", "CWOP / APRS-IS...");
     WU1 = item(einstellungen, "WU1", "Weather Underground...");
+    Webseite1 = item(einstellungen, "Webseite1", "Webseite...");
 
     debug = bar->addMenu(QStringLiteral("De&bug"));
     debug->setObjectName(QStringLiteral("Debug1"));

@@ -47,9 +47,10 @@ struct MainMenu {
     QAction* Locator1;
     QAction* ASYNOP1;
     QAction* ClientServer1;
-    QAction* MQTT1;  // the MQTT publisher
-    QAction* CWOP1;  // the upload to CWOP over APRS-IS
-    QAction* WU1;    // the upload to Weather Underground
+    QAction* MQTT1;      // the MQTT publisher
+    QAction* CWOP1;      // the upload to CWOP over APRS-IS
+    QAction* WU1;        // the upload to Weather Underground
+    QAction* Webseite1;  // the program's own web page
 
     QMenu* debug;
     QAction* ShowCOMData1;

@@ -150,6 +150,7 @@ TEST(DesktopProgram, SecondaryWindowsAreCreatedOnceInTheirOrder) {
                                   "MQTT",
                                   "CWOP / APRS-IS",
                                   "Weather Underground",
+                                  "Webseite",
                                   "Dienste"};
     EXPECT_EQ(created, expected) << created.join(" | ").toStdString();
 }

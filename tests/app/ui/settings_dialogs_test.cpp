@@ -31,12 +31,16 @@ TEST(SettingsDialogs, EachMenuItemOpensItsDialogAgainAndAgain) {
     DesktopProgram program(AppOptions{}, dir.path() + "/");
     program.start();
     const MainMenu& menu = program.window().menu();
-    const std::pair<QAction*, const char*> items[] = {
-        {menu.Allgemein1, "Allgemein"},       {menu.APRS1, "APRS "},
-        {menu.WinGT1, "WinGT Einstellungen"}, {menu.Wetterlog1, "Wetterlog Einstellungen"},
-        {menu.Profile1, "Profile"},           {menu.COMPort1, "Setup"},
-        {menu.Locator1, "Locator"},           {menu.ASYNOP1, "ASYNOP"},
-        {menu.ClientServer1, "Client/Server"}};
+    const std::pair<QAction*, const char*> items[] = {{menu.Allgemein1, "Allgemein"},
+                                                      {menu.APRS1, "APRS "},
+                                                      {menu.WinGT1, "WinGT Einstellungen"},
+                                                      {menu.Wetterlog1, "Wetterlog Einstellungen"},
+                                                      {menu.Profile1, "Profile"},
+                                                      {menu.COMPort1, "Setup"},
+                                                      {menu.Locator1, "Locator"},
+                                                      {menu.ASYNOP1, "ASYNOP"},
+                                                      {menu.ClientServer1, "Client/Server"},
+                                                      {menu.Webseite1, "Webseite"}};
     QStringList opened;
     for (int round = 0; round < 2; ++round)
         for (const auto& [item, caption] : items) {
@@ -45,8 +49,8 @@ TEST(SettingsDialogs, EachMenuItemOpensItsDialogAgainAndAgain) {
                     whenShown(*dialog, [&opened, dialog] { opened << dialog->windowTitle(); });
             item->trigger();
         }
-    EXPECT_EQ(opened.size(), 18) << opened.join('|').toStdString();
-    EXPECT_EQ(opened.mid(0, 9), opened.mid(9));
+    EXPECT_EQ(opened.size(), 20) << opened.join('|').toStdString();
+    EXPECT_EQ(opened.mid(0, 10), opened.mid(10));
 }
 
 TEST(SettingsDialogs, EveryControlHasAnAccessibleName) {
