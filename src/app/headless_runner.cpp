@@ -95,16 +95,22 @@ int runHeadless(const AppOptions& options) {
             reportError(failure);
             return 1;
         }
-        QObject::connect(&replay, &CaptureReplay::progress, &replay, [](int percent) {
-            printTo(stderr, QStringLiteral("Wiedergabe: %1 %").arg(percent));
-        });
+        // A replay by the stream's own clock fills the archive with its minutes, perhaps a year's:
+        // it tells its progress and at the end how many minutes went in. (Replayed by the
+        // computer's clock, a capture passes in seconds and fills a minute or two.)
+        if (options.clockFromStream)
+            QObject::connect(&replay, &CaptureReplay::progress, &replay, [](int percent) {
+                printTo(stderr, QStringLiteral("Wiedergabe: %1 %").arg(percent));
+            });
         QObject::connect(&replay, &CaptureReplay::finished, &replay, [&] {
-            program.archive.endOfStream();
-            const qint64 minutes = program.archive.minutesHanded();
-            printTo(stderr,
-                    QStringLiteral("Wiedergabe beendet: %1 %2 übernommen")
-                        .arg(Formats::grouped(minutes),
-                             minutes == 1 ? QStringLiteral("Minute") : QStringLiteral("Minuten")));
+            if (options.clockFromStream) {
+                program.archive.endOfStream();
+                const qint64 minutes = program.archive.minutesHanded();
+                printTo(stderr, QStringLiteral("Wiedergabe beendet: %1 %2 übernommen")
+                                    .arg(Formats::grouped(minutes),
+                                         minutes == 1 ? QStringLiteral("Minute")
+                                                      : QStringLiteral("Minuten")));
+            }
             const bool saved = commandLineSteps();
             if (options.quit)
                 QCoreApplication::exit(saved ? 0 : 1);
