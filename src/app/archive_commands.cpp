@@ -11,6 +11,7 @@
 #include "archive/log_import.h"
 #include "base/app_clock.h"
 #include "base/notifier.h"
+#include "base/progress_steps.h"
 #include "config/plain_settings_host.h"
 #include "config/settings_file.h"
 
@@ -30,9 +31,16 @@ int importLogs(const QString& archive, const QStringList& paths) {
     const QStringList files = logImportFiles(paths);
     LogImportCounts counts;
     QString error;
+    // Progress in steps of 5 % of the files (each file once when there are fewer than twenty).
+    ProgressSteps steps(files.size());
     const bool good = LogImport::run(
-        archive, files, &counts, &error, [](int index, int count, const QString& file) {
-            printTo(stderr, QStringLiteral("[%1/%2] %3").arg(index + 1).arg(count).arg(file));
+        archive, files, &counts, &error, [&steps](int index, int count, const QString& file) {
+            if (const auto percent = steps.reached(index + 1))
+                printTo(stderr, QStringLiteral("Import: %1 % (Datei %2 von %3: %4)")
+                                    .arg(*percent)
+                                    .arg(index + 1)
+                                    .arg(count)
+                                    .arg(file));
             return true;
         });
     printTo(stdout, logImportSummary(counts));

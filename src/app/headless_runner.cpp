@@ -4,8 +4,10 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "archive/capture_year.h"
 #include "archive_commands.h"
 #include "base/app_clock.h"
+#include "base/formats.h"
 #include "base/notifier.h"
 #include "base/stop_signals.h"
 #include "config/folder_lock.h"
@@ -18,9 +20,13 @@
 
 namespace {
 
+void printTo(std::FILE* stream, const QString& line) {
+    std::fprintf(stream, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stream);
+}
+
 void printLine(const QString& line) {
-    std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
-    std::fflush(stdout);
+    printTo(stdout, line);
 }
 
 }  // namespace
@@ -56,8 +62,15 @@ int runHeadless(const AppOptions& options) {
                                  printLine(line);
                          });
     }
-    if (options.clockFromStream)
-        program.archive.useStreamClock(AppClock::currentDateTime(), options.streamYear);
+    if (options.clockFromStream) {
+        // Without a year given, a capture file is read through once for the year its clock
+        // begins in, so that it ends in the past (today's date a year ago begins a year ago).
+        const QDateTime now = AppClock::currentDateTime();
+        int year = options.streamYear;
+        if (year == 0 && !options.replay.isEmpty())
+            year = captureStartYear(options.replay, now);
+        program.archive.useStreamClock(now, year);
+    }
     ProgramLifecycle& lifecycle = program.lifecycle;
     Scheduler& scheduler = program.scheduler;
     lifecycle.startUp(folder);
@@ -82,7 +95,22 @@ int runHeadless(const AppOptions& options) {
             reportError(failure);
             return 1;
         }
+        // A replay by the stream's own clock fills the archive with its minutes, perhaps a year's:
+        // it tells its progress and at the end how many minutes went in. (Replayed by the
+        // computer's clock, a capture passes in seconds and fills a minute or two.)
+        if (options.clockFromStream)
+            QObject::connect(&replay, &CaptureReplay::progress, &replay, [](int percent) {
+                printTo(stderr, QStringLiteral("Wiedergabe: %1 %").arg(percent));
+            });
         QObject::connect(&replay, &CaptureReplay::finished, &replay, [&] {
+            if (options.clockFromStream) {
+                program.archive.endOfStream();
+                const qint64 minutes = program.archive.minutesHanded();
+                printTo(stderr, QStringLiteral("Wiedergabe beendet: %1 %2 übernommen")
+                                    .arg(Formats::grouped(minutes),
+                                         minutes == 1 ? QStringLiteral("Minute")
+                                                      : QStringLiteral("Minuten")));
+            }
             const bool saved = commandLineSteps();
             if (options.quit)
                 QCoreApplication::exit(saved ? 0 : 1);

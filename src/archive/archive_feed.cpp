@@ -45,6 +45,11 @@ void ArchiveFeed::tick() {
         hand(collector_.close(AppClock::currentMSecsSinceEpoch() / 1000));
 }
 
+void ArchiveFeed::endOfStream() {
+    if (streamClock_)
+        hand(collector_.close(0, true));
+}
+
 void ArchiveFeed::finish() {
     hand(collector_.close(0, true));
     if (writer_)
@@ -61,4 +66,5 @@ void ArchiveFeed::hand(const std::optional<MinuteRow>& row) {
         emit writerStarted(writer_.get());
     }
     writer_->submit(*row);
+    ++minutesHanded_;
 }

@@ -32,6 +32,11 @@ public:
     // at every waiting row (what is left is told of once).
     void finish();
 
+    // The end of a replayed stream read by its own clock: its last minute is complete.
+    void endOfStream();
+    // Minutes handed to the archive's writer so far.
+    qint64 minutesHanded() const { return minutesHanded_; }
+
     // The writer, once a first row has been handed over (nullptr before).
     ArchiveWriter* writer() { return writer_.get(); }
 
@@ -48,6 +53,7 @@ private:
     std::optional<StreamClock> streamClock_;
     std::int64_t offsetMinute_ = -1;  // the minute whose local offset is offset_
     std::int32_t offset_ = 0;
+    qint64 minutesHanded_ = 0;
     std::unique_ptr<ArchiveWriter> writer_;
     QTimer ticker_;
 };

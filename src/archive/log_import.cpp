@@ -11,6 +11,7 @@
 
 #include "archive/archive_schema.h"
 #include "archive/log_line.h"
+#include "base/formats.h"
 #include "base/text_file.h"
 
 namespace {
@@ -25,10 +26,7 @@ bool isLogFileName(const QString& name) {
 }
 
 QString grouped(qint64 n) {
-    QString digits = QString::number(n);
-    for (qsizetype at = digits.size() - 3; at > 0 && digits[at - 1].isDigit(); at -= 3)
-        digits.insert(at, QLatin1Char('.'));
-    return digits;
+    return Formats::grouped(n);
 }
 }  // namespace
 

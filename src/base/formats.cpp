@@ -44,6 +44,13 @@ QString Formats::fixed(qint64 scaled, int decimals) const {
     return fixedWith(scaled, decimals, decimalSeparator_);
 }
 
+QString Formats::grouped(qint64 count) {
+    QString digits = QString::number(count);
+    for (qsizetype at = digits.size() - 3; at > 0 && digits[at - 1].isDigit(); at -= 3)
+        digits.insert(at, QLatin1Char('.'));
+    return digits;
+}
+
 QString Formats::fixedPoint(qint64 scaled, int decimals) {
     return fixedWith(scaled, decimals, QLatin1Char('.'));
 }

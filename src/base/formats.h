@@ -19,6 +19,8 @@ public:
     QString fixed(qint64 scaled, int decimals) const;
     // The same with the decimal point, as files want it.
     static QString fixedPoint(qint64 scaled, int decimals);
+    // A whole count with dots between groups of three digits: 525600 -> "525.600".
+    static QString grouped(qint64 count);
     // A real number rounded to the given decimals (halves to even) in window form.
     QString real(double value, int decimals) const;
 

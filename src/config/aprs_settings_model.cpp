@@ -34,6 +34,8 @@ void AprsSettingsModel::fill() {
 
 std::vector<FieldProblem> AprsSettingsModel::problems() const {
     std::vector<FieldProblem> found;
+    if (const QString problem = folderProblem(folder); !problem.isEmpty())
+        found.push_back({QString::fromLatin1(kFolderField), problem});
     checkWholeNumber(found, QString::fromLatin1(kIntervalField), interval, 0,
                      std::numeric_limits<std::uint16_t>::max());
     return found;

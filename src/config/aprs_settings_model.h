@@ -10,6 +10,7 @@
 class AprsSettingsModel : public DialogModel {
 public:
     static constexpr const char* kIntervalField = "APRSIntervall";
+    static constexpr const char* kFolderField = "APRSOrdner";
 
     // `writeAprsFile` writes the APRS file from the current weather data (it tells the user when
     // it cannot).

@@ -57,6 +57,8 @@ void AsynopSettingsModel::fill() {
 
 std::vector<FieldProblem> AsynopSettingsModel::problems() const {
     std::vector<FieldProblem> found;
+    if (const QString problem = folderProblem(folder); !problem.isEmpty())
+        found.push_back({QString::fromLatin1(kFolderField), problem});
     checkTenths(found, kLatitudeField, latitude, 3, 900);
     checkTenths(found, kLongitudeField, longitude, 4, 1800);
     checkWholeNumber(found, QString::fromLatin1(kQuadrantField), quadrant, 0, 255);

@@ -18,7 +18,8 @@ struct AsynopReportLink {
 
 class AsynopSettingsModel : public DialogModel {
 public:
-    // Ids of the number fields, in the order "OK" takes them.
+    // Ids of the folder field and the number fields, in the order "OK" takes them.
+    static constexpr const char* kFolderField = "Zielordner";
     static constexpr const char* kLatitudeField = "Latitude";
     static constexpr const char* kLongitudeField = "Longitude";
     static constexpr const char* kQuadrantField = "Erdquadrant";

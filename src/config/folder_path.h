@@ -23,3 +23,8 @@ QString withTrailingSlash(const QString& folder);
 // A chosen folder as the dialogs show it: cleaned ("a//b/./c" is "a/b/c"), without a trailing
 // "/", except the root "/" itself.
 QString shownFolder(const QString& folder);
+
+// What stands against a folder field on "OK", as a message naming the folder; empty when the folder
+// exists, can be created (the nearest existing folder above it is writable), or the field is empty.
+// Nothing is created here: the writers create the folder when they first write into it.
+QString folderProblem(const QString& folder);

@@ -1,9 +1,13 @@
 #include "config/general_settings_model.h"
 
+#include "base/app_clock.h"
+#include "config/time_zone.h"
+
 const QStringList& GeneralSettingsModel::timeZones() {
-    static const QStringList zones = {"+12", "+11", "+10", "+09", "+08", "+07", "+06", "+05", "+04",
-                                      "+03", "+02", "+01", "0",   "-01", "-02", "-03", "-04", "-05",
-                                      "-06", "-07", "-08", "-09", "-10", "-11", "-12"};
+    static const QStringList zones = {"+12", "+11", "+10", "+09", "+08",   "+07", "+06",
+                                      "+05", "+04", "+03", "+02", "+01",   "0",   "-01",
+                                      "-02", "-03", "-04", "-05", "-06",   "-07", "-08",
+                                      "-09", "-10", "-11", "-12", "System"};
     return zones;
 }
 
@@ -23,7 +27,7 @@ void GeneralSettingsModel::fill() {
     }
     // A position beyond the list (a hand-edited file): the entry of the stored offset, else "+01".
     timeZone = zones.at(11);
-    for (const QString& zone : zones)
+    for (const QString& zone : zones.mid(0, kSystemZoneIndex))
         if (zone.toInt() == s.Zeitzone)
             timeZone = zone;
 }
@@ -44,7 +48,9 @@ std::optional<FieldProblem> GeneralSettingsModel::apply() {
     s.autoAPRS = autoAPRS;
     s.EOFKennung = eofMark;
     s.ZeitzoneIndex = std::uint8_t(timeZones().indexOf(timeZone));
-    s.Zeitzone = timeZone.toInt();
+    // "System": the key Zeitzone keeps the system zone's present offset for readers of the file.
+    s.Zeitzone =
+        followsSystemZone(s) ? systemZoneHours(AppClock::currentDateTime()) : timeZone.toInt();
     s.regnBeheizt = heatedGauge;
     return std::nullopt;
 }

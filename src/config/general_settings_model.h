@@ -14,7 +14,8 @@ public:
 
     explicit GeneralSettingsModel(Settings& settings) : settings_(settings) {}
 
-    // The 25 entries of the time-zone list, "+12" down to "-12"; position 11 is "+01".
+    // The 26 entries of the time-zone list, "+12" down to "-12", then "System" (the system's zone,
+    // with daylight saving time); position 11 is "+01".
     static const QStringList& timeZones();
 
     void fill() override;

@@ -9,7 +9,7 @@ const SettingsKey kKeys[] = {
     {"Alles", "APRSDatei", &S::APRSDatei},
     {"Alles", "APRSIntervall", RangedMember{&S::APRSIntervall, 0, 65535}},
     {"Alles", "Zeitzone", ByHand::Zeitzone},
-    {"Alles", "ZeitzoneIndex", RangedMember{&S::ZeitzoneIndex, 0, 24}},
+    {"Alles", "ZeitzoneIndex", RangedMember{&S::ZeitzoneIndex, 0, 25}},
     {"Alles", "CatchPeak", &S::CatchPeak},
     {"Alles", "ActiveAtStartup", ByHand::ActiveAtStartup},
     {"Alles", "NormalRegen", &S::NormalRegen},

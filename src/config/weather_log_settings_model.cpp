@@ -1,5 +1,7 @@
 #include "config/weather_log_settings_model.h"
 
+#include "config/folder_path.h"
+
 void WeatherLogSettingsModel::fill() {
     const Settings& s = settings_;
     folder = s.LogOrdner;
@@ -15,6 +17,8 @@ std::vector<FieldProblem> WeatherLogSettingsModel::problems() const {
     std::vector<FieldProblem> found;
     if (!minutes.isEmpty())
         checkWholeNumber(found, QString::fromLatin1(kMinutesField), minutes, 0, kMaxMinutes);
+    if (const QString problem = folderProblem(folder); !problem.isEmpty())
+        found.push_back({QString::fromLatin1(kFolderField), problem});
     return found;
 }
 

@@ -10,6 +10,7 @@
 class WeatherLogSettingsModel : public DialogModel {
 public:
     static constexpr const char* kMinutesField = "LogMinuten";
+    static constexpr const char* kFolderField = "LogOrdner";
     // The longest period the log timer can hold, in minutes (about 24 days).
     static constexpr int kMaxMinutes = 35791;
 

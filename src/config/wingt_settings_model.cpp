@@ -59,6 +59,15 @@ int WinGTSettingsModel::removeTime(Page& page, int index) {
     return index < page.times.size() ? index : -1;
 }
 
+std::vector<FieldProblem> WinGTSettingsModel::problems() const {
+    std::vector<FieldProblem> found;
+    if (const QString problem = folderProblem(import.folder); !problem.isEmpty())
+        found.push_back({QString::fromLatin1(kImportFolderField), problem});
+    if (const QString problem = folderProblem(read.folder); !problem.isEmpty())
+        found.push_back({QString::fromLatin1(kReadFolderField), problem});
+    return found;
+}
+
 std::optional<FieldProblem> WinGTSettingsModel::apply() {
     if (!WriteScheduleLists(settings_, {{kImport, import.times}, {kRead, read.times}}))
         return FieldProblem{};  // the message has been shown; nothing is taken

@@ -21,6 +21,9 @@ class WinGTSettingsModel : public DialogModel {
 public:
     // The warning of a time entry that is not hhmm (box "Warnung").
     static const QString kTimeWarning;
+    // Ids of the two folder fields.
+    static constexpr const char* kImportFolderField = "ImportOrdner";
+    static constexpr const char* kReadFolderField = "ReadOrdner";
 
     struct Page {
         QString folder;
@@ -34,7 +37,8 @@ public:
         : settings_(settings), scheduler_(std::move(scheduler)) {}
 
     void fill() override;
-    std::vector<FieldProblem> problems() const override { return {}; }
+    // A folder of either page that does not exist and cannot be created.
+    std::vector<FieldProblem> problems() const override;
 
     // "Nur manuell erstellen" and "einmal pro Minute" of the Read page exclude each other:
     // ticking one while the other is ticked is undone.

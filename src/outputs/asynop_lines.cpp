@@ -1,5 +1,6 @@
 #include "outputs/asynop_lines.h"
 
+#include "config/time_zone.h"
 #include "outputs/mailbox_header.h"
 #include "outputs/zero_pad.h"
 #include "station/quality_gate.h"
@@ -33,10 +34,11 @@ std::int32_t same(std::int32_t v) {
 }
 }  // namespace
 
-QDateTime AsynopUtc(const QDateTime& localNow, int zeitzone) {
-    // Plain wall-clock arithmetic: a daylight-saving switch of the machine must not move the hour.
+QDateTime AsynopUtc(const QDateTime& localNow, const Settings& settings) {
+    // Plain wall-clock arithmetic with the offset of that moment: with a fixed Zeitzone a
+    // daylight-saving switch of the machine must not move the hour; with "System" it does.
     const QDateTime wall(localNow.date(), localNow.time(), Qt::UTC);
-    return wall.addSecs(-qint64(zeitzone) * 3600);
+    return wall.addSecs(-zoneOffsetSeconds(settings, localNow));
 }
 
 QString AsynopSubjectText(const QString& sender, const QDateTime& now, const Formats& formats) {
@@ -65,7 +67,7 @@ QString AsynopReportLine(const StationData& data, const Settings& settings, cons
                          const QDateTime& now) {
     const WeatherRecord& r = data.Record;
     auto v = [&data](Quantity q) { return measured(data, q); };
-    const QDateTime utc = AsynopUtc(now, settings.Zeitzone);
+    const QDateTime utc = AsynopUtc(now, settings);
     // 4: no precipitation data, also when the rate is no value the gauge can measure.
     const Measured rate = v(Quantity::RainRate);
     const QChar indicator = !rate        ? QLatin1Char('4')

@@ -10,9 +10,10 @@
 #include "config/settings.h"
 #include "station/weather_record.h"
 
-// The moment in UTC for a local moment and the offset Zeitzone (hours local time is ahead of UTC),
-// as a plain date and time: local 19:00 with Zeitzone -5 is 00:00 UTC of the next day.
-QDateTime AsynopUtc(const QDateTime& localNow, int zeitzone);
+// The moment in UTC for a local moment and the time-zone setting (Zeitzone hours local time is
+// ahead of UTC, or the system's zone at that moment), as a plain date and time: local 19:00 with
+// Zeitzone -5 is 00:00 UTC of the next day.
+QDateTime AsynopUtc(const QDateTime& localNow, const Settings& settings);
 
 // "ASYNOP " + sender + " " + date "dd.mm.yy".
 QString AsynopSubjectText(const QString& sender, const QDateTime& now, const Formats& formats);

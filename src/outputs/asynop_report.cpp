@@ -112,7 +112,7 @@ bool AsynopHourlyCheck(const OutputContext& context, bool withLine) {
     if (now.time().minute() != 0)
         return false;
     const Settings& settings = context.settings;
-    const int utcHour = AsynopUtc(now, settings.Zeitzone).time().hour();
+    const int utcHour = AsynopUtc(now, settings).time().hour();
     if (utcHour % 6 != 0)
         return false;
 

@@ -5,6 +5,7 @@
 #include "base/program_version.h"
 #include "base/text_file.h"
 #include "config/profile_name.h"
+#include "config/time_zone.h"
 #include "outputs/mailbox_header.h"
 #include "outputs/station_date_time.h"
 #include "station/quality_gate.h"
@@ -32,9 +33,11 @@ QString num(const Measured& value) {
     return value ? QString::number(*value) : QStringLiteral("--");
 }
 
-// The page says "UTC": the station's (and the computer's) local time less the time-zone setting.
-QDateTime pageUtc(const QDateTime& local, int zeitzone) {
-    return local.addSecs(-3600 * qint64(zeitzone));
+// The page says "UTC": the station's (and the computer's) local time less the time-zone setting
+// (with "System" the system zone's offset at that moment).
+QDateTime pageUtc(const QDateTime& local, const Settings& settings) {
+    const QDateTime wall(local.date(), local.time(), Qt::UTC);
+    return wall.addSecs(-zoneOffsetSeconds(settings, local));
 }
 
 constexpr double kConvertedGauge = 5.5225;  // the rebuilt 235 mm gauge counts 5.5225 times as much
@@ -46,7 +49,7 @@ public:
 
     // " am <date> um <time>" of a station time stamp, dated from the station clock.
     QString stamp(const StationTime& t) const {
-        const QDateTime moment = pageUtc(StationStampDateTime(t, r_.Clock.Time, now_), s_.Zeitzone);
+        const QDateTime moment = pageUtc(StationStampDateTime(t, r_.Clock.Time, now_), s_);
         return QStringLiteral(" am ") + f_.shortDate(moment.date()) + QStringLiteral(" um ") +
                f_.longTime(moment.time());
     }
@@ -180,8 +183,7 @@ QStringList BuildReportLines(const StationData& data, const Settings& settings, 
     lines << p.Betreff << QString();
     lines << p.VOR;
     lines << QString() << QString();
-    const QDateTime station =
-        pageUtc(StationDateTime(data.Record.Clock.Time, now), settings.Zeitzone);
+    const QDateTime station = pageUtc(StationDateTime(data.Record.Clock.Time, now), settings);
     lines << QStringLiteral("Aktuelle Wetterwerte vom ") + formats.shortDate(station.date()) +
                  QStringLiteral(" um ") + formats.longTime(station.time()) + QStringLiteral(" UTC");
     lines << kRule;

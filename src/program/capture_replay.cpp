@@ -17,6 +17,10 @@ bool CaptureReplay::start(const QString& path, QString* error) {
                      .arg(path, germanReason(file_.errorString()));
         return false;
     }
+    fed_ = 0;
+    steps_.reset();
+    if (!file_.isSequential() && file_.size() > 0)
+        steps_.emplace(file_.size());
     QMetaObject::invokeMethod(this, &CaptureReplay::feedChunk, Qt::QueuedConnection);
     return true;
 }
@@ -25,6 +29,10 @@ void CaptureReplay::feedChunk() {
     const qint64 n = file_.read(chunk_.data(), chunk_.size());
     if (n > 0) {
         feed_(QByteArrayView(chunk_.constData(), n));
+        fed_ += n;
+        if (steps_)
+            if (const auto percent = steps_->reached(fed_))
+                emit progress(*percent);
         QMetaObject::invokeMethod(this, &CaptureReplay::feedChunk, Qt::QueuedConnection);
         return;
     }

@@ -9,6 +9,9 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
+
+#include "base/progress_steps.h"
 
 class CaptureReplay : public QObject {
     Q_OBJECT
@@ -23,6 +26,8 @@ public:
 signals:
     // The whole capture has gone through the road, or reading it failed on the way (reported).
     void finished();
+    // A capture file (not a device) has gone through up to this step of 5 %.
+    void progress(int percent);
 
 private:
     void feedChunk();
@@ -30,4 +35,6 @@ private:
     Feed feed_;
     QFile file_;
     QByteArray chunk_;
+    qint64 fed_ = 0;
+    std::optional<ProgressSteps> steps_;  // only for a file of known size
 };

@@ -113,7 +113,7 @@ TEST(LogImport, KilledWhileWritingLeavesASoundArchive) {
     ASSERT_TRUE(waitUntil(
         [&] {
             progress += child.readAllStandardError();
-            return progress.contains("[6/40]");
+            return progress.contains("(Datei 6 von 40");
         },
         60000));
     ::kill(pid_t(child.processId()), SIGKILL);

@@ -37,7 +37,8 @@ TEST(StreamReplay, MinutesFromTheStationClockAcrossNewYear) {
                   {"--headless", "--folder", dir.path(), "--replay", dir.filePath("capture.bin"),
                    "--clock-from-stream", "--quit"});
     ASSERT_TRUE(program.waitForFinished(60000));
-    ASSERT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+    ASSERT_EQ(program.exitCode(), 0) << errors.toStdString();
 
     std::vector<std::int64_t> minutes;
     ArchiveReader reader(dir.filePath("wetterpult.sqlite"));
@@ -49,4 +50,8 @@ TEST(StreamReplay, MinutesFromTheStationClockAcrossNewYear) {
     EXPECT_EQ(minutes.back(), start.addSecs(2 * 3600 - 60).toSecsSinceEpoch());
     for (std::size_t i = 1; i < minutes.size(); ++i)
         ASSERT_EQ(minutes[i] - minutes[i - 1], 60) << "no gap and no doubled minute";
+    // Progress in steps of 5 % (the capture is two chunks) and the count of minutes at the end.
+    EXPECT_TRUE(errors.contains("Wiedergabe: 50 %\nWiedergabe: 100 %\n")) << errors.toStdString();
+    EXPECT_TRUE(
+        errors.contains(QString("Wiedergabe beendet: %1 Minuten übernommen").arg(minutes.size())));
 }

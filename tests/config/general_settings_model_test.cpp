@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "config/time_zone.h"
 #include "support/qt_printers.h"
 
 TEST(WholeNumber, TakesOnlyWholeNumbersInRange) {
@@ -30,7 +31,7 @@ TEST(WholeNumber, TakesOnlyWholeNumbersInRange) {
 TEST(GeneralSettingsModel, ChosenZoneGivesOffsetAndPosition) {
     Settings settings;
     GeneralSettingsModel model(settings);
-    ASSERT_EQ(GeneralSettingsModel::timeZones().size(), 25);
+    ASSERT_EQ(GeneralSettingsModel::timeZones().size(), 26);
     model.fill();
     EXPECT_EQ(model.timeZone, "+01");
     model.timeZone = "-03";
@@ -44,6 +45,12 @@ TEST(GeneralSettingsModel, ChosenZoneGivesOffsetAndPosition) {
     model.take();
     EXPECT_EQ(settings.Zeitzone, 0);
     EXPECT_EQ(settings.ZeitzoneIndex, 12);
+    // "System", the last entry, is kept as its position and shown again.
+    model.timeZone = "System";
+    EXPECT_EQ(model.take(), std::nullopt);
+    EXPECT_EQ(settings.ZeitzoneIndex, kSystemZoneIndex);
+    model.fill();
+    EXPECT_EQ(model.timeZone, "System");
 }
 
 TEST(GeneralSettingsModel, TypedZoneOutsideTheListTakesNothing) {

@@ -173,7 +173,7 @@ TEST(SettingsFile, ByteOrderMarkOldMacLineEndsAndNumbersThatWouldWrap) {
         (QStringList{
             "LogUpdate=300 in " + f.ini() + " liegt nicht zwischen 0 und 2; es gilt 0.",
             "APRSIntervall=-5 in " + f.ini() + " liegt nicht zwischen 0 und 65535; es gilt 1.",
-            "ZeitzoneIndex=-7 in " + f.ini() + " liegt nicht zwischen 0 und 24; es gilt 11."}));
+            "ZeitzoneIndex=-7 in " + f.ini() + " liegt nicht zwischen 0 und 25; es gilt 11."}));
 }
 
 TEST(SettingsFile, ValuesInHandWrittenSpellings) {

@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <ctime>
 
+#include "config/time_zone.h"
 #include "outputs/asynop_lines.h"
 #include "outputs/output_fixture.h"
 
@@ -71,6 +73,37 @@ TEST_F(Asynop, ReportLineGroups) {
     settings.Zeitzone = 3;
     at(1, 0);
     EXPECT_TRUE(line().startsWith(QStringLiteral("QQ9ZZ  06221 ")));
+}
+
+// The time zone "System" follows the machine's zone with its summer time: in Berlin 14:00 in July
+// and 13:00 in December are both 12 UTC, a report hour; a fixed "+01" is an hour off in summer.
+TEST_F(Asynop, SystemZoneFollowsSummerTime) {
+    struct BerlinZone {
+        QByteArray old = qgetenv("TZ");
+        BerlinZone() { set("Europe/Berlin"); }
+        ~BerlinZone() {
+            if (old.isNull())
+                qunsetenv("TZ");
+            else
+                set(old);
+            tzset();
+        }
+        static void set(const QByteArray& zone) {
+            qputenv("TZ", zone);
+            tzset();
+        }
+    } berlin;
+    settings.ASYNOPAbsender = QStringLiteral("QQ9ZZ ");
+    settings.ZeitzoneIndex = kSystemZoneIndex;
+    clock.set(QDateTime(QDate(2026, 7, 7), QTime(14, 0)));
+    EXPECT_TRUE(line().startsWith(QStringLiteral("QQ9ZZ  07121 "))) << line().toStdString();
+    at(13, 0);
+    EXPECT_TRUE(line().startsWith(QStringLiteral("QQ9ZZ  07121 "))) << line().toStdString();
+
+    settings.ZeitzoneIndex = 11;
+    settings.Zeitzone = 1;
+    clock.set(QDateTime(QDate(2026, 7, 7), QTime(14, 0)));
+    EXPECT_TRUE(line().startsWith(QStringLiteral("QQ9ZZ  07131 "))) << line().toStdString();
 }
 
 TEST_F(Asynop, DailySummaryThroughADay) {

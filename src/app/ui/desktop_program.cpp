@@ -7,6 +7,7 @@
 
 #include "archive/ui/log_import_dialog.h"
 #include "base/app_clock.h"
+#include "base/ui/screen_place.h"
 #include "display/ui/main_menu.h"
 #include "display/ui/readme_opener.h"
 #include "outputs/report_page.h"
@@ -115,6 +116,9 @@ VerlaufWindow& DesktopProgram::showVerlauf() {
         verlauf_ = new VerlaufWindow(&form_);
         verlauf_->follow(program_.archive.writer());
         connect(&program_.archive, &ArchiveFeed::writerStarted, verlauf_, &VerlaufWindow::follow);
+        // Centred on the main window, no larger than the screen, its title bar on it.
+        placeOnScreen(*verlauf_, QRect(form_.geometry().center() - verlauf_->rect().center(),
+                                       verlauf_->size()));
     }
     verlauf_->setArchive(program_.settings.archivePath());
     verlauf_->show();

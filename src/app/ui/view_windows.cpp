@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "base/app_clock.h"
+#include "base/ui/screen_place.h"
 #include "display/ui/about_box.h"
 #include "display/ui/alarm_window.h"
 #include "display/ui/explorer_window.h"
@@ -94,7 +95,10 @@ void ViewWindows::connectMenu() {
 void ViewWindows::showOver(QWidget* window) {
     if (!window->property("placed").toBool()) {
         // Centred on the main window the first time; afterwards where the user left it.
-        window->move(form_.geometry().center() - window->rect().center());
+        // (on the screen: a window taller than the room above the main window's centre would
+        // otherwise open with its title bar above the screen).
+        placeOnScreen(*window,
+                      QRect(form_.geometry().center() - window->rect().center(), window->size()));
         window->setProperty("placed", true);
     }
     window->show();

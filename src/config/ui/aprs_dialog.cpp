@@ -23,7 +23,8 @@ AprsDialog::AprsDialog(AprsSettingsModel& model, FolderChooser chooseFolder, QWi
 
     QGroupBox* folderGroup =
         groupBox(QStringLiteral("Zielordner für APRS-Datei"), "GroupZielordner");
-    folder_ = lineEdit("APRSOrdner", QStringLiteral("Zielordner für APRS-Datei"));
+    folder_ =
+        lineEdit(AprsSettingsModel::kFolderField, QStringLiteral("Zielordner für APRS-Datei"));
     browse_ = browseButton(folder_, std::move(chooseFolder));
     auto* folderLayout = new QHBoxLayout(folderGroup);
     folderLayout->addWidget(folder_, 1);

@@ -54,7 +54,8 @@ QWidget* AsynopDialog::filePage(FolderChooser chooseFolder) {
     intervalLayout->addWidget(fourTimes_);
 
     QGroupBox* target = groupBox(QStringLiteral("Zielordner für ASYNOP-Datei"), "GroupZielordner");
-    folder_ = lineEdit("Zielordner", QStringLiteral("Zielordner für ASYNOP-Datei"));
+    folder_ =
+        lineEdit(AsynopSettingsModel::kFolderField, QStringLiteral("Zielordner für ASYNOP-Datei"));
     QPushButton* browse = browseButton(folder_, std::move(chooseFolder));
     auto* targetLayout = new QHBoxLayout(target);
     targetLayout->addWidget(folder_, 1);

@@ -20,7 +20,8 @@ WeatherLogDialog::WeatherLogDialog(WeatherLogSettingsModel& model, FolderChooser
     setObjectName(QStringLiteral("Wetterlog"));
 
     QGroupBox* folderGroup = groupBox(QStringLiteral("Ordner für Wetterlog"), "GroupOrdner");
-    folder_ = lineEdit("LogOrdner", QStringLiteral("Ordner für Wetterlog"));
+    folder_ =
+        lineEdit(WeatherLogSettingsModel::kFolderField, QStringLiteral("Ordner für Wetterlog"));
     browse_ = browseButton(folder_, std::move(chooseFolder));
     // The group's title is the check box "Logdateien zusammenfasssen".
     combine_ = groupBox(QStringLiteral("Logdateien zusammenfasssen"), "LogUnterordner");

@@ -8,6 +8,18 @@
 
 #include "base/program_version.h"
 
+namespace {
+// The one link of the box. A label with links keeps Tab to step from link to link and, at its only
+// link, never lets it go; here Tab leaves for the next control as everywhere else.
+class LinkLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
+}  // namespace
+
 AboutBox::AboutBox(std::function<void()> openReadme, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About"));
@@ -33,7 +45,7 @@ AboutBox::AboutBox(std::function<void()> openReadme, QWidget* parent) : QDialog(
     version_->setAlignment(Qt::AlignRight);
     layout->addWidget(version_);
 
-    auto* readme = new QLabel(QStringLiteral("<a href=\"readme\">ReadMe</a>"), this);
+    auto* readme = new LinkLabel(QStringLiteral("<a href=\"readme\">ReadMe</a>"), this);
     readme->setObjectName(QStringLiteral("ReadMeLink"));
     readme->setAccessibleName(QStringLiteral("ReadMe"));
     readme->setTextInteractionFlags(Qt::TextBrowserInteraction);
@@ -58,6 +70,11 @@ AboutBox::AboutBox(std::function<void()> openReadme, QWidget* parent) : QDialog(
 
 void AboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // The button row passes its focus on to "OK", which would keep Tab away from the link.
+    // The button row passes its focus on to "OK", which would keep Tab away from the link; without
+    // that, the row itself must take no focus, or Tab would go from the link to the row and back,
+    // never reaching "OK". Tab runs link, "OK", link.
     buttons_->setFocusProxy(nullptr);
+    buttons_->setFocusPolicy(Qt::NoFocus);
+    if (auto* link = findChild<QLabel*>(QStringLiteral("ReadMeLink")))
+        setTabOrder(link, buttons_->button(QDialogButtonBox::Ok));
 }

@@ -1,5 +1,6 @@
 #include "display/ui/window_settings_host.h"
 
+#include "base/ui/screen_place.h"
 #include "display/ui/form1.h"
 #include "display/ui/value_box.h"
 
@@ -8,8 +9,8 @@ WindowBounds WindowSettingsHost::windowBounds() const {
 }
 
 void WindowSettingsHost::setWindowBounds(const WindowBounds& b) {
-    form_.move(b.left, b.top);
-    form_.resize(b.width, b.height);
+    // Bounds saved on another screen (or hand-edited) are moved and shrunk onto this one.
+    placeOnScreen(form_, QRect(b.left, b.top, b.width, b.height));
 }
 
 WinColor WindowSettingsHost::panelColor(int panel) const {

@@ -19,8 +19,15 @@
 #include <QTest>
 
 #include "app/ui/desktop_program.h"
+#include "app/ui/view_windows.h"
 #include "base/notifier.h"
+#include "config/ui/folder_picker_dialog.h"
+#include "config/ui/new_profile_dialog.h"
+#include "display/ui/about_box.h"
+#include "display/ui/font_choice_dialog.h"
+#include "display/ui/form1.h"
 #include "display/ui/main_menu.h"
+#include "geo/ui/sun_window.h"
 #include "support/modal_dialog.h"
 #include "support/qt_printers.h"
 
@@ -140,13 +147,19 @@ QList<QWidget*> tabWalk(QDialog& dialog) {
 
 // Every dialog from the keyboard alone: Tab reaches every control that can take the focus and
 // comes back round, and no dialog opens with a field's text selected (one key would replace it).
+// The table: the settings dialogs, the about box, the sun window, and the dialogs opened from
+// inside others (font choice, folder picker, new profile).
 TEST(SettingsDialogs, TabReachesEveryControlOfEveryDialog) {
     QTemporaryDir dir;
     RecordingNotifier messages;
     ScopedNotifier scoped(messages);
     DesktopProgram program(AppOptions{}, dir.path() + "/");
     program.start();
+    FolderPickerDialog folderPicker(&program.window());
+    NewProfileDialog newProfile(&program.window());
     std::vector<QDialog*> dialogs = program.settingsDialogs().all();
+    dialogs.insert(dialogs.end(), {&program.viewWindows().about(), &program.viewWindows().sun(),
+                                   program.window().fontDialog(), &folderPicker, &newProfile});
     QStringList problems;
     for (QDialog* dialog : dialogs) {
         ASSERT_NE(dialog, nullptr);
