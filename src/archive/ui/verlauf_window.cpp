@@ -228,6 +228,9 @@ void VerlaufWindow::showRange(const VerlaufRange& range) {
 }
 
 void VerlaufWindow::applyCustomRange() {
+    // A date typed in counts even while its field still has the focus.
+    fromEdit_->interpretText();
+    toEdit_->interpretText();
     const QDate first = fromEdit_->date(), last = toEdit_->date();
     if (const std::optional<QString> problem = VerlaufRange::daysProblem(first, last)) {
         notify(QStringLiteral("Verlauf"), *problem);
