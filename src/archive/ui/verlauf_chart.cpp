@@ -1,5 +1,6 @@
 #include "archive/ui/verlauf_chart.h"
 
+#include <QGraphicsLayout>
 #include <QGraphicsLineItem>
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QCategoryAxis>
@@ -185,6 +186,9 @@ void VerlaufChart::draw(const VerlaufSeries& series, const std::vector<TimeTick>
     drawTicks(range, ticks);
     values_->setRange(low, high);
     values_->applyNiceNumbers();
+    // The labels' widths changed with the range: the axes' room is laid out again (points only
+    // replaced do not ask for it, and labels too wide for the old room would end in "…").
+    chart()->layout()->invalidate();
 
     for (LineSeries& line : lines_) {
         const std::vector<SeriesPoint>& points = series[line.line->quantity];

@@ -100,9 +100,6 @@ QWidget* VerlaufWindow::buildRangeRow() {
     forward_->setAccessibleName(QStringLiteral("Vor"));
     top->addWidget(forward_);
     top->addStretch(1);
-    auto* exportButton =
-        button(QStringLiteral("Exportieren..."), QStringLiteral("Exportieren"), rows);
-    top->addWidget(exportButton);
 
     // The second row: the dates of "Zeitraum..." while it is open, and the range shown.
     auto* second = new QHBoxLayout;
@@ -136,6 +133,10 @@ QWidget* VerlaufWindow::buildRangeRow() {
     rangeLabel_ = new QLabel(rows);
     rangeLabel_->setObjectName(QStringLiteral("Zeitraumtext"));
     second->addWidget(rangeLabel_, 1);
+    // On the second row, so that the first fits a small screen at 200 %.
+    auto* exportButton =
+        button(QStringLiteral("Exportieren..."), QStringLiteral("Exportieren"), rows);
+    second->addWidget(exportButton);
 
     connect(custom, &QPushButton::clicked, this, [this] {
         fromEdit_->setDate(QDateTime::fromSecsSinceEpoch(range_.from).date());
