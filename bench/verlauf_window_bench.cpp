@@ -64,6 +64,25 @@ void VerlaufYear(benchmark::State& state) {
     }
 }
 BENCHMARK(VerlaufYear)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// The year following now: a new minute taken in (the range's two ends read again, the points
+// replaced) and one paint, against VerlaufYear's whole reload.
+void VerlaufYearNextMinute(benchmark::State& state) {
+    static QTemporaryDir dir;
+    static const QString path = yearArchive(dir);
+    FixedClock clock(kEnd);
+    ScopedClock scope(clock);
+    VerlaufWindow window;
+    window.resize(1400, 1000);
+    window.show();
+    window.setArchive(path);
+    window.findChild<QPushButton*>("Jahr")->click();
+    for (auto _ : state) {
+        window.minuteWritten(kEnd.toSecsSinceEpoch());
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+BENCHMARK(VerlaufYearNextMinute)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 }  // namespace
 
 int main(int argc, char** argv) {

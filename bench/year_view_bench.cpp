@@ -1,7 +1,7 @@
 // The Verlauf window's "Jahr" view as queries, on an archive of one year and on one of ten years
 // that end at the same minute: the four records columns (today, month, year, ever), the daily
-// values and the rain per day of the last year, and all of the year view's queries together
-// (with the reduced series of its charts). The ten-year figures over the one-year ones say
+// values and the rain per day of the last year, the charts' series, and all of the year view's
+// queries together. The ten-year figures over the one-year ones say
 // whether a year's cost grows with the archive's age.
 #include <benchmark/benchmark.h>
 
@@ -17,6 +17,7 @@
 
 #include "archive/archive_queries.h"
 #include "archive/archive_schema.h"
+#include "archive/verlauf_series.h"
 
 namespace {
 const QTimeZone kZone("Europe/Berlin");
@@ -105,6 +106,11 @@ const QString& archive(int years) {
     return it->second;
 }
 
+const std::vector<Quantity> kChartQuantities = {
+    Quantity::OutdoorTemp, Quantity::IndoorTemp,   Quantity::OutdoorDew,  Quantity::IndoorDew,
+    Quantity::OutdoorHum,  Quantity::IndoorHum,    Quantity::PressureSea, Quantity::AvgSpeed,
+    Quantity::MinuteGust,  Quantity::MinuteGustDir};
+
 std::int64_t yearFrom() {
     return kNow.addYears(-1).toSecsSinceEpoch();
 }
@@ -125,13 +131,15 @@ void dailyValues(ArchiveReader& reader) {
 void rainPerDay(ArchiveReader& reader) {
     benchmark::DoNotOptimize(reader.rainPerBucket(yearFrom(), kEnd, 86400));
 }
+// The charts' series as the window reads them: every quantity in one pass, a point per pixel of
+// a plot 1,400 pixels wide, and the rain bars.
+void chartSeries(ArchiveReader& reader) {
+    VerlaufSeries series;
+    series.load(reader, VerlaufRange::endingAt(RangeKind::Year, kNow), kChartQuantities, 1400);
+    benchmark::DoNotOptimize(series);
+}
 void wholeView(ArchiveReader& reader) {
-    for (Quantity q : {Quantity::OutdoorTemp, Quantity::IndoorTemp, Quantity::OutdoorDew,
-                       Quantity::IndoorDew, Quantity::OutdoorHum, Quantity::IndoorHum,
-                       Quantity::PressureSea, Quantity::AvgSpeed, Quantity::MinuteGust})
-        benchmark::DoNotOptimize(reader.reducedSeries(q, yearFrom(), kEnd, 2000));
-    benchmark::DoNotOptimize(reader.reducedSeries(Quantity::MinuteGustDir, yearFrom(), kEnd, 1000));
-    rainPerDay(reader);
+    chartSeries(reader);
     records(reader);
     dailyValues(reader);
 }
@@ -152,6 +160,11 @@ BENCHMARK(YearView<dailyValues>)
     ->Arg(10)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(YearView<rainPerDay>)->Name("RainPerDay")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(YearView<chartSeries>)
+    ->Name("ChartSeries")
+    ->Arg(1)
+    ->Arg(10)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(YearView<wholeView>)
     ->Name("WholeYearView")
     ->Arg(1)

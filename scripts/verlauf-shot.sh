@@ -1,13 +1,18 @@
 #!/bin/sh
 # The screenshot docs/verlauf.png: a simulated month replayed into an archive with the stream's own
 # clock, the desktop program on a virtual screen, F5, "30 Tage", the mouse over the charts.
-# Usage: scripts/verlauf-shot.sh [display] [build folder] (defaults :57 and build/dev; needs Xvfb,
-# openbox, xdotool and ImageMagick).
+# Usage: scripts/verlauf-shot.sh [display] [build folder] [screen] [picture] (defaults :57,
+# build/dev, 1600x1000 and docs/verlauf.png; needs Xvfb, openbox, xdotool and ImageMagick). On the
+# default screen the window is set to 1500x980; on any other it keeps the size it opens with, so
+#   QT_SCALE_FACTOR=2 scripts/verlauf-shot.sh :58 build/dev 1366x768 /tmp/verlauf-200.png
+# shows it as a small screen at 200 % gets it.
 set -eu
 screen=${1:-:57}
 build=${2:-build/dev}
+size=${3:-1600x1000}
+picture=${4:-docs/verlauf.png}
 demo=$(mktemp -d)
-Xvfb "$screen" -screen 0 1600x1000x24 >/dev/null 2>&1 &
+Xvfb "$screen" -screen 0 "${size}x24" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$demo"' EXIT
 "$build/tools/sim/wetterpult-sim" --out "$demo/month.bin" --days 30 --seed 3 \
@@ -23,15 +28,23 @@ sleep 3
 DISPLAY=$screen xdotool key F5
 sleep 2
 window=$(DISPLAY=$screen xdotool search --name '^Verlauf$' | head -1)
-DISPLAY=$screen xdotool windowmove "$window" 0 0 windowsize "$window" 1500 980
+if [ "$size" = 1600x1000 ]; then
+    DISPLAY=$screen xdotool windowmove "$window" 0 0 windowsize "$window" 1500 980
+fi
 sleep 1
-# "30 Tage" sits in the row of range buttons; then the mouse over the temperature chart.
-DISPLAY=$screen xdotool mousemove --window "$window" 310 21 click 1
+# "30 Tage" is a button of the window: found by keyboard focus order would depend on the style,
+# so it is clicked where it sits (the fourth button of the top row).
+DISPLAY=$screen xdotool windowactivate --sync "$window" 2>/dev/null || true
+eval "$(DISPLAY=$screen xdotool getwindowgeometry --shell "$window")"
+scale=${QT_SCALE_FACTOR:-1}
+DISPLAY=$screen xdotool mousemove --window "$window" "$(echo "310 * $scale" | bc)" \
+    "$(echo "21 * $scale" | bc)" click 1
 sleep 3
-for x in 880 890 900; do
-    DISPLAY=$screen xdotool mousemove --window "$window" $x 200
+for x in 0.55 0.56 0.57; do
+    DISPLAY=$screen xdotool mousemove --window "$window" "$(echo "$WIDTH * $x / 1" | bc)" \
+        "$(echo "$HEIGHT * 0.2 / 1" | bc)"
     sleep 1
 done
-DISPLAY=$screen import -window "$window" docs/verlauf.png
+DISPLAY=$screen import -window "$window" "$picture"
 kill $program
-echo "docs/verlauf.png"
+echo "$picture"

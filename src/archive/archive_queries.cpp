@@ -192,51 +192,76 @@ ArchiveReader::~ArchiveReader() {
     closeArchive(connection_);
 }
 
+std::int64_t reductionBucket(std::int64_t length, int maxPoints) {
+    const std::int64_t buckets = std::max(1, maxPoints / 2);
+    const std::int64_t raw = std::max<std::int64_t>(60, (length + buckets - 1) / buckets);
+    const std::int64_t step = raw < kHour ? 60 : kHour;
+    return (raw + step - 1) / step * step;
+}
+
 std::vector<SeriesPoint> ArchiveReader::reducedSeries(Quantity q, std::int64_t from,
                                                       std::int64_t to, int maxPoints) {
-    std::vector<SeriesPoint> points;
-    if (!open_ || to <= from)
-        return points;
-    const QString column = QLatin1String(quantityColumn(q));
-    const std::int64_t buckets = std::max(1, maxPoints / 2);
-    // Buckets of an hour or more read the hour table for the whole hours inside the range and the
+    auto series =
+        reducedSeries(std::vector<Quantity>{q}, from, to, reductionBucket(to - from, maxPoints));
+    return series.empty() ? std::vector<SeriesPoint>{} : std::move(series.front());
+}
+
+std::vector<std::vector<SeriesPoint>> ArchiveReader::reducedSeries(
+    const std::vector<Quantity>& quantities, std::int64_t from, std::int64_t to,
+    std::int64_t bucketSeconds) {
+    std::vector<std::vector<SeriesPoint>> series(quantities.size());
+    if (!open_ || to <= from || quantities.empty())
+        return series;
+    bucketSeconds = std::max<std::int64_t>(60, bucketSeconds);
+    // Buckets of whole hours read the hour table for the whole hours inside the range and the
     // minutes only for the parts of hours at its ends; shorter buckets read the minutes.
     std::int64_t wholeFrom = hourCeil(from), wholeTo = hourFloor(to);
-    if ((to - from) / buckets < kHour || wholeTo <= wholeFrom)
+    if (bucketSeconds % kHour != 0 || wholeTo <= wholeFrom)
         wholeFrom = wholeTo = to;
+    QStringList outer, hourColumns, minuteColumns;
+    for (std::size_t i = 0; i < quantities.size(); ++i) {
+        const QString column = QLatin1String(quantityColumn(quantities[i]));
+        outer << QStringLiteral("MIN(l%1), MAX(h%1)").arg(i);
+        hourColumns << QStringLiteral("%1 AS l%3, %2 AS h%3")
+                           .arg(lo(quantities[i]), hi(quantities[i]))
+                           .arg(i);
+        minuteColumns << loOfMinute(column) + QStringLiteral(", ") + hiOfMinute(column);
+    }
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QSqlQuery query(db);
     query.setForwardOnly(true);
     query.prepare(
-        QStringLiteral(
-            "SELECT (t - :from) * :buckets / (:to - :from) AS bucket, MIN(lo), MAX(hi) FROM ("
-            "SELECT hour AS t, %2 AS lo, %3 AS hi FROM hours WHERE hour >= :wf AND hour < :wt "
-            "AND %2 IS NOT NULL UNION ALL "
-            "SELECT minute AS t, %1 * 4294967296 + minute AS lo, %1 * 4294967296 + (4294967295 - "
-            "minute) AS hi FROM clean_minutes WHERE ((minute >= :from AND minute < :wf) OR (minute "
-            ">= "
-            ":wt AND minute < :to)) AND %1 IS NOT NULL) GROUP BY bucket ORDER BY bucket")
-            .arg(column, lo(q), hi(q)));
+        QStringLiteral("SELECT t / :bucket AS b, %1 FROM (SELECT hour AS t, %2 FROM hours "
+                       "WHERE hour >= :wf AND hour < :wt UNION ALL SELECT minute AS t, %3 "
+                       "FROM clean_minutes WHERE ((minute >= :from AND minute < :wf) OR "
+                       "(minute >= :wt AND minute < :to))) GROUP BY b ORDER BY b")
+            .arg(outer.join(QStringLiteral(", ")), hourColumns.join(QStringLiteral(", ")),
+                 minuteColumns.join(QStringLiteral(", "))));
     query.bindValue(QStringLiteral(":from"), qint64(from));
     query.bindValue(QStringLiteral(":to"), qint64(to));
     query.bindValue(QStringLiteral(":wf"), qint64(wholeFrom));
     query.bindValue(QStringLiteral(":wt"), qint64(wholeTo));
-    query.bindValue(QStringLiteral(":buckets"), qint64(buckets));
+    query.bindValue(QStringLiteral(":bucket"), qint64(bucketSeconds));
     if (!query.exec())
-        return points;
+        return series;
     while (query.next()) {
-        const TimedValue low = *lowFrom(query.value(1));
-        const TimedValue high = *highFrom(query.value(2));
-        if (low.minute == high.minute) {
-            points.push_back({low.minute, low.value});
-        } else {
-            const TimedValue& first = low.minute < high.minute ? low : high;
-            const TimedValue& second = low.minute < high.minute ? high : low;
-            points.push_back({first.minute, first.value});
-            points.push_back({second.minute, second.value});
+        for (std::size_t i = 0; i < quantities.size(); ++i) {
+            const std::optional<TimedValue> low = lowFrom(query.value(int(1 + 2 * i)));
+            const std::optional<TimedValue> high = highFrom(query.value(int(2 + 2 * i)));
+            if (!low || !high)
+                continue;
+            std::vector<SeriesPoint>& points = series[i];
+            if (low->minute == high->minute) {
+                points.push_back({low->minute, low->value});
+            } else {
+                const TimedValue& first = low->minute < high->minute ? *low : *high;
+                const TimedValue& second = low->minute < high->minute ? *high : *low;
+                points.push_back({first.minute, first.value});
+                points.push_back({second.minute, second.value});
+            }
         }
     }
-    return points;
+    return series;
 }
 
 std::vector<DaySummary> ArchiveReader::dailySummaries(std::int64_t from, std::int64_t to) {

@@ -66,12 +66,17 @@ public:
     bool isOpen() const { return open_; }
     QString error() const { return error_; }
 
-    // The minutes [from, to) of one quantity reduced to at most `maxPoints` points: the range is
-    // cut into maxPoints / 2 buckets, and each bucket with data gives its lowest and its highest
-    // value at the minutes they were reached, in time order. No peak is lost however long the
-    // range.
+    // The minutes [from, to) of one quantity reduced to about `maxPoints` points: the range is
+    // cut into buckets (reductionBucket), and each bucket with data gives its lowest and its
+    // highest value at the minutes they were reached, in time order. No peak is lost however long
+    // the range.
     std::vector<SeriesPoint> reducedSeries(Quantity q, std::int64_t from, std::int64_t to,
                                            int maxPoints);
+    // The same for several quantities at once, in one pass over the rows, with buckets of
+    // `bucketSeconds` counted from 1970 (reductionBucket): one series per quantity asked for.
+    std::vector<std::vector<SeriesPoint>> reducedSeries(const std::vector<Quantity>& quantities,
+                                                        std::int64_t from, std::int64_t to,
+                                                        std::int64_t bucketSeconds);
     // One summary per local day that has rows in [from, to), oldest first. The rain of a day is
     // the sum of the total's rises from one row to the next; a total that falls (the station's
     // total was reset) counts its new value as the rain since the reset.
@@ -108,6 +113,11 @@ private:
     QString error_;
     bool open_ = false;
 };
+
+// The bucket of a reduced series that gives about `maxPoints` points (a low and a high per
+// bucket) over `length` seconds: whole minutes, and whole hours from an hour on, so that a bucket
+// of hours holds whole rows of the hour table.
+std::int64_t reductionBucket(std::int64_t length, int maxPoints);
 
 // The local day of a minute with its offset.
 QDate localDayOf(std::int64_t minute, std::int32_t utcOffset);

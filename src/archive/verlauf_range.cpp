@@ -35,7 +35,17 @@ VerlaufRange VerlaufRange::days(const QDate& first, const QDate& last) {
     return r;
 }
 
-VerlaufRange VerlaufRange::shifted(int direction) const {
+std::optional<QString> VerlaufRange::daysProblem(const QDate& first, const QDate& last) {
+    if (!first.isValid() || !last.isValid())
+        return QStringLiteral("Bitte ein gültiges Datum eingeben (TT.MM.JJJJ).");
+    if (last < first)
+        return QStringLiteral("Das Enddatum (Bis %1) liegt vor dem Anfangsdatum (Von %2).")
+            .arg(last.toString(QStringLiteral("dd.MM.yyyy")),
+                 first.toString(QStringLiteral("dd.MM.yyyy")));
+    return std::nullopt;
+}
+
+VerlaufRange VerlaufRange::shifted(int direction, const QDateTime& now) const {
     VerlaufRange r = *this;
     if (kind == RangeKind::Year) {
         r.from = QDateTime::fromSecsSinceEpoch(from).addYears(direction).toSecsSinceEpoch();
@@ -44,7 +54,34 @@ VerlaufRange VerlaufRange::shifted(int direction) const {
         r.from += direction * length();
         r.to += direction * length();
     }
+    const std::int64_t end = minuteOf(now) + 60;
+    if (direction > 0 && r.to > end) {
+        if (kind == RangeKind::Custom) {
+            r.to = end;
+            r.from = end - length();
+        } else {
+            r = endingAt(kind, now);
+        }
+    }
     return r;
+}
+
+bool VerlaufRange::endsAtNow(const QDateTime& now) const {
+    return to >= minuteOf(now) + 60;
+}
+
+QString VerlaufRange::fileName(const QString& suffix) const {
+    const QDate first = QDateTime::fromSecsSinceEpoch(from).date();
+    const QDate last = QDateTime::fromSecsSinceEpoch(std::max(from, to - 1)).date();
+    QString name;
+    if (first == last)
+        name = first.toString(QStringLiteral("yyyy-MM-dd"));
+    else if (first.year() == last.year() && first.month() == last.month())
+        name = first.toString(QStringLiteral("yyyy-MM"));
+    else
+        name = first.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('_') +
+               last.toString(QStringLiteral("yyyy-MM-dd"));
+    return QStringLiteral("wetter-") + name + QLatin1Char('.') + suffix;
 }
 
 bool VerlaufRange::followsNow(const QDateTime& now) const {

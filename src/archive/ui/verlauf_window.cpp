@@ -1,94 +1,44 @@
 #include "archive/ui/verlauf_window.h"
 
 #include <QCursor>
+#include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QGraphicsLineItem>
+#include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPixmap>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QtCharts/QAreaSeries>
-#include <QtCharts/QLegend>
-#include <QtCharts/QLegendMarker>
-#include <QtCharts/QLineSeries>
-#include <QtCharts/QScatterSeries>
 #include <cmath>
 
 #include "archive/archive_writer.h"
 #include "archive/ui/mark_span_dialog.h"
 #include "archive/ui/report_tab.h"
+#include "archive/ui/verlauf_chart.h"
+#include "archive/ui/verlauf_tables.h"
+#include "archive/ui/verlauf_texts.h"
 #include "base/app_clock.h"
-#include "base/formats.h"
 #include "base/notifier.h"
-#include "base/system_reason.h"
 #include "base/ui/dialog_parts.h"
 
+using verlauf::localText;
+using verlauf::shown;
+
 namespace {
-// Points per series: enough for a wide screen, so a year draws as quickly as a day.
-constexpr int kPoints = 2000;
 const QMargins kChartMargins(4, 2, 4, 2);
 
-struct Line {
-    Quantity quantity;
-    const char* name;
-    QColor color;
-    double scale;  // stored units to shown ones
-};
-
-struct ChartPlan {
-    const char* title;
-    std::vector<Line> lines;
-};
-
-const std::array<ChartPlan, VerlaufWindow::kChartCount>& plans() {
-    static const std::array<ChartPlan, VerlaufWindow::kChartCount> p = {{
-        {"Temperatur °C",
-         {{Quantity::OutdoorTemp, "außen", QColor(200, 40, 40), 0.1},
-          {Quantity::IndoorTemp, "innen", QColor(230, 140, 30), 0.1},
-          {Quantity::OutdoorDew, "Taupunkt außen", QColor(40, 90, 200), 1},
-          {Quantity::IndoorDew, "Taupunkt innen", QColor(90, 170, 220), 1}}},
-        {"Feuchte %",
-         {{Quantity::OutdoorHum, "außen", QColor(30, 120, 60), 1},
-          {Quantity::IndoorHum, "innen", QColor(120, 190, 90), 1}}},
-        {"Luftdruck mb", {{Quantity::PressureSea, "Meereshöhe", QColor(110, 60, 160), 0.1}}},
-        {"Wind m/s",
-         {{Quantity::AvgSpeed, "Mittel", QColor(40, 110, 170), 0.1},
-          {Quantity::MinuteGust, "Böen", QColor(210, 90, 40), 0.1}}},
-        {"Regen mm", {}},
-    }};
-    return p;
-}
-
-QString dash() {
-    return QString::fromUtf8("–");
-}
-QString shown(const std::optional<std::int32_t>& v, int decimals, const char* unit) {
-    if (!v)
-        return dash();
-    return Formats::german().fixed(*v, decimals) + QLatin1Char(' ') + QString::fromUtf8(unit);
-}
-QString localText(std::int64_t seconds, const char* form) {
-    return QDateTime::fromSecsSinceEpoch(seconds).toString(QString::fromLatin1(form));
-}
-// A moment given as local clock time counted like UTC seconds, back to real UTC seconds.
-std::int64_t fromLocalSeconds(std::int64_t local) {
-    const QDateTime t = QDateTime::fromSecsSinceEpoch(local, Qt::UTC);
-    return QDateTime(t.date(), t.time()).toSecsSinceEpoch();
-}
-
-QString timedText(const std::optional<TimedValue>& v, int decimals, const char* unit) {
-    if (!v)
-        return dash();
-    return shown(v->value, decimals, unit) + QStringLiteral("\n") +
-           localText(v->minute, "dd.MM.yyyy HH:mm");
-}
-
-QPushButton* button(const QString& text, QWidget* parent) {
+QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
     b->setAccessibleName(QString(text).remove(QLatin1Char('&')));
     return b;
 }
@@ -98,20 +48,50 @@ VerlaufWindow::VerlaufWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     closeOnEscape(this);
     setObjectName(QStringLiteral("Verlauf"));
     setWindowTitle(QStringLiteral("Verlauf"));
-    resize(1100, 900);
+    range_ = VerlaufRange::endingAt(RangeKind::Day, AppClock::currentDateTime());
 
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("VerlaufTabs"));
+    tabs_->addTab(buildChartPage(), QStringLiteral("Diagramme"));
+    records_ = new RecordsTable(tabs_);
+    tabs_->addTab(records_, QStringLiteral("Rekorde"));
+    days_ = new DaysTable(tabs_);
+    tabs_->addTab(days_, QStringLiteral("Tageswerte"));
+    auto* reports = new ReportTab([this] { return ReportSource{path_, range_}; }, tabs_);
+    tabs_->addTab(reports, QStringLiteral("Berichte"));
+    connect(this, &VerlaufWindow::rangeShown, reports, &ReportTab::refresh);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        if (tablesStale_)
+            fillTables(false);
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildRangeRow());
+    layout->addWidget(tabs_, 1);
+
+    // No larger than the screen's free area (the frame and title bar left over).
+    const QRect free = screen()->availableGeometry();
+    resize(std::min(1100, free.width() - 16), std::min(900, free.height() - 48));
+}
+
+VerlaufWindow::~VerlaufWindow() = default;
+
+QWidget* VerlaufWindow::buildRangeRow() {
+    auto* rows = new QWidget(this);
+    auto* rowsLayout = new QVBoxLayout(rows);
+    rowsLayout->setContentsMargins(0, 0, 0, 0);
     auto* top = new QHBoxLayout;
+    rowsLayout->addLayout(top);
+
+    auto* back = button(QString::fromUtf8("◀ Zurück"), QStringLiteral("Zurueck"), rows);
+    back->setAccessibleName(QString::fromUtf8("Zurück"));
+    top->addWidget(back);
     const std::array<std::pair<const char*, RangeKind>, 4> kinds = {{{"24 Stunden", RangeKind::Day},
                                                                      {"7 Tage", RangeKind::Week},
                                                                      {"30 Tage", RangeKind::Month},
                                                                      {"Jahr", RangeKind::Year}}};
-    auto* back = button(QString::fromUtf8("◀ Zurück"), this);
-    back->setObjectName(QStringLiteral("Zurueck"));
-    back->setAccessibleName(QString::fromUtf8("Zurück"));
-    top->addWidget(back);
     for (const auto& [text, kind] : kinds) {
-        auto* b = button(QString::fromUtf8(text), this);
-        b->setObjectName(QString::fromUtf8(text));
+        auto* b = button(QString::fromUtf8(text), QString::fromUtf8(text), rows);
         const RangeKind k = kind;
         connect(b, &QPushButton::clicked, this, [this, k] {
             customRow_->hide();
@@ -119,121 +99,114 @@ VerlaufWindow::VerlaufWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         });
         top->addWidget(b);
     }
-    auto* custom = button(QStringLiteral("Zeitraum..."), this);
-    custom->setObjectName(QStringLiteral("Zeitraum"));
+    auto* custom = button(QStringLiteral("Zeitraum..."), QStringLiteral("Zeitraum"), rows);
     top->addWidget(custom);
-    auto* forward = button(QString::fromUtf8("Vor ▶"), this);
-    forward->setObjectName(QStringLiteral("Vor"));
-    forward->setAccessibleName(QStringLiteral("Vor"));
-    top->addWidget(forward);
-    rangeLabel_ = new QLabel(this);
-    top->addWidget(rangeLabel_, 1);
-    auto* exportButton = button(QStringLiteral("Exportieren..."), this);
-    exportButton->setObjectName(QStringLiteral("Exportieren"));
-    top->addWidget(exportButton);
-    auto* markButton = button(QString::fromUtf8("Ungültig markieren..."), this);
-    markButton->setObjectName(QStringLiteral("UngueltigMarkieren"));
-    top->addWidget(markButton);
+    forward_ = button(QString::fromUtf8("Vor ▶"), QStringLiteral("Vor"), rows);
+    forward_->setAccessibleName(QStringLiteral("Vor"));
+    top->addWidget(forward_);
+    top->addStretch(1);
+
+    // The second row: the dates of "Zeitraum..." while it is open, and the range shown.
+    auto* second = new QHBoxLayout;
+    rowsLayout->addLayout(second);
+    customRow_ = new QWidget(rows);
+    auto* customLayout = new QHBoxLayout(customRow_);
+    customLayout->setContentsMargins(0, 0, 0, 0);
+    auto* fromLabel = new QLabel(QStringLiteral("&Von:"), customRow_);
+    fromEdit_ = new QDateEdit(customRow_);
+    auto* toLabel = new QLabel(QStringLiteral("&Bis:"), customRow_);
+    toEdit_ = new QDateEdit(customRow_);
+    for (QDateEdit* edit : {fromEdit_, toEdit_}) {
+        edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+        edit->setCalendarPopup(true);
+        edit->installEventFilter(this);  // Enter shows the range
+    }
+    fromEdit_->setObjectName(QStringLiteral("Von"));
+    toEdit_->setObjectName(QStringLiteral("Bis"));
+    fromEdit_->setAccessibleName(QStringLiteral("Von"));
+    toEdit_->setAccessibleName(QStringLiteral("Bis"));
+    fromLabel->setBuddy(fromEdit_);
+    toLabel->setBuddy(toEdit_);
+    showCustom_ = button(QStringLiteral("Anzeigen"), QStringLiteral("Anzeigen"), customRow_);
+    customLayout->addWidget(fromLabel);
+    customLayout->addWidget(fromEdit_);
+    customLayout->addWidget(toLabel);
+    customLayout->addWidget(toEdit_);
+    customLayout->addWidget(showCustom_);
+    customRow_->hide();
+    second->addWidget(customRow_);
+    rangeLabel_ = new QLabel(rows);
+    rangeLabel_->setObjectName(QStringLiteral("Zeitraumtext"));
+    second->addWidget(rangeLabel_, 1);
+    // On the second row, so that the first fits a small screen at 200 %.
+    auto* exportButton =
+        button(QStringLiteral("Exportieren..."), QStringLiteral("Exportieren"), rows);
+    second->addWidget(exportButton);
+    auto* markButton = button(QString::fromUtf8("Ungültig markieren..."),
+                              QStringLiteral("UngueltigMarkieren"), rows);
+    second->addWidget(markButton);
     connect(markButton, &QPushButton::clicked, this, [this] {
         if (MarkSpanDialog::ask(this, path_, range_.from, range_.to))
             reload();
     });
 
-    customRow_ = new QWidget(this);
-    auto* customLayout = new QHBoxLayout(customRow_);
-    customLayout->setContentsMargins(0, 0, 0, 0);
-    auto* fromLabel = new QLabel(QStringLiteral("Von:"), customRow_);
-    fromEdit_ = new QDateEdit(customRow_);
-    auto* toLabel = new QLabel(QStringLiteral("Bis:"), customRow_);
-    toEdit_ = new QDateEdit(customRow_);
-    for (QDateEdit* edit : {fromEdit_, toEdit_}) {
-        edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-        edit->setCalendarPopup(true);
-    }
-    fromEdit_->setAccessibleName(QStringLiteral("Von"));
-    toEdit_->setAccessibleName(QStringLiteral("Bis"));
-    fromLabel->setBuddy(fromEdit_);
-    toLabel->setBuddy(toEdit_);
-    auto* showCustom = button(QStringLiteral("Anzeigen"), customRow_);
-    customLayout->addWidget(fromLabel);
-    customLayout->addWidget(fromEdit_);
-    customLayout->addWidget(toLabel);
-    customLayout->addWidget(toEdit_);
-    customLayout->addWidget(showCustom);
-    customLayout->addStretch(1);
-    customRow_->hide();
-
     connect(custom, &QPushButton::clicked, this, [this] {
         fromEdit_->setDate(QDateTime::fromSecsSinceEpoch(range_.from).date());
         toEdit_->setDate(QDateTime::fromSecsSinceEpoch(range_.to - 1).date());
         customRow_->show();
+        fromEdit_->setFocus();
     });
-    connect(showCustom, &QPushButton::clicked, this,
-            [this] { showRange(VerlaufRange::days(fromEdit_->date(), toEdit_->date())); });
-    connect(back, &QPushButton::clicked, this, [this] { showRange(range_.shifted(-1)); });
-    connect(forward, &QPushButton::clicked, this, [this] { showRange(range_.shifted(+1)); });
+    connect(showCustom_, &QPushButton::clicked, this, &VerlaufWindow::applyCustomRange);
+    connect(back, &QPushButton::clicked, this,
+            [this] { showRange(range_.shifted(-1, AppClock::currentDateTime())); });
+    connect(forward_, &QPushButton::clicked, this,
+            [this] { showRange(range_.shifted(+1, AppClock::currentDateTime())); });
     connect(exportButton, &QPushButton::clicked, this, &VerlaufWindow::chooseExport);
-
-    tabs_ = new QTabWidget(this);
-    tabs_->setObjectName(QStringLiteral("VerlaufTabs"));
-    auto* chartPage = new QWidget(tabs_);
-    chartPage->setObjectName(QStringLiteral("Diagramme"));
-    auto* chartLayout = new QVBoxLayout(chartPage);
-    chartLayout->setContentsMargins(0, 0, 0, 0);
-    chartLayout->setSpacing(0);
-    for (int i = 0; i < kChartCount; ++i) {
-        auto* view = new QChartView(chartPage);
-        view->setObjectName(QStringLiteral("Diagramm%1").arg(i + 1));
-        view->setRenderHint(QPainter::Antialiasing);
-        view->setMouseTracking(true);
-        view->viewport()->setMouseTracking(true);
-        view->viewport()->installEventFilter(this);
-        views_[std::size_t(i)] = view;
-        chartLayout->addWidget(view, 1);
-    }
-    valueLine_ = new QLabel(chartPage);
-    valueLine_->setObjectName(QStringLiteral("Messwerte"));
-    valueLine_->setWordWrap(true);
-    chartLayout->addWidget(valueLine_);
-    tabs_->addTab(chartPage, QStringLiteral("Diagramme"));
-
-    records_ = new QTableWidget(4, 4, tabs_);
-    records_->setObjectName(QStringLiteral("Rekorde"));
-    records_->setAccessibleName(QStringLiteral("Rekorde"));
-    records_->setHorizontalHeaderLabels({QStringLiteral("Heute"), QStringLiteral("Dieser Monat"),
-                                         QStringLiteral("Dieses Jahr"), QStringLiteral("Immer")});
-    records_->setVerticalHeaderLabels(
-        {QString::fromUtf8("Höchste Temperatur"), QStringLiteral("Tiefste Temperatur"),
-         QString::fromUtf8("Stärkste Böe"), QStringLiteral("Nassester Tag")});
-    records_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    records_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    records_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tabs_->addTab(records_, QStringLiteral("Rekorde"));
-
-    days_ = new QTableWidget(0, 13, tabs_);
-    days_->setObjectName(QStringLiteral("Tageswerte"));
-    days_->setAccessibleName(QStringLiteral("Tageswerte"));
-    days_->setHorizontalHeaderLabels(
-        QString::fromUtf8(
-            "Datum;Höchst °C;um;Tiefst °C;um;Mittel °C;Feuchte %;Luftdruck mb;Wind m/s;Böe m/s;"
-            "Richtung °;um;Regen mm")
-            .split(QLatin1Char(';')));
-    days_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    days_->verticalHeader()->hide();
-    tabs_->addTab(days_, QStringLiteral("Tageswerte"));
-    auto* reports = new ReportTab([this] { return ReportSource{path_, range_}; }, tabs_);
-    tabs_->addTab(reports, QStringLiteral("Berichte"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(customRow_);
-    layout->addWidget(tabs_, 1);
-
-    buildCharts();
-    range_ = VerlaufRange::endingAt(RangeKind::Day, AppClock::currentDateTime());
+    return rows;
 }
 
-VerlaufWindow::~VerlaufWindow() = default;
+QWidget* VerlaufWindow::buildChartPage() {
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("Diagramme"));
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->setSpacing(0);
+    // The charts keep a height their labels fit in; where the window is lower they scroll.
+    chartArea_ = new QWidget;
+    chartArea_->setObjectName(QStringLiteral("DiagrammFlaeche"));
+    auto* chartLayout = new QVBoxLayout(chartArea_);
+    chartLayout->setContentsMargins(0, 0, 0, 0);
+    chartLayout->setSpacing(0);
+    const int least = fontMetrics().height() * 9;
+    int number = 0;
+    for (const ChartPlan& plan : verlaufPlans()) {
+        auto* chart = new VerlaufChart(plan, chartArea_);
+        chart->setObjectName(QStringLiteral("Diagramm%1").arg(++number));
+        chart->setMinimumHeight(least);
+        chart->viewport()->installEventFilter(this);
+        charts_.push_back(chart);
+        chartLayout->addWidget(chart, 1);
+    }
+    scroll_ = new QScrollArea(page);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setWidget(chartArea_);
+    pageLayout->addWidget(scroll_, 1);
+    valueLine_ = new QLabel(page);
+    valueLine_->setObjectName(QStringLiteral("Messwerte"));
+    valueLine_->setWordWrap(true);
+    pageLayout->addWidget(valueLine_);
+    return page;
+}
+
+QChartView* VerlaufWindow::chartView(int index) const {
+    return charts_[std::size_t(index)];
+}
+
+void VerlaufWindow::addPage(QWidget* page, const QString& title) {
+    tabs_->addTab(page, title);
+}
 
 void VerlaufWindow::setArchive(const QString& path) {
     path_ = path;
@@ -242,15 +215,24 @@ void VerlaufWindow::setArchive(const QString& path) {
 }
 
 void VerlaufWindow::follow(ArchiveWriter* writer) {
-    if (!writer)
+    if (writer)
+        connect(writer, &ArchiveWriter::written, this, &VerlaufWindow::minuteWritten);
+}
+
+void VerlaufWindow::minuteWritten(qint64 lastMinute) {
+    if (range_.kind == RangeKind::Custom || !isVisible() || !reader_)
         return;
-    connect(writer, &ArchiveWriter::written, this, [this](qint64 lastMinute) {
-        if (range_.kind == RangeKind::Custom || !isVisible())
-            return;
-        const QDateTime now = AppClock::currentDateTime();
-        if (range_.followsNow(QDateTime::fromSecsSinceEpoch(lastMinute)))
-            showRange(VerlaufRange::endingAt(range_.kind, now));
-    });
+    if (!range_.followsNow(QDateTime::fromSecsSinceEpoch(lastMinute)))
+        return;
+    const VerlaufRange next = VerlaufRange::endingAt(range_.kind, AppClock::currentDateTime());
+    if (!series_.advance(*reader_, next))
+        series_.load(*reader_, next, plannedQuantities(), pointBudget());
+    range_ = next;
+    showRangeText();
+    drawCharts();
+    placeCrosshair();
+    fillTables(false);
+    emit rangeShown(range_);
 }
 
 void VerlaufWindow::showRange(const VerlaufRange& range) {
@@ -258,160 +240,71 @@ void VerlaufWindow::showRange(const VerlaufRange& range) {
     reload();
 }
 
-void VerlaufWindow::buildCharts() {
-    for (int i = 0; i < kChartCount; ++i) {
-        auto* chart = new QChart;
-        chart->setTitle(QString::fromUtf8(plans()[std::size_t(i)].title));
-        chart->legend()->setAlignment(Qt::AlignRight);
-        chart->setLocalizeNumbers(true);  // decimal commas on the axes
-        QLocale german(QLocale::German, QLocale::Germany);
-        german.setNumberOptions(QLocale::OmitGroupSeparator);
-        chart->setLocale(german);
-        chart->setMargins(kChartMargins);
-        auto* time = new QDateTimeAxis(chart);
-        chart->addAxis(time, Qt::AlignBottom);
-        timeAxes_[std::size_t(i)] = time;
-        auto* values = new QValueAxis(chart);
-        chart->addAxis(values, Qt::AlignLeft);
-        views_[std::size_t(i)]->setChart(chart);
-        auto* line = new QGraphicsLineItem(chart);
-        line->setPen(QPen(QColor(60, 60, 60), 1, Qt::DashLine));
-        line->setZValue(100);
-        line->hide();
-        crosshairs_[std::size_t(i)] = line;
+void VerlaufWindow::applyCustomRange() {
+    // A date typed in counts even while its field still has the focus.
+    fromEdit_->interpretText();
+    toEdit_->interpretText();
+    const QDate first = fromEdit_->date(), last = toEdit_->date();
+    if (const std::optional<QString> problem = VerlaufRange::daysProblem(first, last)) {
+        notify(QStringLiteral("Verlauf"), *problem);
+        toEdit_->setFocus();
+        return;
     }
+    showRange(VerlaufRange::days(first, last));
 }
 
 void VerlaufWindow::reload() {
     if (!reader_ && !path_.isEmpty())
         reader_ = std::make_unique<ArchiveReader>(path_);
+    // A new range: the crosshair and its values belong to the old one.
+    crosshair_.reset();
+    valueLine_->clear();
+    showRangeText();
+    series_ = VerlaufSeries();
+    series_.range = range_;
+    if (reader_)
+        series_.load(*reader_, range_, plannedQuantities(), pointBudget());
+    drawCharts();
+    fillTables(true);
+    emit rangeShown(range_);
+}
+
+void VerlaufWindow::showRangeText() {
     rangeLabel_->setText(QStringLiteral("%1 bis %2")
                              .arg(localText(range_.from, "dd.MM.yyyy HH:mm"),
                                   localText(range_.to, "dd.MM.yyyy HH:mm")));
-    fillCharts();
-    alignCharts();
-    fillRecords();
-    fillDays();
-    if (auto* reports = findChild<ReportTab*>())
-        reports->refresh();
+    forward_->setEnabled(!range_.endsAtNow(AppClock::currentDateTime()));
 }
 
-void VerlaufWindow::fillCharts() {
-    const qint64 fromMs = range_.from * 1000, toMs = range_.to * 1000;
-    const QString timeFormat = range_.length() <= 86400       ? QStringLiteral("HH:mm")
-                               : range_.length() <= 7 * 86400 ? QStringLiteral("dd.MM. HH:mm")
-                                                              : QStringLiteral("dd.MM.yy");
-    // Two buckets without data in a row break the line: a gap stays a gap.
-    const std::int64_t gap = std::max<std::int64_t>(180, 2 * range_.length() / (kPoints / 2));
-    for (int i = 0; i < kChartCount; ++i) {
-        QChart* chart = views_[std::size_t(i)]->chart();
-        chart->removeAllSeries();
-        for (QAbstractAxis* axis : chart->axes(Qt::Vertical))
-            if (axis->alignment() == Qt::AlignRight) {
-                chart->removeAxis(axis);
-                delete axis;
-            }
-        QDateTimeAxis* time = timeAxes_[std::size_t(i)];
-        time->setRange(QDateTime::fromMSecsSinceEpoch(fromMs),
-                       QDateTime::fromMSecsSinceEpoch(toMs));
-        time->setFormat(timeFormat);
-        time->setTickCount(8);
-        auto* values = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).first());
-        double low = 1e9, high = -1e9;
-        const auto attach = [&](QXYSeries* series, QAbstractAxis* valueAxis) {
-            chart->addSeries(series);
-            series->attachAxis(time);
-            series->attachAxis(valueAxis);
-        };
-        if (!reader_)
-            continue;
-        for (const Line& line : plans()[std::size_t(i)].lines) {
-            const auto points =
-                reader_->reducedSeries(line.quantity, range_.from, range_.to, kPoints);
-            // Each unbroken stretch becomes one series, filled before it joins the chart (a point
-            // added to a shown series redraws the chart).
-            QList<QPointF> stretch;
-            bool first = true;
-            const auto addStretch = [&] {
-                if (stretch.isEmpty())
-                    return;
-                auto* series = new QLineSeries;
-                series->setName(QString::fromUtf8(line.name));
-                series->setPen(QPen(line.color, 1.5));
-                series->replace(stretch);
-                attach(series, values);
-                if (!first)
-                    chart->legend()->markers(series).first()->setVisible(false);
-                first = false;
-                stretch.clear();
-            };
-            std::int64_t last = 0;
-            for (const SeriesPoint& p : points) {
-                if (!stretch.isEmpty() && p.minute - last > gap)
-                    addStretch();
-                const double v = p.value * line.scale;
-                stretch.append(QPointF(double(p.minute) * 1000, v));
-                low = std::min(low, v);
-                high = std::max(high, v);
-                last = p.minute;
-            }
-            addStretch();
-        }
-        if (i == 3) {  // the gusts' directions as dots on an axis of their own
-            auto* dirs = new QValueAxis(chart);
-            dirs->setRange(0, 360);
-            dirs->setTickCount(5);
-            dirs->setLabelFormat(QStringLiteral("%.0f"));
-            dirs->setTitleText(QString::fromUtf8("Richtung °"));
-            chart->addAxis(dirs, Qt::AlignRight);
-            auto* dots = new QScatterSeries;
-            dots->setName(QStringLiteral("Richtung"));
-            dots->setMarkerSize(3);
-            dots->setColor(QColor(90, 90, 90));
-            dots->setBorderColor(Qt::transparent);
-            for (const SeriesPoint& p : reader_->reducedSeries(Quantity::MinuteGustDir, range_.from,
-                                                               range_.to, kPoints / 2))
-                dots->append(double(p.minute) * 1000, p.value);
-            attach(dots, dirs);
-        }
-        if (i == 4) {  // rain as bars per hour or per day
-            const int bucket = range_.rainBucketSeconds();
-            auto* upper = new QLineSeries;
-            for (const auto& [localStart, mm] :
-                 reader_->rainPerBucket(range_.from, range_.to, bucket)) {
-                if (mm <= 0)
-                    continue;
-                const double start = double(fromLocalSeconds(localStart)) * 1000;
-                const double end = start + bucket * 1000.0 * 0.9;
-                upper->append(start, 0);
-                upper->append(start, mm);
-                upper->append(end, mm);
-                upper->append(end, 0);
-                high = std::max(high, double(mm));
-            }
-            auto* bars = new QAreaSeries(upper);
-            upper->setParent(bars);  // the area series does not own its line
-            bars->setName(bucket == 3600 ? QStringLiteral("Regen je Stunde")
-                                         : QStringLiteral("Regen je Tag"));
-            bars->setColor(QColor(50, 110, 200));
-            bars->setBorderColor(QColor(30, 70, 150));
-            chart->addSeries(bars);
-            bars->attachAxis(time);
-            bars->attachAxis(values);
-            low = 0;
-            high = std::max(high, 1.0);
-        }
-        if (low > high) {
-            low = 0;
-            high = 1;
-        }
-        if (high - low < 1) {
-            low -= 0.5;
-            high += 0.5;
-        }
-        values->setRange(low, high);
-        values->applyNiceNumbers();
-    }
+int VerlaufWindow::pointBudget() const {
+    // About one point per pixel of the plot.
+    return std::max(200, charts_.front()->width());
+}
+
+void VerlaufWindow::drawCharts() {
+    // As many time labels as fit side by side with room between them.
+    const QFontMetrics metrics(
+        charts_.front()->chart()->axes(Qt::Horizontal).first()->labelsFont());
+    const int labelWidth = metrics.horizontalAdvance(QStringLiteral("00.00.00")) * 3 / 2;
+    const double plotWidth = std::max(100.0, charts_.front()->chart()->plotArea().width());
+    const auto ticks =
+        timeTicks(range_.from, range_.to, std::max(2, int(plotWidth / std::max(1, labelWidth))));
+    for (VerlaufChart* chart : charts_)
+        chart->draw(series_, ticks);
+    alignCharts();
+}
+
+void VerlaufWindow::redrawLater() {
+    if (redrawDue_)
+        return;
+    redrawDue_ = true;
+    QTimer::singleShot(0, this, [this] {
+        redrawDue_ = false;
+        if (reader_ && reductionBucket(range_.length(), pointBudget()) != series_.bucket)
+            series_.load(*reader_, range_, plannedQuantities(), pointBudget());
+        drawCharts();
+        placeCrosshair();
+    });
 }
 
 void VerlaufWindow::alignCharts() {
@@ -419,17 +312,17 @@ void VerlaufWindow::alignCharts() {
     // labels gives one common left and right edge, so the five time axes are one. First every chart
     // lays itself out with the plain margins (in the next turn of the event loop), then the
     // margins make up the differences.
-    for (QChartView* view : views_)
-        view->chart()->setMargins(kChartMargins);
+    for (VerlaufChart* chart : charts_)
+        chart->chart()->setMargins(kChartMargins);
     QTimer::singleShot(0, this, [this] {
         double left = 0, right = 1e9;
-        for (QChartView* view : views_) {
+        for (VerlaufChart* view : charts_) {
             left = std::max(left, view->chart()->plotArea().left());
             right = std::min(right, view->chart()->plotArea().right());
         }
         if (right <= left)
             return;
-        for (QChartView* view : views_) {
+        for (VerlaufChart* view : charts_) {
             QChart* chart = view->chart();
             const QRectF area = chart->plotArea();
             QMargins margins = kChartMargins;
@@ -442,80 +335,21 @@ void VerlaufWindow::alignCharts() {
 
 void VerlaufWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    alignCharts();
+    redrawLater();
 }
 
-void VerlaufWindow::fillRecords() {
-    const QDateTime now = AppClock::currentDateTime();
-    const QDate today = now.date();
-    const std::int64_t end = minuteOf(now) + 60;
-    const std::array<std::int64_t, 4> starts = {
-        QDateTime(today, QTime(0, 0)).toSecsSinceEpoch(),
-        QDateTime(QDate(today.year(), today.month(), 1), QTime(0, 0)).toSecsSinceEpoch(),
-        QDateTime(QDate(today.year(), 1, 1), QTime(0, 0)).toSecsSinceEpoch(), 0};
-    for (int column = 0; column < 4; ++column) {
-        PeriodRecords r;
-        if (reader_)
-            r = reader_->records(starts[std::size_t(column)],
-                                 column == 3 ? (std::int64_t(1) << 40) : end);
-        QString gustText = dash();
-        if (r.gust) {
-            gustText = shown(r.gust->speed.value, 1, "m/s");
-            if (r.gust->direction)
-                gustText += QStringLiteral(" aus %1°").arg(*r.gust->direction);
-            gustText += QStringLiteral("\n") + localText(r.gust->speed.minute, "dd.MM.yyyy HH:mm");
-        }
-        const QString wettest = r.wettestDay
-                                    ? shown(r.wettestDay->rain, 0, "mm") + QStringLiteral("\n") +
-                                          r.wettestDay->day.toString(QStringLiteral("dd.MM.yyyy"))
-                                    : dash();
-        const std::array<QString, 4> texts = {timedText(r.tempHigh, 1, "°C"),
-                                              timedText(r.tempLow, 1, "°C"), gustText, wettest};
-        for (int row = 0; row < 4; ++row)
-            records_->setItem(row, column, new QTableWidgetItem(texts[std::size_t(row)]));
-    }
-}
-
-void VerlaufWindow::fillDays() {
-    days_->setRowCount(0);
-    if (!reader_)
-        return;
-    const auto summaries = reader_->dailySummaries(range_.from, range_.to);
-    days_->setRowCount(int(summaries.size()));
-    const auto at = [](const std::optional<TimedValue>& v) {
-        return v ? localText(v->minute, "HH:mm") : dash();
-    };
-    const auto mean = [](const std::optional<double>& v, double scale, int decimals) {
-        return v ? Formats::german().real(*v * scale, decimals) : dash();
-    };
-    for (int i = 0; i < int(summaries.size()); ++i) {
-        const DaySummary& d = summaries[std::size_t(i)];
-        const auto value = [](const std::optional<TimedValue>& v) {
-            return v ? std::optional<std::int32_t>(v->value) : std::nullopt;
-        };
-        std::optional<TimedValue> gust;
-        std::optional<std::int32_t> direction;
-        if (d.gust) {
-            gust = d.gust->speed;
-            direction = d.gust->direction;
-        }
-        const QStringList cells = {d.day.toString(QStringLiteral("dd.MM.yyyy")),
-                                   shown(value(d.tempHigh), 1, ""),
-                                   at(d.tempHigh),
-                                   shown(value(d.tempLow), 1, ""),
-                                   at(d.tempLow),
-                                   mean(d.tempMean, 0.1, 1),
-                                   mean(d.humidityMean, 1, 0),
-                                   mean(d.pressureMean, 0.1, 1),
-                                   mean(d.windMean, 0.1, 1),
-                                   shown(value(gust), 1, ""),
-                                   shown(direction, 0, ""),
-                                   at(gust),
-                                   shown(d.rain, 0, "")};
-        for (int c = 0; c < cells.size(); ++c)
-            days_->setItem(i, c, new QTableWidgetItem(cells[c].trimmed()));
-    }
-    days_->resizeColumnsToContents();
+void VerlaufWindow::fillTables(bool all) {
+    // While the range follows now, a table is filled when it is seen.
+    QWidget* current = tabs_->currentWidget();
+    tablesStale_ = false;
+    if (all || current == records_)
+        records_->fill(reader_.get(), AppClock::currentDateTime());
+    else
+        tablesStale_ = true;
+    if (all || current == days_)
+        days_->fill(reader_.get(), range_);
+    else
+        tablesStale_ = true;
 }
 
 QString VerlaufWindow::crosshairAt(std::int64_t seconds) {
@@ -523,7 +357,7 @@ QString VerlaufWindow::crosshairAt(std::int64_t seconds) {
         return {};
     const std::int64_t minute = seconds - ((seconds % 60) + 60) % 60;
     // Where the series are reduced, the row nearest before the mouse within one bucket.
-    const std::int64_t reach = std::max<std::int64_t>(0, range_.length() / (kPoints / 2));
+    const std::int64_t reach = series_.bucket > 60 ? series_.bucket : 0;
     const std::optional<MinuteRow> row = reader_->minuteAt(minute, reach);
     if (!row)
         return QStringLiteral("%1: keine Daten").arg(localText(minute, "dd.MM.yyyy HH:mm"));
@@ -548,9 +382,15 @@ QString VerlaufWindow::crosshairAt(std::int64_t seconds) {
 
 bool VerlaufWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
-        for (QChartView* view : views_)
-            if (view->viewport() == watched)
-                moveCrosshair(view, static_cast<QMouseEvent*>(event)->position());
+        for (VerlaufChart* chart : charts_)
+            if (chart->viewport() == watched)
+                moveCrosshair(chart, static_cast<QMouseEvent*>(event)->position());
+    } else if (event->type() == QEvent::KeyPress && (watched == fromEdit_ || watched == toEdit_)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            applyCustomRange();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -561,15 +401,19 @@ void VerlaufWindow::moveCrosshair(QChartView* view, const QPointF& position) {
     if (!area.contains(at) || range_.length() <= 0)
         return;
     const double share = (at.x() - area.left()) / area.width();
-    const std::int64_t seconds = range_.from + std::int64_t(share * double(range_.length()));
-    for (int i = 0; i < kChartCount; ++i) {
-        QChart* chart = views_[std::size_t(i)]->chart();
-        const QRectF plot = chart->plotArea();
-        const double x = plot.left() + share * plot.width();
-        crosshairs_[std::size_t(i)]->setLine(x, plot.top(), x, plot.bottom());
-        crosshairs_[std::size_t(i)]->show();
-    }
-    valueLine_->setText(crosshairAt(seconds));
+    crosshair_ = range_.from + std::int64_t(share * double(range_.length()));
+    placeCrosshair();
+    valueLine_->setText(crosshairAt(*crosshair_));
+}
+
+void VerlaufWindow::placeCrosshair() {
+    std::optional<double> share;
+    if (crosshair_ && *crosshair_ >= range_.from && *crosshair_ < range_.to)
+        share = double(*crosshair_ - range_.from) / double(range_.length());
+    for (VerlaufChart* chart : charts_)
+        chart->setCrosshair(share);
+    if (!share)
+        valueLine_->clear();
 }
 
 bool VerlaufWindow::exportCsvTo(const QString& path, CsvRows rows) {
@@ -588,9 +432,35 @@ bool VerlaufWindow::exportCsvTo(const QString& path, CsvRows rows) {
     return good;
 }
 
+QImage VerlaufWindow::chartsPicture() {
+    // The charts without the crosshair, at their full height even where they scroll.
+    for (VerlaufChart* chart : charts_)
+        chart->setCrosshair(std::nullopt);
+    const QPixmap charts = chartArea_->grab();
+    placeCrosshair();
+    const QString title = QStringLiteral("Verlauf %1 bis %2")
+                              .arg(localText(range_.from, "dd.MM.yyyy HH:mm"),
+                                   localText(range_.to, "dd.MM.yyyy HH:mm"));
+    QFont font = this->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.3);
+    const int titleHeight = QFontMetrics(font).height() * 2;
+    const qreal ratio = charts.devicePixelRatio();
+    QImage picture(QSize(charts.width(), charts.height() + int(titleHeight * ratio)),
+                   QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QSizeF logical = charts.deviceIndependentSize();
+    painter.drawText(QRectF(0, 0, logical.width(), titleHeight), Qt::AlignCenter, title);
+    painter.drawPixmap(QPointF(0, titleHeight), charts);
+    return picture;
+}
+
 bool VerlaufWindow::exportPngTo(const QString& path) {
-    const QPixmap picture = views_[0]->parentWidget()->grab();
-    if (picture.save(path, "PNG"))
+    if (chartsPicture().save(path, "PNG"))
         return true;
     notify(QStringLiteral("Verlauf"), QStringLiteral("%1 kann nicht geschrieben werden").arg(path));
     return false;
@@ -605,11 +475,16 @@ void VerlaufWindow::chooseExport() {
     if (!chosen)
         return;
     const bool picture = chosen == png;
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Exportieren"), QString(),
+    const QString suffix = picture ? QStringLiteral("png") : QStringLiteral("csv");
+    static QString folder = QDir::homePath();
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Exportieren"), QDir(folder).filePath(range_.fileName(suffix)),
         picture ? QStringLiteral("PNG-Bild (*.png)") : QStringLiteral("CSV-Datei (*.csv)"));
     if (path.isEmpty())
         return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + suffix;
+    folder = QFileInfo(path).absolutePath();
     if (picture)
         exportPngTo(path);
     else

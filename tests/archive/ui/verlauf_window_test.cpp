@@ -1,16 +1,26 @@
 // The "Verlauf" window on a simulated week: every chart drawn, the records and daily values
-// filled, the crosshair's values those of the minute, and a range moved back by its length.
+// filled, the crosshair's values those of the minute, and a range moved back by its length; the
+// crosshair goes with a range change, Enter in a date shows the range, an end before the start is
+// refused, and the PNG picture has its title and leaves the crosshair on screen.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDateEdit>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QtCharts/QXYSeries>
 
 #include "archive/archive_schema.h"
+#include "archive/ui/verlauf_chart.h"
 #include "archive/ui/verlauf_window.h"
 #include "base/app_clock.h"
 #include "base/formats.h"
+#include "base/notifier.h"
 #include "station/group_table.h"
 #include "station_model.h"
 
@@ -95,4 +105,65 @@ TEST(VerlaufWindow, ShowsASimulatedWeek) {
     window.findChild<QPushButton*>("Zurueck")->click();
     EXPECT_EQ(window.range().to, kStart.addDays(7).toSecsSinceEpoch() + 60 - 7 * 86400);
     EXPECT_EQ(days->rowCount(), 0);  // the week before the simulation has no data
+}
+
+TEST(VerlaufWindow, CrosshairDatesAndPicture) {
+    SimulatedWeek week;
+    FixedClock clock(kStart.addDays(7));
+    ScopedClock clockScope(clock);
+    RecordingNotifier notifier;
+    ScopedNotifier notifierScope(notifier);
+
+    VerlaufWindow window;
+    const QRect free = window.screen()->availableGeometry();
+    EXPECT_LE(window.width(), free.width());
+    EXPECT_LE(window.height(), free.height());
+    window.setArchive(week.path);
+    window.show();
+    window.findChild<QPushButton*>("7 Tage")->click();
+    auto* forward = window.findChild<QPushButton*>("Vor");
+    EXPECT_FALSE(forward->isEnabled());  // nothing lies beyond now
+    QApplication::processEvents();
+
+    // The mouse over the first chart: a crosshair in every chart and the minute's values.
+    auto* view = window.chartView(0);
+    const QPointF middle = view->chart()->mapToScene(view->chart()->plotArea().center());
+    QMouseEvent move(QEvent::MouseMove, view->mapFromScene(middle), view->mapToGlobal(QPoint()),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
+    auto* values = window.findChild<QLabel*>("Messwerte");
+    EXPECT_TRUE(values->text().contains(QString::fromUtf8("Temperatur außen")));
+    const auto crosshairs = [&window] {
+        int shown = 0;
+        for (int i = 0; i < VerlaufWindow::kChartCount; ++i)
+            shown += qobject_cast<VerlaufChart*>(window.chartView(i))->crosshairShown();
+        return shown;
+    };
+    EXPECT_EQ(crosshairs(), VerlaufWindow::kChartCount);
+
+    // The picture: the charts below a title line, the crosshair left out (and back on screen).
+    const QImage picture = window.chartsPicture();
+    EXPECT_GT(picture.height() / picture.devicePixelRatio(),
+              window.findChild<QWidget*>("DiagrammFlaeche")->height());
+    EXPECT_EQ(crosshairs(), VerlaufWindow::kChartCount);
+    window.findChild<QPushButton*>("Zurueck")->click();
+    EXPECT_EQ(crosshairs(), 0);  // a new range: the crosshair and its values go
+    EXPECT_TRUE(values->text().isEmpty());
+    EXPECT_TRUE(forward->isEnabled());
+    forward->click();
+
+    // Dates, Enter to show them; an end before the start is refused with a message.
+    window.findChild<QPushButton*>("Zeitraum")->click();
+    auto* from = window.findChild<QDateEdit*>("Von");
+    auto* to = window.findChild<QDateEdit*>("Bis");
+    from->setDate(QDate(2026, 6, 2));
+    to->setDate(QDate(2026, 6, 4));
+    QTest::keyClick(to, Qt::Key_Return);
+    EXPECT_EQ(window.range().from, QDateTime(QDate(2026, 6, 2), QTime(0, 0)).toSecsSinceEpoch());
+    EXPECT_EQ(window.range().length(), 3 * 86400);
+    EXPECT_TRUE(notifier.messages.empty());
+    from->setDate(QDate(2026, 6, 5));
+    QTest::keyClick(from, Qt::Key_Return);
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_EQ(window.range().length(), 3 * 86400);  // the range shown stays
 }
