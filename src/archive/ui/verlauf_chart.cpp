@@ -10,9 +10,13 @@
 #include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 const QMargins kChartMargins(4, 2, 4, 2);
+// Ticks on a value axis when there is room, and the room a label needs beyond its line.
+constexpr int kDefaultTicks = 5;
+constexpr double kLabelRoom = 12;
 
 double ms(std::int64_t seconds) {
     return double(seconds) * 1000;
@@ -88,12 +92,12 @@ VerlaufChart::VerlaufChart(const ChartPlan& plan, QWidget* parent)
     for (const ChartLine& line : plan.lines)
         lines_.push_back({&line, {}});
     if (plan.directionDots) {
-        auto* directions = new QValueAxis(chart);
-        directions->setRange(0, 360);
-        directions->setTickCount(5);
-        directions->setLabelFormat(QStringLiteral("%.0f"));
-        directions->setTitleText(QString::fromUtf8("Richtung °"));
-        chart->addAxis(directions, Qt::AlignRight);
+        directions_ = new QValueAxis(chart);
+        directions_->setRange(0, 360);
+        directions_->setTickCount(kDefaultTicks);
+        directions_->setLabelFormat(QStringLiteral("%.0f"));
+        directions_->setTitleText(QString::fromUtf8("Richtung °"));
+        chart->addAxis(directions_, Qt::AlignRight);
         dots_ = new QScatterSeries;
         dots_->setName(QStringLiteral("Richtung"));
         dots_->setMarkerSize(3);
@@ -101,7 +105,7 @@ VerlaufChart::VerlaufChart(const ChartPlan& plan, QWidget* parent)
         dots_->setBorderColor(Qt::transparent);
         chart->addSeries(dots_);
         dots_->attachAxis(time_);
-        dots_->attachAxis(directions);
+        dots_->attachAxis(directions_);
     }
     if (plan.rainBars) {
         barOutline_ = new QLineSeries;
@@ -148,6 +152,38 @@ void VerlaufChart::drawTicks(const VerlaufRange& range, const std::vector<TimeTi
     }
 }
 
+int VerlaufChart::labelRows(const QValueAxis* axis) const {
+    // A label needs its line, the text's margins and the axis' padding above and below it, or it
+    // is shortened to "…"; the plot's height allows as many labels as it has such rows.
+    const double row = QFontMetricsF(axis->labelsFont()).height() + kLabelRoom;
+    const double height = chart()->plotArea().height();
+    return height > 0 ? std::max(2, int(height / row)) : kDefaultTicks;
+}
+
+void VerlaufChart::fitValueAxis(double low, double high) {
+    // Round ends and a round step with no more ticks than the height has rows. The tick count is
+    // set every time: the axis is kept from range to range and would keep the last one.
+    const int most = std::min(kDefaultTicks, labelRows(values_));
+    const double base = std::pow(10.0, std::floor(std::log10((high - low) / (most - 1))));
+    for (const double step : {base, 2 * base, 5 * base, 10 * base, 20 * base, 50 * base}) {
+        const double from = std::floor(low / step + 1e-9) * step;
+        const double to = std::ceil(high / step - 1e-9) * step;
+        const int ticks = int(std::lround((to - from) / step)) + 1;
+        if (ticks <= most) {
+            values_->setTickCount(ticks);
+            values_->setRange(from, to);
+            return;
+        }
+    }
+    values_->setTickCount(2);  // too low for round steps: the plain ends
+    values_->setRange(low, high);
+}
+
+void VerlaufChart::fitDirections() {
+    if (directions_)
+        directions_->setTickCount(labelRows(directions_) >= 5 ? 5 : 3);  // every 90° or 180°
+}
+
 void VerlaufChart::draw(const VerlaufSeries& series, const std::vector<TimeTick>& ticks) {
     const VerlaufRange& range = series.range;
     // The axes first, so that the new points are laid out once against their final ranges.
@@ -184,8 +220,8 @@ void VerlaufChart::draw(const VerlaufSeries& series, const std::vector<TimeTick>
     }
     time_->setRange(ms(range.from), ms(range.to));
     drawTicks(range, ticks);
-    values_->setRange(low, high);
-    values_->applyNiceNumbers();
+    fitValueAxis(low, high);
+    fitDirections();
     // The labels' widths changed with the range: the axes' room is laid out again (points only
     // replaced do not ask for it, and labels too wide for the old room would end in "…").
     chart()->layout()->invalidate();
@@ -231,4 +267,17 @@ void VerlaufChart::setCrosshair(std::optional<double> share) {
 
 bool VerlaufChart::crosshairShown() const {
     return crosshair_->isVisible();
+}
+
+int VerlaufChart::leastHeight() const {
+    // Beside the plot a chart holds its title, the time labels and margins, about five lines; the
+    // plot itself needs room for a few value labels and, standing upright, the direction title.
+    const int line = fontMetrics().height();
+    int least = line * 9;
+    if (directions_)
+        least = std::max(
+            least,
+            line * 6 +
+                QFontMetrics(directions_->titleFont()).horizontalAdvance(directions_->titleText()));
+    return least;
 }

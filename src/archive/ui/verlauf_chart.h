@@ -48,6 +48,8 @@ public:
     // The crosshair at this share of the plot's width, or none.
     void setCrosshair(std::optional<double> share);
     bool crosshairShown() const;
+    // The height below which labels or the direction axis' title would be shortened to "…".
+    int leastHeight() const;
 
 private:
     struct LineSeries {
@@ -56,10 +58,14 @@ private:
     };
     QLineSeries* addStretch(const ChartLine& line, bool named);
     void drawTicks(const VerlaufRange& range, const std::vector<TimeTick>& ticks);
+    int labelRows(const QValueAxis* axis) const;
+    void fitValueAxis(double low, double high);
+    void fitDirections();
 
     const ChartPlan& plan_;
     QCategoryAxis* time_ = nullptr;
     QValueAxis* values_ = nullptr;
+    QValueAxis* directions_ = nullptr;
     std::vector<LineSeries> lines_;
     QScatterSeries* dots_ = nullptr;
     QLineSeries* barOutline_ = nullptr;

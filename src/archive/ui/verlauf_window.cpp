@@ -177,12 +177,11 @@ QWidget* VerlaufWindow::buildChartPage() {
     auto* chartLayout = new QVBoxLayout(chartArea_);
     chartLayout->setContentsMargins(0, 0, 0, 0);
     chartLayout->setSpacing(0);
-    const int least = fontMetrics().height() * 9;
     int number = 0;
     for (const ChartPlan& plan : verlaufPlans()) {
         auto* chart = new VerlaufChart(plan, chartArea_);
         chart->setObjectName(QStringLiteral("Diagramm%1").arg(++number));
-        chart->setMinimumHeight(least);
+        chart->setMinimumHeight(chart->leastHeight());
         chart->viewport()->installEventFilter(this);
         charts_.push_back(chart);
         chartLayout->addWidget(chart, 1);

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -68,6 +69,17 @@ int pointsIn(QChartView* view) {
             n += int(xy->count());
     return n;
 }
+
+// The texts of a chart that Qt Charts shortened because their room was too small.
+QStringList shortenedTexts(QChartView* view) {
+    QStringList shortened;
+    for (QGraphicsItem* item : view->scene()->items())
+        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
+            if (text->isVisible() && (text->toPlainText().endsWith(QStringLiteral("...")) ||
+                                      text->toPlainText().endsWith(QChar(0x2026))))
+                shortened << text->toPlainText();
+    return shortened;
+}
 }  // namespace
 
 TEST(VerlaufWindow, ShowsASimulatedWeek) {
@@ -105,6 +117,15 @@ TEST(VerlaufWindow, ShowsASimulatedWeek) {
     window.findChild<QPushButton*>("Zurueck")->click();
     EXPECT_EQ(window.range().to, kStart.addDays(7).toSecsSinceEpoch() + 60 - 7 * 86400);
     EXPECT_EQ(days->rowCount(), 0);  // the week before the simulation has no data
+
+    // On a small screen, back to the week after the empty one: every axis label and title whole.
+    window.resize(1350, 700);
+    window.findChild<QPushButton*>("Vor")->click();
+    for (int turn = 0; turn < 3; ++turn)
+        QApplication::processEvents();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(shortenedTexts(window.chartView(i)).isEmpty())
+            << "chart " << i << ": " << shortenedTexts(window.chartView(i)).join(' ').toStdString();
 }
 
 TEST(VerlaufWindow, CrosshairDatesAndPicture) {
