@@ -52,5 +52,5 @@ std::optional<LocalTimeRun::Instant> StreamClock::read(const StationTime& t) {
     if (!date || !date->isValid())
         return std::nullopt;  // 31 November, or 29 February of a year without one
     lastDate_ = *date;
-    return run_.read(QDateTime(*date, time));
+    return run_.read(QDateTime(*date, time, Qt::UTC));  // as shown; a UTC mark costs no zone
 }

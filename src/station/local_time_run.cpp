@@ -1,13 +1,21 @@
 #include "station/local_time_run.h"
 
+#include <ctime>
 #include <vector>
 
 namespace {
 constexpr std::int64_t kHour = 3600;
 constexpr std::int64_t kDay = 86400;
 
+// The zone's offset at `utc`. localtime_r reads the zone as the C library last loaded it and,
+// unlike a local QDateTime (which calls tzset and so looks at the zone file on the disk each
+// time), costs no system call: a replayed year asks this some two million times.
 std::int32_t offsetAt(std::int64_t utc) {
-    return QDateTime::fromSecsSinceEpoch(utc, Qt::LocalTime).offsetFromUtc();
+    const std::time_t t = static_cast<std::time_t>(utc);
+    std::tm parts{};
+    if (localtime_r(&t, &parts) == nullptr)
+        return QDateTime::fromSecsSinceEpoch(utc, Qt::LocalTime).offsetFromUtc();
+    return static_cast<std::int32_t>(parts.tm_gmtoff);
 }
 
 // The UTC instants at which the local clock shows `shown`: one, two in the hour an autumn change
