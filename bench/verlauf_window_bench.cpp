@@ -65,9 +65,10 @@ void VerlaufYear(benchmark::State& state) {
 }
 BENCHMARK(VerlaufYear)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
-// The year following now: a new minute taken in (the range's two ends read again, the points
-// replaced) and one paint, against VerlaufYear's whole reload.
-void VerlaufYearNextMinute(benchmark::State& state) {
+// Following now: a new minute taken in (the range's two ends read again, the points replaced)
+// and one paint, against VerlaufYear's whole reload; for the year and for the 24 hours the
+// window opens with.
+void NextMinute(benchmark::State& state, const char* button) {
     static QTemporaryDir dir;
     static const QString path = yearArchive(dir);
     FixedClock clock(kEnd);
@@ -76,13 +77,21 @@ void VerlaufYearNextMinute(benchmark::State& state) {
     window.resize(1400, 1000);
     window.show();
     window.setArchive(path);
-    window.findChild<QPushButton*>("Jahr")->click();
+    window.findChild<QPushButton*>(button)->click();
     for (auto _ : state) {
         window.minuteWritten(kEnd.toSecsSinceEpoch());
+        QCoreApplication::processEvents();  // the charts' layouts and their alignment
         benchmark::DoNotOptimize(window.grab());
     }
 }
+void VerlaufYearNextMinute(benchmark::State& state) {
+    NextMinute(state, "Jahr");
+}
 BENCHMARK(VerlaufYearNextMinute)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+void VerlaufDayNextMinute(benchmark::State& state) {
+    NextMinute(state, "24 Stunden");
+}
+BENCHMARK(VerlaufDayNextMinute)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 }  // namespace
 
 int main(int argc, char** argv) {

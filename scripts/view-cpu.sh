@@ -47,7 +47,13 @@ fi
 [ -z "${VIEW_CPU_SHOT:-}" ] || import -display "$screen" -window root "$VIEW_CPU_SHOT" 
 ticks() { awk '{print $14 + $15}' "/proc/$program/stat"; }
 start=$(ticks)
-sleep "$span"
+# With VIEW_CPU_PERF=FILE the span is also recorded by perf (call graphs) into FILE.
+if [ -n "${VIEW_CPU_PERF:-}" ]; then
+    perf record -q --call-graph dwarf,16384 -F 4000 -p "$program" -o "$VIEW_CPU_PERF" \
+        -- sleep "$span" >/dev/null 2>&1
+else
+    sleep "$span"
+fi
 end=$(ticks)
 hz=$(getconf CLK_TCK)
 echo "$mode: $(( end - start )) ticks of 1/$hz s in $span s" \

@@ -10,6 +10,7 @@
 #include "base/ui/screen_place.h"
 #include "display/ui/main_menu.h"
 #include "display/ui/readme_opener.h"
+#include "display/ui/top_band.h"
 #include "outputs/report_page.h"
 #include "publish/ui/services_window.h"
 #include "station/group_table.h"
@@ -33,7 +34,11 @@ DesktopProgram::DesktopProgram(const AppOptions& options, const QString& program
     connect(&input, &StationInput::refreshed, this, &DesktopProgram::groupArrived);
     displayPause_.setSingleShot(true);
     displayPause_.setInterval(1000);
-    connect(&displayPause_, &QTimer::timeout, this, &DesktopProgram::showArrivedGroups);
+    // The window shows the groups that came at most once in each second of the clock: the first
+    // at once, later ones with the next second's countdowns, so both are one repaint.
+    connect(&displayPause_, &QTimer::timeout, this, &DesktopProgram::secondForDisplay);
+    connect(&program_.clock, &SchedulerClock::secondTicked, this,
+            &DesktopProgram::secondForDisplay);
     // At the end of every tick and after each switch: caption, status panels and the switch.
     program_.title.onChanged = [this] { showTitle(); };
     // The MQTT publisher's state at the right of the status bar, shown while it is switched on.
@@ -129,8 +134,16 @@ VerlaufWindow& DesktopProgram::showVerlauf() {
 void DesktopProgram::groupArrived(std::uint8_t groupByte) {
     if (const GroupInfo* group = groupFor(groupByte))
         arrivedGroups_[std::size_t(group->index)] = true;
-    if (!displayPause_.isActive())
+    if (!shownThisSecond_ || lastShown_.hasExpired(1000))
         showArrivedGroups();
+    else if (!displayPause_.isActive())
+        displayPause_.start();  // the switch is off and no second comes
+}
+
+void DesktopProgram::secondForDisplay() {
+    displayPause_.stop();
+    shownThisSecond_ = false;
+    showArrivedGroups();
 }
 
 void DesktopProgram::showArrivedGroups() {
@@ -138,7 +151,8 @@ void DesktopProgram::showArrivedGroups() {
         return;
     form_.FillDisplay(program_.data, arrivedGroups_);
     arrivedGroups_ = {};
-    displayPause_.start();
+    shownThisSecond_ = true;
+    lastShown_.start();
 }
 
 void DesktopProgram::showTitle() {
@@ -147,6 +161,8 @@ void DesktopProgram::showTitle() {
     form_.Titelleiste(title.caption(), {panels[1], panels[2], panels[3], panels[4], panels[5]});
     form_.setAsynopStatus(panels[0]);
     form_.setActive(program_.scheduler.isActive());
+    // The receive lamp goes out in the same repaint as the countdowns.
+    form_.topBand()->secondPassed();
 }
 
 bool DesktopProgram::toggleActive() {

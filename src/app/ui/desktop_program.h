@@ -3,6 +3,7 @@
 // commands go to the scheduler, its close box to the shut-down steps.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <memory>
@@ -46,10 +47,12 @@ private:
     // The about box, the alarm overview, the windows of "&Ansicht" and the settings dialogs.
     void createSecondaryWindows();
     void showTitle();
-    // A group came: its boxes are shown now, or with the others that come within the second
-    // after the last display refresh.
+    // A group came: its boxes are shown now if nothing was shown since the clock's last second
+    // (or for a second), else with the next second.
     void groupArrived(std::uint8_t groupByte);
     void showArrivedGroups();
+    // A second of the clock (or, with the switch off, the fallback timer): what waited is shown.
+    void secondForDisplay();
 
     const AppOptions options_;
     const QString folder_;
@@ -59,8 +62,10 @@ private:
     WindowSettingsHost host_;
     std::unique_ptr<ViewWindows> views_;
     std::unique_ptr<SettingsDialogs> dialogs_;
-    VerlaufWindow* verlauf_ = nullptr;    // owned by the main window
-    DisplayGroups arrivedGroups_{};       // not shown yet
-    QTimer displayPause_;                 // runs for a second after each display refresh
+    VerlaufWindow* verlauf_ = nullptr;  // owned by the main window
+    DisplayGroups arrivedGroups_{};     // not shown yet
+    bool shownThisSecond_ = false;      // a display refresh since the clock's last second
+    QElapsedTimer lastShown_;
+    QTimer displayPause_;                 // ends the wait where no second of the clock comes
     ServicesWindow* services_ = nullptr;  // "Dienste", owned by the main window
 };

@@ -308,26 +308,30 @@ void VerlaufWindow::redrawLater() {
 
 void VerlaufWindow::alignCharts() {
     // Each chart lays out its own labels and legend; widening the margins of all but the widest
-    // labels gives one common left and right edge, so the five time axes are one. First every chart
-    // lays itself out with the plain margins (in the next turn of the event loop), then the
-    // margins make up the differences.
-    for (VerlaufChart* chart : charts_)
-        chart->chart()->setMargins(kChartMargins);
+    // labels gives one common left and right edge, so the five time axes are one. Once the charts
+    // have laid themselves out (in the next turn of the event loop), each chart's plot edges
+    // without its widening are worked out from its present edges and margins, and only a margin
+    // that has to change is set: a followed minute whose labels keep their widths lays out and
+    // paints the charts once, not twice.
     QTimer::singleShot(0, this, [this] {
         double left = 0, right = 1e9;
+        std::vector<std::pair<double, double>> plain;
         for (VerlaufChart* view : charts_) {
-            left = std::max(left, view->chart()->plotArea().left());
-            right = std::min(right, view->chart()->plotArea().right());
+            const QRectF area = view->chart()->plotArea();
+            const QMargins now = view->chart()->margins();
+            plain.emplace_back(area.left() - (now.left() - kChartMargins.left()),
+                               area.right() + (now.right() - kChartMargins.right()));
+            left = std::max(left, plain.back().first);
+            right = std::min(right, plain.back().second);
         }
         if (right <= left)
             return;
-        for (VerlaufChart* view : charts_) {
-            QChart* chart = view->chart();
-            const QRectF area = chart->plotArea();
+        for (std::size_t i = 0; i < charts_.size(); ++i) {
             QMargins margins = kChartMargins;
-            margins.setLeft(margins.left() + int(std::lround(left - area.left())));
-            margins.setRight(margins.right() + int(std::lround(area.right() - right)));
-            chart->setMargins(margins);
+            margins.setLeft(margins.left() + int(std::lround(left - plain[i].first)));
+            margins.setRight(margins.right() + int(std::lround(plain[i].second - right)));
+            if (charts_[i]->chart()->margins() != margins)
+                charts_[i]->chart()->setMargins(margins);
         }
     });
 }

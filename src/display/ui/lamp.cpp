@@ -1,6 +1,7 @@
 #include "display/ui/lamp.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 
 Lamp::Lamp(const QSize& designSize, QColor colour, QWidget* parent)
     : QWidget(parent), design_(designSize), colour_(colour) {
@@ -15,9 +16,25 @@ void Lamp::setColour(const QColor& colour) {
 }
 
 void Lamp::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(colour_.darker(220), 1.0));
-    p.setBrush(colour_);
-    p.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    // The receive lamp goes on and off with every group: each look is drawn once and kept.
+    const qreal ratio = devicePixelRatioF();
+    const QString key = QStringLiteral("Lamp %1 %2x%3 %4")
+                            .arg(colour_.rgba())
+                            .arg(width())
+                            .arg(height())
+                            .arg(ratio);
+    QPixmap look;
+    if (!QPixmapCache::find(key, &look)) {
+        look = QPixmap(size() * ratio);
+        look.setDevicePixelRatio(ratio);
+        look.fill(Qt::transparent);
+        QPainter p(&look);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(colour_.darker(220), 1.0));
+        p.setBrush(colour_);
+        p.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        p.end();
+        QPixmapCache::insert(key, look);
+    }
+    QPainter(this).drawPixmap(0, 0, look);
 }

@@ -1,6 +1,6 @@
 #include "display/ui/status_panels.h"
 
-#include <QLabel>
+#include "display/ui/status_panel.h"
 
 StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("StatusBar1"));
@@ -11,22 +11,16 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     for (int i = 0; i < kPanels; ++i) {
         // Panels 1 to 5 stay empty until the scheduler first fills them: their design texts
         // ("Import: 123min") would read like countdowns.
-        auto* label = new QLabel(i == 0 ? QString::fromUtf8(design[0]) : QString(), this);
+        auto* label = new StatusPanel(i == 0 ? QString::fromUtf8(design[0]) : QString(), this);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Sunken);
-        // The designed widths, or what the longest countdown needs in this font.
-        const int needed =
-            label->fontMetrics().horizontalAdvance(QStringLiteral("Wetterlog: 123:59")) + 8;
-        // The last panel's longest text is the lost station's.
-        const int neededLast = label->fontMetrics().horizontalAdvance(
-                                   QStringLiteral("Keine Verbindung zur Station seit 00:00")) +
-                               8;
-        label->setMinimumWidth(
-            std::max(widths[std::size_t(i)], i == kPanels - 1 ? neededLast : needed));
-        label->setMinimumWidth(std::max(
-            label->minimumWidth(),
-            label->fontMetrics().horizontalAdvance(QString::fromUtf8(design[std::size_t(i)])) + 8));
+        // The designed widths, or what the longest countdown needs in this font; the last
+        // panel's longest text is the lost station's.
+        const QString longest = i == kPanels - 1
+                                    ? QStringLiteral("Keine Verbindung zur Station seit 00:00")
+                                    : QStringLiteral("Wetterlog: 123:59");
+        label->setMinimumWidth(std::max({widths[std::size_t(i)], label->widthFor(longest),
+                                         label->widthFor(QString::fromUtf8(design[std::size_t(i)])),
+                                         label->minimumWidth()}));
         // The last panel takes the remaining width.
         addWidget(label, i == kPanels - 1 ? 1 : 0);
         panels_[std::size_t(i)] = label;
@@ -38,11 +32,5 @@ QString StatusPanels::text(int panel) const {
 }
 
 void StatusPanels::setText(int panel, const QString& text) {
-    QLabel* label = panels_[std::size_t(panel)];
-    if (label->text() != text) {
-        label->setText(text);
-        // A panel grows to show a longer text whole, and the window's least width with it.
-        if (label->sizeHint().width() > label->minimumWidth())
-            label->setMinimumWidth(label->sizeHint().width());
-    }
+    panels_[std::size_t(panel)]->setText(text);
 }

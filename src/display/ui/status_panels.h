@@ -5,7 +5,7 @@
 #include <QStatusBar>
 #include <array>
 
-class QLabel;
+class StatusPanel;
 
 class StatusPanels : public QStatusBar {
     Q_OBJECT
@@ -14,9 +14,10 @@ public:
     explicit StatusPanels(QWidget* parent = nullptr);
 
     QString text(int panel) const;
-    // Changes the panel's text only when it differs, so an unchanged tick repaints nothing.
+    // Changes the panel's text only when it differs, so an unchanged tick repaints nothing; a
+    // changed one repaints that panel alone.
     void setText(int panel, const QString& text);
 
 private:
-    std::array<QLabel*, kPanels> panels_{};
+    std::array<StatusPanel*, kPanels> panels_{};
 };

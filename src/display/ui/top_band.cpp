@@ -15,7 +15,8 @@
 namespace {
 const QColor kReceiveOn(0xFF, 0x00, 0x00);
 const QColor kReceiveOff(0x5A, 0x10, 0x10);
-constexpr int kReceiveGlowMs = 250;
+constexpr int kReceiveGlowMs = 250;          // the least glow
+constexpr int kReceiveGlowLongestMs = 1250;  // without a second's refresh
 
 // One band of the cool bar: a raised frame with its caption at the left.
 QFrame* band(const QString& name, const QString& caption, QWidget* parent, QHBoxLayout*& content) {
@@ -119,7 +120,7 @@ TopBand::TopBand(QAction* activeAction, QWidget* parent) : QWidget(parent) {
 
     receiveOff_ = new QTimer(this);
     receiveOff_->setSingleShot(true);
-    receiveOff_->setInterval(kReceiveGlowMs);
+    receiveOff_->setInterval(kReceiveGlowLongestMs);
     connect(receiveOff_, &QTimer::timeout, this, [this] { receive_->setColour(kReceiveOff); });
 }
 
@@ -129,5 +130,13 @@ bool TopBand::receiving() const {
 
 void TopBand::bytesReceived() {
     receive_->setColour(kReceiveOn);
+    sinceBytes_.start();
     receiveOff_->start();
+}
+
+void TopBand::secondPassed() {
+    if (receiveOff_->isActive() && sinceBytes_.hasExpired(kReceiveGlowMs)) {
+        receiveOff_->stop();
+        receive_->setColour(kReceiveOff);
+    }
 }

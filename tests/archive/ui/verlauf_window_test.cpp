@@ -123,9 +123,15 @@ TEST(VerlaufWindow, ShowsASimulatedWeek) {
     window.findChild<QPushButton*>("Vor")->click();
     for (int turn = 0; turn < 3; ++turn)
         QApplication::processEvents();
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         EXPECT_TRUE(shortenedTexts(window.chartView(i)).isEmpty())
             << "chart " << i << ": " << shortenedTexts(window.chartView(i)).join(' ').toStdString();
+        // The five time axes are one: every plot has the same left and right edge.
+        const QRectF area = window.chartView(i)->chart()->plotArea();
+        const QRectF first = window.chartView(0)->chart()->plotArea();
+        EXPECT_NEAR(area.left(), first.left(), 1.0) << "chart " << i;
+        EXPECT_NEAR(area.right(), first.right(), 1.0) << "chart " << i;
+    }
 }
 
 TEST(VerlaufWindow, CrosshairDatesAndPicture) {

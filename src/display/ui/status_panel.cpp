@@ -1,0 +1,55 @@
+#include "display/ui/status_panel.h"
+
+#include <QPainter>
+
+StatusPanel::StatusPanel(const QString& text, QWidget* parent) : QFrame(parent) {
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setText(text);
+}
+
+int StatusPanel::indent() const {
+    // A framed label's text stands half an 'x' inside its frame.
+    return fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
+}
+
+int StatusPanel::widthFor(const QString& text) const {
+    return fontMetrics().horizontalAdvance(text) + 2 * (frameWidth() + indent());
+}
+
+void StatusPanel::setText(const QString& text) {
+    if (text == text_ && !text.isNull())
+        return;
+    text_ = text;
+    setAccessibleName(text);
+    // A countdown that only changes its digits keeps its width: measuring (shaping) the text
+    // every second would cost more than painting it.
+    QString shape = text;
+    for (QChar& c : shape)
+        if (c.isDigit())
+            c = QLatin1Char('0');
+    if (shape != measuredShape_) {
+        measuredShape_ = shape;
+        const int needed = widthFor(text);
+        if (needed > minimumWidth())
+            setMinimumWidth(needed);
+    }
+    update();
+}
+
+QSize StatusPanel::sizeHint() const {
+    return {std::max(minimumWidth(), widthFor(text_)), fontMetrics().height() + 2 * frameWidth()};
+}
+
+QSize StatusPanel::minimumSizeHint() const {
+    return sizeHint();
+}
+
+void StatusPanel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const int inset = indent();
+    painter.drawText(contentsRect().adjusted(inset, 0, -inset, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
+}
