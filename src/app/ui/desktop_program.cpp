@@ -134,7 +134,7 @@ VerlaufWindow& DesktopProgram::showVerlauf() {
 void DesktopProgram::groupArrived(std::uint8_t groupByte) {
     if (const GroupInfo* group = groupFor(groupByte))
         arrivedGroups_[std::size_t(group->index)] = true;
-    if (!shownThisSecond_ || lastShown_.hasExpired(1000))
+    if (!shownThisSecond_ || lastShown_.hasExpired(displayPause_.interval()))
         showArrivedGroups();
     else if (!displayPause_.isActive())
         displayPause_.start();  // the switch is off and no second comes

@@ -19,7 +19,7 @@ int StatusPanel::widthFor(const QString& text) const {
 }
 
 void StatusPanel::setText(const QString& text) {
-    if (text == text_ && !text.isNull())
+    if (text == text_)
         return;
     text_ = text;
     setAccessibleName(text);
