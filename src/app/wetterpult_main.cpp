@@ -6,6 +6,7 @@
 
 #include "app_options.h"
 #include "base/command_line.h"
+#include "base/local_zone.h"
 #include "base/program_version.h"
 #include "headless_runner.h"
 #ifdef WETTERPULT_HAS_UI
@@ -13,6 +14,8 @@
 #endif
 
 int main(int argc, char** argv) {
+    // Before any thread: the zone file is read once, not looked at on every local time.
+    localzone::pinFile();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -8,6 +8,7 @@
 
 #include "archive/archive_care.h"
 #include "archive/archive_feed.h"
+#include "base/local_zone.h"
 #include "config/settings.h"
 #include "outputs/asynop_state.h"
 #include "outputs/output_writers.h"
@@ -46,6 +47,8 @@ public:
     // The caption and the status panels, from the scheduler's state.
     ProgramTitle title;
     SchedulerClock clock;
+    // A zone newly chosen on the machine is taken up within a minute.
+    LocalZoneWatch zone;
     StationSettingsHost links;
     ProgramLifecycle lifecycle;
     // Every good group of either road also goes into the minute archive.
