@@ -8,6 +8,7 @@
 
 #include "archive/archive_schema.h"
 #include "archive/hour_rollup.h"
+#include "archive/prepared_statements.h"
 
 namespace {
 constexpr std::int64_t kMinuteMask = packing::kMinuteMask;
@@ -69,7 +70,7 @@ struct Span {
     std::int64_t dayFrom = 1, dayTo = 0;            // whole days (none: from > to)
     std::int64_t dayHoursFrom = 0, dayHoursTo = 0;  // their hours
 };
-Span spanOf(QSqlDatabase& db, std::int64_t from, std::int64_t to, bool wholeDays) {
+Span spanOf(PreparedStatements& statements, std::int64_t from, std::int64_t to, bool wholeDays) {
     Span s;
     s.from = from;
     s.to = to;
@@ -80,21 +81,21 @@ Span spanOf(QSqlDatabase& db, std::int64_t from, std::int64_t to, bool wholeDays
     s.dayHoursFrom = s.dayHoursTo = s.wholeTo;
     if (!wholeDays || s.wholeTo - s.wholeFrom < 86400 - 2 * kHour)
         return s;
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
     // The key's range first (offsets lie within ±14 hours), then the days wholly inside.
-    query.prepare(QStringLiteral(
+    const PreparedStatements::Use query = statements.use(QStringLiteral(
         "SELECT MIN(day), MAX(day), MIN(first_hour), MAX(last_hour) FROM days WHERE day >= :a "
         "AND day <= :b AND first_hour >= :wf AND last_hour < :wt"));
-    query.bindValue(QStringLiteral(":a"), qint64(s.wholeFrom / 86400 - 1));
-    query.bindValue(QStringLiteral(":b"), qint64(s.wholeTo / 86400 + 1));
-    query.bindValue(QStringLiteral(":wf"), qint64(s.wholeFrom));
-    query.bindValue(QStringLiteral(":wt"), qint64(s.wholeTo));
-    if (query.exec() && query.next() && !query.value(0).isNull()) {
-        s.dayFrom = query.value(0).toLongLong();
-        s.dayTo = query.value(1).toLongLong();
-        s.dayHoursFrom = query.value(2).toLongLong();
-        s.dayHoursTo = query.value(3).toLongLong() + kHour;
+    if (!query)
+        return s;
+    query->bindValue(QStringLiteral(":a"), qint64(s.wholeFrom / 86400 - 1));
+    query->bindValue(QStringLiteral(":b"), qint64(s.wholeTo / 86400 + 1));
+    query->bindValue(QStringLiteral(":wf"), qint64(s.wholeFrom));
+    query->bindValue(QStringLiteral(":wt"), qint64(s.wholeTo));
+    if (query->exec() && query->next() && !query->value(0).isNull()) {
+        s.dayFrom = query->value(0).toLongLong();
+        s.dayTo = query->value(1).toLongLong();
+        s.dayHoursFrom = query->value(2).toLongLong();
+        s.dayHoursTo = query->value(3).toLongLong() + kHour;
     }
     return s;
 }
@@ -146,12 +147,11 @@ QString loOfMinute(const QString& c) {
 // rows: whole days and hours inside the range from the rises the day and hour tables keep, the
 // parts of hours at its ends from the minutes' own rises (each against the row with a total
 // before it, which may lie before the range), so that no rain from outside the range is counted.
-std::map<std::int64_t, std::int32_t> rainPer(QSqlDatabase& db, std::int64_t from, std::int64_t to,
-                                             int bucketSeconds = 86400) {
-    const Span span = spanOf(db, from, to, bucketSeconds == 86400);
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    query.prepare(
+std::map<std::int64_t, std::int32_t> rainPer(PreparedStatements& statements, std::int64_t from,
+                                             std::int64_t to, int bucketSeconds = 86400) {
+    const Span span = spanOf(statements, from, to, bucketSeconds == 86400);
+    std::map<std::int64_t, std::int32_t> rain;
+    const PreparedStatements::Use query = statements.use(
         QStringLiteral(
             "SELECT b, SUM(r) FROM (SELECT day AS b, rain AS r %2 AND rain_rows > 0 UNION ALL "
             "SELECT (hour + utc_offset) / %1 AS b, rain AS r %3 AND rain_rows > 0 UNION ALL SELECT "
@@ -164,11 +164,12 @@ std::map<std::int64_t, std::int32_t> rainPer(QSqlDatabase& db, std::int64_t from
             "AND ((minute >= :from AND minute < :wf) OR (minute >= :wt AND minute < :to)))) GROUP "
             "BY b")
             .arg(QString::number(bucketSeconds), kDaysPart, kHoursPart));
-    bindSpan(query, span);
-    std::map<std::int64_t, std::int32_t> rain;
-    if (query.exec())
-        while (query.next())
-            rain[query.value(0).toLongLong()] = query.value(1).toInt();
+    if (!query)
+        return rain;
+    bindSpan(*query, span);
+    if (query->exec())
+        while (query->next())
+            rain[query->value(0).toLongLong()] = query->value(1).toInt();
     return rain;
 }
 
@@ -186,9 +187,11 @@ ArchiveReader::ArchiveReader(const QString& path) {
     static std::atomic<int> serial{0};
     connection_ = QStringLiteral("archive-reader-%1").arg(++serial);
     open_ = openArchiveForReading(path, connection_, &error_);
+    statements_ = std::make_unique<PreparedStatements>(connection_);
 }
 
 ArchiveReader::~ArchiveReader() {
+    statements_.reset();
     closeArchive(connection_);
 }
 
@@ -227,27 +230,26 @@ std::vector<std::vector<SeriesPoint>> ArchiveReader::reducedSeries(
                            .arg(i);
         minuteColumns << loOfMinute(column) + QStringLiteral(", ") + hiOfMinute(column);
     }
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    query.prepare(
+    const PreparedStatements::Use query = statements_->use(
         QStringLiteral("SELECT t / :bucket AS b, %1 FROM (SELECT hour AS t, %2 FROM hours "
                        "WHERE hour >= :wf AND hour < :wt UNION ALL SELECT minute AS t, %3 "
                        "FROM clean_minutes WHERE ((minute >= :from AND minute < :wf) OR "
                        "(minute >= :wt AND minute < :to))) GROUP BY b ORDER BY b")
             .arg(outer.join(QStringLiteral(", ")), hourColumns.join(QStringLiteral(", ")),
                  minuteColumns.join(QStringLiteral(", "))));
-    query.bindValue(QStringLiteral(":from"), qint64(from));
-    query.bindValue(QStringLiteral(":to"), qint64(to));
-    query.bindValue(QStringLiteral(":wf"), qint64(wholeFrom));
-    query.bindValue(QStringLiteral(":wt"), qint64(wholeTo));
-    query.bindValue(QStringLiteral(":bucket"), qint64(bucketSeconds));
-    if (!query.exec())
+    if (!query)
         return series;
-    while (query.next()) {
+    query->bindValue(QStringLiteral(":from"), qint64(from));
+    query->bindValue(QStringLiteral(":to"), qint64(to));
+    query->bindValue(QStringLiteral(":wf"), qint64(wholeFrom));
+    query->bindValue(QStringLiteral(":wt"), qint64(wholeTo));
+    query->bindValue(QStringLiteral(":bucket"), qint64(bucketSeconds));
+    if (!query->exec())
+        return series;
+    while (query->next()) {
         for (std::size_t i = 0; i < quantities.size(); ++i) {
-            const std::optional<TimedValue> low = lowFrom(query.value(int(1 + 2 * i)));
-            const std::optional<TimedValue> high = highFrom(query.value(int(2 + 2 * i)));
+            const std::optional<TimedValue> low = lowFrom(query->value(int(1 + 2 * i)));
+            const std::optional<TimedValue> high = highFrom(query->value(int(2 + 2 * i)));
             if (!low || !high)
                 continue;
             std::vector<SeriesPoint>& points = series[i];
@@ -290,30 +292,29 @@ std::vector<DaySummary> ArchiveReader::dailySummaries(std::int64_t from, std::in
     hours << QStringLiteral("gust") << QStringLiteral("rows");
     dayRows << QStringLiteral("gust") << QStringLiteral("rows");
     minutes << kGustOfMinute << QStringLiteral("1");
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    const Span span = spanOf(db, from, to, true);
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    query.prepare(
+    const Span span = spanOf(*statements_, from, to, true);
+    const PreparedStatements::Use query = statements_->use(
         QStringLiteral("SELECT day, MAX(hi), MIN(lo), %1, MAX(g), SUM(r) FROM (%2) GROUP "
                        "BY day ORDER BY day")
             .arg(sums.join(QStringLiteral(", ")), spanUnion(names, dayRows, hours, minutes)));
-    bindSpan(query, span);
-    if (!query.exec())
+    if (!query)
         return days;
-    const std::map<std::int64_t, std::int32_t> rain = rainPer(db, from, to);
-    while (query.next()) {
+    bindSpan(*query, span);
+    if (!query->exec())
+        return days;
+    const std::map<std::int64_t, std::int32_t> rain = rainPer(*statements_, from, to);
+    while (query->next()) {
         DaySummary day;
-        const std::int64_t index = query.value(0).toLongLong();
+        const std::int64_t index = query->value(0).toLongLong();
         day.day = dayFromIndex(index);
-        day.tempHigh = highFrom(query.value(1));
-        day.tempLow = lowFrom(query.value(2));
-        day.tempMean = meanFrom(query.value(3), query.value(4));
-        day.humidityMean = meanFrom(query.value(5), query.value(6));
-        day.pressureMean = meanFrom(query.value(7), query.value(8));
-        day.windMean = meanFrom(query.value(9), query.value(10));
-        day.gust = gustFrom(query.value(11));
-        day.minutes = query.value(12).toInt();
+        day.tempHigh = highFrom(query->value(1));
+        day.tempLow = lowFrom(query->value(2));
+        day.tempMean = meanFrom(query->value(3), query->value(4));
+        day.humidityMean = meanFrom(query->value(5), query->value(6));
+        day.pressureMean = meanFrom(query->value(7), query->value(8));
+        day.windMean = meanFrom(query->value(9), query->value(10));
+        day.gust = gustFrom(query->value(11));
+        day.minutes = query->value(12).toInt();
         if (auto it = rain.find(index); it != rain.end())
             day.rain = it->second;
         days.push_back(day);
@@ -328,21 +329,20 @@ PeriodRecords ArchiveReader::records(std::int64_t from, std::int64_t to) {
     const QString temp = QStringLiteral("outdoor_temp");
     const QStringList tables{hi(Quantity::OutdoorTemp), lo(Quantity::OutdoorTemp),
                              QStringLiteral("gust")};
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    const Span span = spanOf(db, from, to, true);
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    query.prepare(
+    const Span span = spanOf(*statements_, from, to, true);
+    const PreparedStatements::Use query = statements_->use(
         QStringLiteral("SELECT MAX(hi), MIN(lo), MAX(g) FROM (%1)")
             .arg(spanUnion({QStringLiteral("hi"), QStringLiteral("lo"), QStringLiteral("g")},
                            tables, tables, {hiOfMinute(temp), loOfMinute(temp), kGustOfMinute})));
-    bindSpan(query, span);
-    if (query.exec() && query.next()) {
-        records.tempHigh = highFrom(query.value(0));
-        records.tempLow = lowFrom(query.value(1));
-        records.gust = gustFrom(query.value(2));
+    if (!query)
+        return records;
+    bindSpan(*query, span);
+    if (query->exec() && query->next()) {
+        records.tempHigh = highFrom(query->value(0));
+        records.tempLow = lowFrom(query->value(1));
+        records.gust = gustFrom(query->value(2));
     }
-    for (const auto& [index, mm] : rainPer(db, from, to)) {
+    for (const auto& [index, mm] : rainPer(*statements_, from, to)) {
         if (mm > 0 && (!records.wettestDay || mm > *records.wettestDay->rain)) {
             DaySummary day;
             day.day = dayFromIndex(index);
@@ -360,25 +360,24 @@ void ArchiveReader::forEachMinute(std::int64_t from, std::int64_t to,
     QString columns = QStringLiteral("minute, utc_offset, groups");
     for (int q = 0; q < kQuantityCount; ++q)
         columns += QStringLiteral(", ") + QLatin1String(quantityColumn(Quantity(q)));
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    query.prepare(
+    const PreparedStatements::Use query = statements_->use(
         QStringLiteral(
             "SELECT %1 FROM clean_minutes WHERE minute >= :from AND minute < :to ORDER BY "
             "minute")
             .arg(columns));
-    query.bindValue(QStringLiteral(":from"), qint64(from));
-    query.bindValue(QStringLiteral(":to"), qint64(to));
-    if (!query.exec())
+    if (!query)
         return;
-    while (query.next()) {
+    query->bindValue(QStringLiteral(":from"), qint64(from));
+    query->bindValue(QStringLiteral(":to"), qint64(to));
+    if (!query->exec())
+        return;
+    while (query->next()) {
         MinuteRow row;
-        row.minute = query.value(0).toLongLong();
-        row.utcOffset = query.value(1).toInt();
-        row.groups = std::uint8_t(query.value(2).toInt());
+        row.minute = query->value(0).toLongLong();
+        row.utcOffset = query->value(1).toInt();
+        row.groups = std::uint8_t(query->value(2).toInt());
         for (int q = 0; q < kQuantityCount; ++q) {
-            const QVariant v = query.value(3 + q);
+            const QVariant v = query->value(3 + q);
             if (!v.isNull())
                 row.values[std::size_t(q)] = v.toInt();
         }
@@ -392,8 +391,7 @@ std::vector<std::pair<std::int64_t, std::int32_t>> ArchiveReader::rainPerBucket(
     std::vector<std::pair<std::int64_t, std::int32_t>> buckets;
     if (!open_)
         return buckets;
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    for (const auto& [index, mm] : rainPer(db, from, to, bucketSeconds))
+    for (const auto& [index, mm] : rainPer(*statements_, from, to, bucketSeconds))
         buckets.emplace_back(index * bucketSeconds, mm);
     return buckets;
 }
@@ -413,10 +411,9 @@ ArchiveReader::RainAround ArchiveReader::rainAround(const MinuteRow& row) {
         if (const std::optional<std::int32_t> earlier = (*before)[Quantity::RainTotal])
             rain.minute = *total >= *earlier ? *total - *earlier : *total;
     }
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
     const std::int64_t hour = hourFloor(row.minute);
     std::int32_t sum = 0;
-    for (const auto& [index, mm] : rainPer(db, hour, hour + kHour, kHour)) {
+    for (const auto& [index, mm] : rainPer(*statements_, hour, hour + kHour, kHour)) {
         (void)index;
         sum += mm;
     }

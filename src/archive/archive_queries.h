@@ -11,11 +11,14 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "archive/archive_marks.h"
 #include "archive/minute_row.h"
+
+class PreparedStatements;
 
 // A value and the minute it was reached (UTC seconds).
 struct TimedValue {
@@ -112,6 +115,7 @@ private:
     QString connection_;
     QString error_;
     bool open_ = false;
+    std::unique_ptr<PreparedStatements> statements_;
 };
 
 // The bucket of a reduced series that gives about `maxPoints` points (a low and a high per

@@ -11,6 +11,7 @@
 
 #include "archive/archive_queries.h"
 #include "archive/archive_schema.h"
+#include "archive/prepared_statements.h"
 
 namespace {
 constexpr std::int64_t kDay1 = 1717200000;  // 2024-06-01 00:00 UTC
@@ -283,4 +284,48 @@ TEST(ArchiveQueries, RainAroundAMinute) {
     EXPECT_EQ(at(kDay1 + kHour + 180).minute, 1);           // a reset counts its new value
     EXPECT_EQ(at(kDay1 + kHour).minute, std::nullopt);      // no row before it
     EXPECT_EQ(at(kDay1 + 3 * kHour).minute, std::nullopt);  // the row before is too old
+}
+
+TEST(ArchiveQueries, KeptStatementsHoldNoReadAndRunNested) {
+    TempArchive archive;
+    std::vector<MinuteRow> rows;
+    for (int m = 0; m < 120; ++m)
+        rows.push_back(row(kDay1 + m * 60, m, m));
+    archive.insert(rows);
+
+    ArchiveReader reader(archive.path);
+    ASSERT_EQ(reader.reducedSeries(Quantity::OutdoorTemp, kDay1, kDay1 + 7200, 500).size(), 120u);
+    ASSERT_TRUE(reader.records(kDay1, kDay1 + 7200).tempHigh);
+    // The writer's checkpoint empties the log only when no reader holds a read open.
+    archive.insert({row(kDay1 + 7200, 1, 1)});
+    QString error;
+    ASSERT_TRUE(openArchive(archive.path, "checkpoint", &error)) << error.toStdString();
+    {
+        QSqlQuery checkpoint(QSqlDatabase::database("checkpoint"));
+        ASSERT_TRUE(checkpoint.exec("PRAGMA wal_checkpoint(TRUNCATE)") && checkpoint.next());
+        EXPECT_EQ(checkpoint.value(0).toInt(), 0) << "a kept statement still reads";
+    }
+    closeArchive("checkpoint");
+
+    // The same statement used again while it runs gets one of its own.
+    ASSERT_TRUE(openArchiveForReading(archive.path, "nested", &error)) << error.toStdString();
+    {
+        PreparedStatements statements("nested");
+        const QString sql = "SELECT minute FROM minutes ORDER BY minute";
+        const PreparedStatements::Use outer = statements.use(sql);
+        ASSERT_TRUE(outer && outer->exec() && outer->next());
+        int inner = 0;
+        {
+            const PreparedStatements::Use again = statements.use(sql);
+            ASSERT_TRUE(again && again->exec());
+            while (again->next())
+                ++inner;
+        }
+        int rest = 1;
+        while (outer->next())
+            ++rest;
+        EXPECT_EQ(inner, 121);
+        EXPECT_EQ(rest, 121);
+    }
+    closeArchive("nested");
 }

@@ -1,9 +1,9 @@
 #include "base/local_zone.h"
 
+#include <gtest/gtest.h>
 #include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <cstdio>
 

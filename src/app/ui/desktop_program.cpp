@@ -10,6 +10,7 @@
 #include "base/ui/screen_place.h"
 #include "display/ui/main_menu.h"
 #include "display/ui/readme_opener.h"
+#include "display/ui/thermometer_window.h"
 #include "display/ui/top_band.h"
 #include "outputs/report_page.h"
 #include "publish/ui/services_window.h"
@@ -73,6 +74,9 @@ void DesktopProgram::start() {
     dialogs_ = std::make_unique<SettingsDialogs>(program_, host_, &form_);
     createSecondaryWindows();
     views_->connectMenu();
+    // The thermometer redraws with the program's second, not in a wake-up of its own.
+    connect(&program_.clock, &SchedulerClock::secondTicked, &views_->thermometer(),
+            &ThermometerWindow::secondPassed);
     dialogs_->connectMenu(form_.menu());
     connect(form_.menu().Verlauf1, &QAction::triggered, this, [this] { showVerlauf(); });
     services_ = new ServicesWindow(program_.uploads, &form_);

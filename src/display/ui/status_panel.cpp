@@ -49,7 +49,12 @@ QSize StatusPanel::minimumSizeHint() const {
 void StatusPanel::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    const int inset = indent();
-    painter.drawText(contentsRect().adjusted(inset, 0, -inset, 0),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
+    // Drawn from its baseline, upright in the middle: a single line needs no text layout, which
+    // drawing into a rectangle builds on every paint.
+    const QRectF room = contentsRect();
+    const QFontMetricsF metrics(font());
+    painter.drawText(
+        QPointF(room.left() + indent(),
+                room.top() + (room.height() - metrics.height()) / 2 + metrics.ascent()),
+        text_);
 }

@@ -18,7 +18,9 @@
 
 namespace {
 constexpr int kPanelHeight = 17;
-}
+constexpr int kTimer1Ms = 1000;
+constexpr int kStandInMs = 1500;  // Timer1's wait while the program's second comes
+}  // namespace
 
 // Panel1: the caption, raised inside and lowered outside; any click opens the quantity menu.
 class CaptionPanel : public QFrame {
@@ -112,8 +114,12 @@ ThermometerWindow::ThermometerWindow(const WeatherRecord& record, QWidget* paren
     balken_ = new MercuryColumn(this);
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
-    timer_->setInterval(1000);
-    connect(timer_, &QTimer::timeout, this, &ThermometerWindow::Timer1Timer);
+    timer_->setInterval(kTimer1Ms);
+    connect(timer_, &QTimer::timeout, this, [this] {
+        if (timer_->interval() != kTimer1Ms)
+            timer_->setInterval(kTimer1Ms);  // no second came: Timer1 ticks on its own again
+        Timer1Timer();
+    });
 
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
@@ -181,6 +187,13 @@ void ThermometerWindow::Timer1Timer() {
     }
 }
 
+void ThermometerWindow::secondPassed() {
+    if (!timer_->isActive())
+        return;  // hidden
+    Timer1Timer();
+    timer_->start(kStandInMs);
+}
+
 void ThermometerWindow::placeColumnAcross() {
     balken_->setGeometry(int(roundHalfEven(width() * 21.0 / 46)), balken_->y(),
                          int(roundHalfEven(width() * 19.0 / 230)), balken_->height());
@@ -194,7 +207,7 @@ void ThermometerWindow::layOut() {
 
 void ThermometerWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    timer_->start();
+    timer_->start(kTimer1Ms);
     Timer1Timer();
     placeColumnAcross();
     resize(int(roundHalfEven(height() / 2.25)), height());

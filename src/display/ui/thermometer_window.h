@@ -23,6 +23,10 @@ public:
     ThermometerQuantity quantity() const { return quantity_; }
     // Redraws the column from the record (Timer1's tick).
     void Timer1Timer();
+    // The program's second: while it comes, the column is redrawn with it, in the same wake-up as
+    // the main window's refresh, and Timer1 waits half a second longer, so that it stands in only
+    // when no second comes (the switch off).
+    void secondPassed();
 
     QWidget* panel() const;
     QWidget* column() const;

@@ -154,7 +154,8 @@ TEST(ViewWindows, EveryWindowOnTheSimulatedStation) {
     menu.Quecksilber1->trigger();
     ThermometerWindow& thermometer = views.thermometer();
     ASSERT_TRUE(thermometer.isVisible());
-    thermometer.Timer1Timer();
+    thermometer.secondPassed();
+    EXPECT_TRUE(thermometer.timerRunning()) << "Timer1 stands in when no second comes";
     const int h = thermometer.height() - 17;
     const ThermometerColumn expected =
         thermometerColumn(h, 17, *thermometerValue(ThermometerQuantity::OutdoorTemp, record));
