@@ -23,7 +23,7 @@ PreparedStatements::Use PreparedStatements::use(const QString& sql) {
     if (it == kept_.end()) {
         std::unique_ptr<QSqlQuery> query = prepared(sql);
         if (!query)
-            return Use(static_cast<Kept*>(nullptr));
+            return Use();
         it = kept_.emplace(sql, Kept{std::move(*query)}).first;
     }
     if (it->second.inUse)

@@ -27,11 +27,12 @@ public:
 
     private:
         friend class PreparedStatements;
-        explicit Use(Kept* kept) : kept_(kept), query_(kept ? &kept->query : nullptr) {}
+        Use() = default;  // no statement: it did not prepare
+        explicit Use(Kept* kept) : kept_(kept), query_(&kept->query) {}
         explicit Use(std::unique_ptr<QSqlQuery> own) : own_(std::move(own)), query_(own_.get()) {}
         Kept* kept_ = nullptr;
         std::unique_ptr<QSqlQuery> own_;  // a second use of a statement while the first runs
-        QSqlQuery* query_;
+        QSqlQuery* query_ = nullptr;
     };
 
     explicit PreparedStatements(QString connection) : connection_(std::move(connection)) {}

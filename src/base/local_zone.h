@@ -2,9 +2,9 @@
 //
 // With TZ unset the C library looks at /etc/localtime (a stat) each time it works out a local
 // time, and Qt asks it for nearly every local QDateTime: twenty looks a second on the desktop.
-// With TZ naming the file it reads the file once. The
-// program names it so at its start; LocalZoneWatch looks at the file itself once a minute and has
-// it read again when it changed, so a newly chosen zone of the machine shows within a minute.
+// With TZ naming the file it reads the file once. The program names it so at its start;
+// LocalZoneWatch looks at the file itself once a minute and has it read again when it changed, so
+// a newly chosen zone of the machine shows within a minute.
 #pragma once
 
 #include <QByteArray>
