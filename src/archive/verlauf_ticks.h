@@ -9,6 +9,8 @@
 struct TimeTick {
     std::int64_t at = 0;  // UTC seconds
     QString label;
+
+    bool operator==(const TimeTick&) const = default;
 };
 
 // The ticks inside [from, to], no more than `maxTicks`: the shortest step among 1, 2, 3, 6 and 12

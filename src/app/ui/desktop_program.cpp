@@ -34,12 +34,14 @@ DesktopProgram::DesktopProgram(const AppOptions& options, const QString& program
         [this](std::uint8_t, int row, const QString& text) { form_.checksumResult(row, text); });
     connect(&input, &StationInput::refreshed, this, &DesktopProgram::groupArrived);
     displayPause_.setSingleShot(true);
-    displayPause_.setInterval(1000);
-    // The window shows the groups that came at most once in each second of the clock: the first
-    // at once, later ones with the next second's countdowns, so both are one repaint.
+    // While the clock's seconds come, the groups that came are shown with the next second, in the
+    // same repaint as the countdowns and the receive lamp. Without seconds (the switch off) the
+    // first is shown at once and later ones a second after it.
     connect(&displayPause_, &QTimer::timeout, this, &DesktopProgram::secondForDisplay);
-    connect(&program_.clock, &SchedulerClock::secondTicked, this,
-            &DesktopProgram::secondForDisplay);
+    connect(&program_.clock, &SchedulerClock::secondTicked, this, [this] {
+        lastSecond_.start();
+        secondForDisplay();
+    });
     // At the end of every tick and after each switch: caption, status panels and the switch.
     program_.title.onChanged = [this] { showTitle(); };
     // The MQTT publisher's state at the right of the status bar, shown while it is switched on.
@@ -138,10 +140,12 @@ VerlaufWindow& DesktopProgram::showVerlauf() {
 void DesktopProgram::groupArrived(std::uint8_t groupByte) {
     if (const GroupInfo* group = groupFor(groupByte))
         arrivedGroups_[std::size_t(group->index)] = true;
-    if (!shownThisSecond_ || lastShown_.hasExpired(displayPause_.interval()))
+    const bool secondsCome = lastSecond_.isValid() && !lastSecond_.hasExpired(kSecondsStopMs);
+    if (!secondsCome && (!shownThisSecond_ || lastShown_.hasExpired(kDisplayPauseMs)))
         showArrivedGroups();
     else if (!displayPause_.isActive())
-        displayPause_.start();  // the switch is off and no second comes
+        // Shown by then if the seconds have stopped since.
+        displayPause_.start(secondsCome ? kSecondsStopMs : kDisplayPauseMs);
 }
 
 void DesktopProgram::secondForDisplay() {

@@ -62,10 +62,13 @@ private:
     WindowSettingsHost host_;
     std::unique_ptr<ViewWindows> views_;
     std::unique_ptr<SettingsDialogs> dialogs_;
-    VerlaufWindow* verlauf_ = nullptr;  // owned by the main window
-    DisplayGroups arrivedGroups_{};     // not shown yet
-    bool shownThisSecond_ = false;      // a display refresh since the clock's last second
+    VerlaufWindow* verlauf_ = nullptr;            // owned by the main window
+    DisplayGroups arrivedGroups_{};               // not shown yet
+    static constexpr int kDisplayPauseMs = 1000;  // between refreshes without seconds
+    static constexpr int kSecondsStopMs = 1500;   // no second for so long: they have stopped
+    bool shownThisSecond_ = false;                // a display refresh since the clock's last second
     QElapsedTimer lastShown_;
+    QElapsedTimer lastSecond_;            // the clock's last second
     QTimer displayPause_;                 // ends the wait where no second of the clock comes
     ServicesWindow* services_ = nullptr;  // "Dienste", owned by the main window
 };

@@ -137,7 +137,15 @@ QLineSeries* VerlaufChart::addStretch(const ChartLine& line, bool named) {
     return series;
 }
 
-void VerlaufChart::drawTicks(const VerlaufRange& range, const std::vector<TimeTick>& ticks) {
+bool VerlaufChart::drawTicks(const VerlaufRange& range, const std::vector<TimeTick>& ticks) {
+    // A range moved on by a followed minute mostly keeps its labels; they are then left as they
+    // are, since each label set anew is laid out again. The first category may then start before
+    // the range: its line outside the plot is not drawn.
+    if (!ticks.empty() && ticks == shownTicks_ && ms(range.from) >= ticksStart_) {
+        time_->setRange(ms(range.from), ms(range.to));
+        return false;
+    }
+    time_->setRange(ms(range.from), ms(range.to));
     for (const QString& label : time_->categoriesLabels())
         time_->remove(label);
     time_->setStartValue(ms(range.from));
@@ -150,6 +158,9 @@ void VerlaufChart::drawTicks(const VerlaufRange& range, const std::vector<TimeTi
         used << label;
         time_->append(label, ms(tick.at));
     }
+    shownTicks_ = ticks;
+    ticksStart_ = ms(range.from);
+    return true;
 }
 
 int VerlaufChart::labelRows(const QValueAxis* axis) const {
@@ -160,7 +171,15 @@ int VerlaufChart::labelRows(const QValueAxis* axis) const {
     return height > 0 ? std::max(2, int(height / row)) : kDefaultTicks;
 }
 
-void VerlaufChart::fitValueAxis(double low, double high) {
+bool VerlaufChart::fitValueAxis(double low, double high) {
+    const double oldLow = values_->min(), oldHigh = values_->max();
+    const int oldTicks = values_->tickCount();
+    fitValueRange(low, high);
+    return values_->min() != oldLow || values_->max() != oldHigh ||
+           values_->tickCount() != oldTicks;
+}
+
+void VerlaufChart::fitValueRange(double low, double high) {
     // Round ends and a round step with no more ticks than the height has rows. The tick count is
     // set every time: the axis is kept from range to range and would keep the last one.
     const int most = std::min(kDefaultTicks, labelRows(values_));
@@ -179,9 +198,14 @@ void VerlaufChart::fitValueAxis(double low, double high) {
     values_->setRange(low, high);
 }
 
-void VerlaufChart::fitDirections() {
-    if (directions_)
-        directions_->setTickCount(labelRows(directions_) >= 5 ? 5 : 3);  // every 90° or 180°
+bool VerlaufChart::fitDirections() {
+    if (!directions_)
+        return false;
+    const int ticks = labelRows(directions_) >= 5 ? 5 : 3;  // every 90° or 180°
+    if (directions_->tickCount() == ticks)
+        return false;
+    directions_->setTickCount(ticks);
+    return true;
 }
 
 void VerlaufChart::draw(const VerlaufSeries& series, const std::vector<TimeTick>& ticks) {
@@ -194,6 +218,7 @@ void VerlaufChart::draw(const VerlaufSeries& series, const std::vector<TimeTick>
             high = std::max(high, p.value * line.scale);
         }
     QList<QPointF> outline;
+    bool relabelled = false;
     if (plan_.rainBars) {
         const int bucket = series.rainBucket;
         for (const auto& [localStart, mm] : series.rain) {
@@ -207,8 +232,12 @@ void VerlaufChart::draw(const VerlaufSeries& series, const std::vector<TimeTick>
         }
         low = 0;
         high = std::max(high, 1.0);
-        bars_->setName(bucket == 3600 ? QStringLiteral("Regen je Stunde")
-                                      : QStringLiteral("Regen je Tag"));
+        const QString name =
+            bucket == 3600 ? QStringLiteral("Regen je Stunde") : QStringLiteral("Regen je Tag");
+        if (bars_->name() != name) {
+            bars_->setName(name);
+            relabelled = true;
+        }
     }
     if (low > high) {
         low = 0;
@@ -218,13 +247,14 @@ void VerlaufChart::draw(const VerlaufSeries& series, const std::vector<TimeTick>
         low -= 0.5;
         high += 0.5;
     }
-    time_->setRange(ms(range.from), ms(range.to));
-    drawTicks(range, ticks);
-    fitValueAxis(low, high);
-    fitDirections();
-    // The labels' widths changed with the range: the axes' room is laid out again (points only
-    // replaced do not ask for it, and labels too wide for the old room would end in "…").
-    chart()->layout()->invalidate();
+    relabelled |= drawTicks(range, ticks);
+    relabelled |= fitValueAxis(low, high);
+    relabelled |= fitDirections();
+    // New labels have new widths: the axes' room is laid out again (points only replaced do not
+    // ask for it, and labels too wide for the old room would end in "…"). A followed minute that
+    // keeps every label is not laid out again.
+    if (relabelled)
+        chart()->layout()->invalidate();
 
     for (LineSeries& line : lines_) {
         const std::vector<SeriesPoint>& points = series[line.line->quantity];

@@ -57,15 +57,19 @@ private:
         std::vector<QLineSeries*> stretches;  // one series per stretch without a gap
     };
     QLineSeries* addStretch(const ChartLine& line, bool named);
-    void drawTicks(const VerlaufRange& range, const std::vector<TimeTick>& ticks);
+    // Each returns whether a label changed, so that the axes' room has to be laid out again.
+    bool drawTicks(const VerlaufRange& range, const std::vector<TimeTick>& ticks);
     int labelRows(const QValueAxis* axis) const;
-    void fitValueAxis(double low, double high);
-    void fitDirections();
+    bool fitValueAxis(double low, double high);
+    void fitValueRange(double low, double high);
+    bool fitDirections();
 
     const ChartPlan& plan_;
     QCategoryAxis* time_ = nullptr;
     QValueAxis* values_ = nullptr;
     QValueAxis* directions_ = nullptr;
+    std::vector<TimeTick> shownTicks_;  // the time axis' labels as last drawn
+    double ticksStart_ = 0;             // and the start of their first category
     std::vector<LineSeries> lines_;
     QScatterSeries* dots_ = nullptr;
     QLineSeries* barOutline_ = nullptr;

@@ -15,8 +15,8 @@
 namespace {
 const QColor kReceiveOn(0xFF, 0x00, 0x00);
 const QColor kReceiveOff(0x5A, 0x10, 0x10);
-constexpr int kReceiveGlowMs = 250;          // the least glow
 constexpr int kReceiveGlowLongestMs = 1250;  // without a second's refresh
+constexpr int kSecondsStopMs = 1500;         // no second for so long: the seconds have stopped
 
 // One band of the cool bar: a raised frame with its caption at the left.
 QFrame* band(const QString& name, const QString& caption, QWidget* parent, QHBoxLayout*& content) {
@@ -129,14 +129,20 @@ bool TopBand::receiving() const {
 }
 
 void TopBand::bytesReceived() {
+    if (lastSecond_.isValid() && !lastSecond_.hasExpired(kSecondsStopMs)) {
+        bytesThisSecond_ = true;
+        return;
+    }
     receive_->setColour(kReceiveOn);
-    sinceBytes_.start();
     receiveOff_->start();
 }
 
 void TopBand::secondPassed() {
-    if (receiveOff_->isActive() && sinceBytes_.hasExpired(kReceiveGlowMs)) {
+    lastSecond_.start();
+    receive_->setColour(bytesThisSecond_ ? kReceiveOn : kReceiveOff);
+    if (bytesThisSecond_)
+        receiveOff_->start();  // out even if this was the last second
+    else
         receiveOff_->stop();
-        receive_->setColour(kReceiveOff);
-    }
+    bytesThisSecond_ = false;
 }

@@ -22,10 +22,10 @@ public:
     Lamp* receiveLamp() const { return receive_; }
     bool receiving() const;
 
-    // Lights the receive lamp; it goes out when no bytes have come for a moment: at the first
-    // second's refresh (`secondPassed`) a quarter second after them, so that the lamp's going
-    // out is painted with the status bar's countdowns instead of waking the program on its own,
-    // or after 1.25 s when no second is refreshed.
+    // The receive lamp shows that bytes came. While the program's seconds come (`secondPassed`),
+    // it shows at each second whether bytes came during the one before, so that it changes in the
+    // same repaint as the status bar's countdowns instead of waking the program on its own; without
+    // seconds (the switch off) it lights at once and goes out 1.25 s later.
     void bytesReceived();
     void secondPassed();
 
@@ -33,6 +33,7 @@ private:
     QToolButton* activeButton_;
     Lamp* receive_;
     Lamp* battery_;
-    QTimer* receiveOff_;
-    QElapsedTimer sinceBytes_;
+    QTimer* receiveOff_;  // puts the lamp out when no second comes
+    QElapsedTimer lastSecond_;
+    bool bytesThisSecond_ = false;
 };

@@ -14,6 +14,7 @@
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QXYSeries>
 
 #include "archive/archive_schema.h"
@@ -193,4 +194,32 @@ TEST(VerlaufWindow, CrosshairDatesAndPicture) {
     QTest::keyClick(from, Qt::Key_Return);
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_EQ(window.range().length(), 3 * 86400);  // the range shown stays
+}
+
+TEST(VerlaufWindow, AFollowedMinuteKeepsTheTimeLabelsAndMovesTheAxis) {
+    VerlaufChart chart(verlaufPlans().front());
+    chart.resize(800, 300);
+    chart.show();
+    const std::int64_t from = kStart.toSecsSinceEpoch();
+    VerlaufSeries series;
+    series.range = {RangeKind::Day, from, from + 86400};
+    const std::vector<TimeTick> ticks = {{from + 3600, "01:00"}, {from + 7200, "02:00"}};
+    chart.draw(series, ticks);
+    auto* time = qobject_cast<QCategoryAxis*>(chart.chart()->axes(Qt::Horizontal).first());
+    ASSERT_NE(time, nullptr);
+
+    // A minute later with the same labels: the axis moves on under them.
+    series.range = {RangeKind::Day, from + 60, from + 86460};
+    chart.draw(series, ticks);
+    EXPECT_EQ(time->min(), double(from + 60) * 1000);
+    EXPECT_EQ(time->max(), double(from + 86460) * 1000);
+    EXPECT_EQ(time->categoriesLabels(), QStringList({"01:00", "02:00"}));
+    EXPECT_LE(time->startValue("01:00"), time->min());
+
+    // A range that starts earlier or has other labels is labelled anew.
+    series.range = {RangeKind::Day, from - 60, from + 86340};
+    chart.draw(series, ticks);
+    EXPECT_EQ(time->startValue("01:00"), time->min());
+    chart.draw(series, {{from + 7200, "02:00"}});
+    EXPECT_EQ(time->categoriesLabels(), QStringList({"02:00"}));
 }

@@ -360,6 +360,16 @@ TEST(Form1, ReceiveLampLightsWhileBytesArrive) {
     form.bytesReceived(QByteArrayView("\x8F\x01", 2));
     EXPECT_TRUE(form.topBand()->receiving());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form.topBand()->receiving(); }, 5000));
+
+    // While seconds come, each shows whether bytes came during the one before.
+    TopBand& band = *form.topBand();
+    band.secondPassed();
+    form.bytesReceived(QByteArrayView("\x8F\x01", 2));
+    EXPECT_FALSE(band.receiving());
+    band.secondPassed();
+    EXPECT_TRUE(band.receiving());
+    band.secondPassed();
+    EXPECT_FALSE(band.receiving());
 }
 
 TEST(WindowsColour, PlainAndSystemColours) {
