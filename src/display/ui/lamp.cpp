@@ -6,6 +6,8 @@
 Lamp::Lamp(const QSize& designSize, QColor colour, QWidget* parent)
     : QWidget(parent), design_(designSize), colour_(colour) {
     setFixedSize(designSize);
+    // Drawn on its own background: going on and off repaints the lamp alone, not its band.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Lamp::setColour(const QColor& colour) {
@@ -36,5 +38,7 @@ void Lamp::paintEvent(QPaintEvent*) {
         p.end();
         QPixmapCache::insert(key, look);
     }
-    QPainter(this).drawPixmap(0, 0, look);
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    painter.drawPixmap(0, 0, look);
 }

@@ -6,6 +6,9 @@ StatusPanel::StatusPanel(const QString& text, QWidget* parent) : QFrame(parent) 
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // It fills its own background, so that a countdown's repaint each second stops here instead
+    // of painting the status bar and the window below it as well.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setText(text);
 }
 
@@ -46,9 +49,10 @@ QSize StatusPanel::minimumSizeHint() const {
     return sizeHint();
 }
 
-void StatusPanel::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
+void StatusPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    drawFrame(&painter);
     // Drawn from its baseline, upright in the middle: a single line needs no text layout, which
     // drawing into a rectangle builds on every paint.
     const QRectF room = contentsRect();
